@@ -1,0 +1,10 @@
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+  CLI::App app{"KELVARO: reference ET, crop water use and ETAW for study areas"};
+  app.require_subcommand(1);
+  CLI11_PARSE(app, argc, argv);
+  return 0;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kelvaro {
+
+// Where operations report: message boxes for their fixed failure texts, trace lines for the
+// informational lines of the main window's message area.
+class Reporter {
+ public:
+  virtual ~Reporter() = default;
+  virtual void MessageBox(const std::string& text) = 0;
+  virtual void Trace(const std::string& line) = 0;
+};
+
+// Keeps everything it is told, in order; front ends print it, tests read it.
+class RecordingReporter : public Reporter {
+ public:
+  void MessageBox(const std::string& text) override { boxes_.push_back(text); }
+  void Trace(const std::string& line) override { traces_.push_back(line); }
+
+  const std::vector<std::string>& boxes() const { return boxes_; }
+  const std::vector<std::string>& traces() const { return traces_; }
+
+ private:
+  std::vector<std::string> boxes_;
+  std::vector<std::string> traces_;
+};
+
+}  // namespace kelvaro

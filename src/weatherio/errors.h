@@ -1,0 +1,27 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace kelvaro {
+
+// A text that does not convert to a number; the message quotes the text and, where known, the
+// file and line it came from.
+class ConversionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A check of the weather generator failed; the message is the check's own text.
+class InvariantError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Input we refuse: unsafe file names, malformed lines, tables out of order.
+class InputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace kelvaro

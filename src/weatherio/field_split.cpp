@@ -1,0 +1,24 @@
+#include "weatherio/field_split.h"
+
+#include <algorithm>
+
+#include "weatherio/errors.h"
+
+namespace kelvaro {
+
+std::vector<std::string> SplitFieldsFromRight(std::string_view line, int column_count) {
+  std::vector<std::string> fields(static_cast<size_t>(std::max(column_count, 1)));
+  for (int column = column_count - 1; column > 0; --column) {
+    const auto comma = line.rfind(',');
+    if (comma == std::string_view::npos) {
+      throw InputError("expected " + std::to_string(column_count) + " fields, found " +
+                       std::to_string(column_count - column));
+    }
+    fields[static_cast<size_t>(column)] = std::string(line.substr(comma + 1));
+    line = line.substr(0, comma);
+  }
+  fields[0] = std::string(line);
+  return fields;
+}
+
+}  // namespace kelvaro

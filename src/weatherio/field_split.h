@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvaro {
+
+// Splits a data line into `column_count` fields from the right: the text after the last comma is
+// the last field, and so on; whatever is left is the first column. Fields are returned untrimmed
+// in column order. Throws InputError when the line has fewer commas than it needs.
+std::vector<std::string> SplitFieldsFromRight(std::string_view line, int column_count);
+
+}  // namespace kelvaro

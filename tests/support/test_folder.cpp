@@ -1,0 +1,66 @@
+#include "support/test_folder.h"
+
+#include <fstream>
+#include <random>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+
+namespace kelvaro::testing {
+
+TestFolder::TestFolder() {
+  std::random_device seed;
+  const auto base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    auto candidate = base / ("kelvaro-test-" + std::to_string(seed()));
+    if (std::filesystem::create_directory(candidate)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("cannot create a temporary test folder");
+}
+
+TestFolder::~TestFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void TestFolder::Write(const std::string& name, const std::string& contents) const {
+  std::ofstream out(path_ / name, std::ios::binary);
+  out << contents;
+}
+
+std::string TestFolder::Read(const std::string& name) const { return ReadBytes(path_ / name); }
+
+bool TestFolder::Has(const std::string& name) const {
+  return std::filesystem::exists(path_ / name);
+}
+
+std::string TestFolder::Listing() const {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+    names.insert(entry.path().filename().string());
+  }
+  std::string listing;
+  for (const auto& name : names) listing += name + "\n";
+  return listing;
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path.string());
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  return contents.str();
+}
+
+std::filesystem::path GoldenPath(const std::string& relative) {
+  return std::filesystem::path(KELVARO_GOLDEN_DIR) / relative;
+}
+
+std::filesystem::path RealDataPath(const std::string& name) {
+  return std::filesystem::path(KELVARO_REAL_DATA_DIR) / name;
+}
+
+}  // namespace kelvaro::testing

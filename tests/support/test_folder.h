@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace kelvaro::testing {
+
+// A fresh, empty folder under the system's temporary folder, removed when the test ends.
+class TestFolder {
+ public:
+  TestFolder();
+  TestFolder(const TestFolder&) = delete;
+  TestFolder& operator=(const TestFolder&) = delete;
+  ~TestFolder();
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+  void Write(const std::string& name, const std::string& contents) const;
+  std::string Read(const std::string& name) const;
+  bool Has(const std::string& name) const;
+  // Names of the files in the folder, sorted.
+  std::string Listing() const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadBytes(const std::filesystem::path& path);
+
+// Path of a file under tests/golden/ and of the real station data shipped beside the project.
+std::filesystem::path GoldenPath(const std::string& relative);
+std::filesystem::path RealDataPath(const std::string& name);
+
+}  // namespace kelvaro::testing
