@@ -35,7 +35,7 @@ float ParseFloat(std::string_view text) {
   const std::string_view number = WithoutPlusSign(Trim(text));
   float value = 0.0f;
   if (number.empty() || !ConvertWhole(number, value)) {
-    throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
+    throw ConversionError("'" + std::string(Trim(text)) + "' is not a valid floating point value");
   }
   return value;
 }
@@ -44,7 +44,7 @@ int32_t ParseInt(std::string_view text) {
   const std::string_view number = WithoutPlusSign(Trim(text));
   int32_t value = 0;
   if (number.empty() || !ConvertWhole(number, value)) {
-    throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+    throw ConversionError("'" + std::string(Trim(text)) + "' is not a valid integer value");
   }
   return value;
 }

@@ -1,0 +1,97 @@
+#include "eto/wth_eto.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "eto/penman_monteith.h"
+#include "eto/rain_reassignment.h"
+#include "weatherio/daily_weather_file.h"
+#include "weatherio/errors.h"
+#include "weatherio/file_naming.h"
+#include "weatherio/number_parse.h"
+#include "weatherio/output_file.h"
+#include "weatherio/row_format.h"
+#include "weatherio/station_line.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr const char* kEtoColumns =
+    "  Year,  Mon, Day, DOY,   Solar,    TMax,    TMin,    Wind,      Td,     Pcp,     ETo\n";
+constexpr const char* kEtoUnits =
+    "     #,    #,   #,   #,  MJ/m^2,      oC,      oC,     m/s,      oC,      mm,      mm\n";
+constexpr const char* kCopyColumns =
+    " Year,  Mon, Day, DOY,   Solar,    TMax,    TMin,    Wind,      Td,     Pcp,     ETo\n";
+constexpr const char* kCopyUnits =
+    "    #,    #,   #,   #,  MJ/m^2,      oC,      oC,     m/s,      oC,      mm,      mm\n";
+
+bool IsGenerated(std::string ext) {
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext == "gen";
+}
+
+std::string FormatEtoRow(const WeatherDay& day, const PenmanMonteithDay& et) {
+  return Printf(" %s,%4d,%4d,%4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n",
+                day.year_text.c_str(), day.month, day.day, day.doy, day.solar, et.tmax, day.tmin,
+                day.wind, day.td, day.pcp, et.eto);
+}
+
+// The eto file's lines, header included.
+std::vector<std::string> EtoLines(const std::vector<WeatherDay>& days, const RunParameters& run,
+                                  const Site& site, float pi) {
+  std::vector<std::string> lines{StationLine(run.FileStem(), run.LatitudeText(),
+                                             run.ElevationText()),
+                                 kEtoColumns, kEtoUnits};
+  for (const WeatherDay& day : days) {
+    lines.push_back(FormatEtoRow(day, DailyReferenceEt(day, site, pi)));
+  }
+  return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line;
+  return text;
+}
+
+}  // namespace
+
+void WTHETo(const RunParameters& run, Session& session) {
+  const std::string stem = run.FileStem();
+  CheckSafeName(stem, "station name");
+  const std::string input_name = stem + "." + run.Extension();
+  const auto input = ReadTextFile(FindInFolder(session.data_dir, input_name));
+  if (!input) {
+    session.reporter.MessageBox("Couldn't find " + input_name + ".");
+    return;
+  }
+  const float latitude_deg = ParseFloat(run.LatitudeText());
+  const float elevation_m = ParseFloat(run.ElevationText());
+  const Site site = MakeSite(latitude_deg, elevation_m, session.global_pi);
+  const auto days = ParseWeatherDays(*input, false);
+  if (days.empty()) throw InputError(input->name + " holds no daily weather");
+  const auto eto_lines = EtoLines(days, run, site, session.global_pi);
+
+  const auto output = [&](const std::string& ext) {
+    return FindInFolder(session.data_dir, stem + "." + ext);
+  };
+  OutputFile eto_file(output("eto"));
+  OutputFile work_file(output("wrk"));
+  eto_file.Write(Joined(eto_lines));
+  if (IsGenerated(run.Extension())) {
+    const auto copy_rows = ReassignRain(TextFile{stem + ".eto", SplitLines(Joined(eto_lines))});
+    const std::string copy_text = std::string(kCopyColumns) + kCopyUnits + Joined(copy_rows);
+    OutputFile copy_file(output("cpy"));
+    copy_file.Write(copy_text);
+    work_file.Write(eto_lines.front() + copy_text);
+    eto_file.Commit();
+    copy_file.Commit();
+  } else {
+    work_file.Write(Joined(eto_lines));
+    eto_file.Commit();
+  }
+  work_file.Commit();
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,136 @@
+#include "eto/wth_eto.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "dispatch/reporter.h"
+#include "dispatch/session.h"
+#include "support/golden.h"
+#include "support/test_folder.h"
+#include "weatherio/errors.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::ExpectMatchesGolden;
+using testing::ReadBytes;
+using testing::TestFolder;
+using Lines = std::vector<std::string>;
+
+RunParameters Maricopa(const std::string& station, const std::string& ext) {
+  RunParameters run;
+  run.Station = station;
+  run.Latitude = "33.07";
+  run.Elevation = "361";
+  run.ext = ext;
+  return run;
+}
+
+class WTHEToTest : public ::testing::Test {
+ protected:
+  void CopyGolden(const std::string& name, const std::string& as) const {
+    folder_.Write(as, ReadBytes(testing::GoldenPath("eto/" + name)));
+  }
+  void Run(const RunParameters& run) { WTHETo(run, session_); }
+
+  TestFolder folder_;
+  RecordingReporter reporter_;
+  Session session_{folder_.path(), reporter_};
+};
+
+TEST_F(WTHEToTest, DailyWeatherGivesEtoFileAndIdenticalWorkingFile) {
+  CopyGolden("MARDY.day", "MARDY.day");
+  Run(Maricopa("MARDY", "day"));
+  EXPECT_TRUE(reporter_.boxes().empty());
+  ExpectMatchesGolden(folder_.Read("MARDY.eto"), "eto/day/MARDY.eto");
+  EXPECT_EQ(folder_.Read("MARDY.wrk"), folder_.Read("MARDY.eto"));
+  EXPECT_FALSE(folder_.Has("MARDY.cpy"));
+}
+
+TEST_F(WTHEToTest, GeneratedWeatherGetsRainReassignedInCopyAndWorkingFile) {
+  CopyGolden("MARJN.gen", "MARJN.gen");
+  Run(Maricopa("MARJN", "gen"));
+  ExpectMatchesGolden(folder_.Read("MARJN.eto"), "eto/gen/MARJN.eto");
+  ExpectMatchesGolden(folder_.Read("MARJN.cpy"), "eto/gen/MARJN.cpy");
+  ExpectMatchesGolden(folder_.Read("MARJN.wrk"), "eto/gen/MARJN.wrk");
+}
+
+TEST_F(WTHEToTest, UpperCaseGenTakesTheSamePath) {
+  CopyGolden("MARJN.gen", "MARJN.GEN");
+  Run(Maricopa("MARJN", "GEN"));
+  EXPECT_EQ(folder_.Read("MARJN.cpy"), ReadBytes(testing::GoldenPath("eto/gen/MARJN.cpy")));
+}
+
+TEST_F(WTHEToTest, OperationsReadTheFirstFiveCharactersOfTheStation) {
+  CopyGolden("MARDY.day", "MARDY.day");
+  Run(Maricopa("MARDYLONGNAME", "day"));
+  EXPECT_TRUE(folder_.Has("MARDY.wrk"));
+}
+
+TEST_F(WTHEToTest, MissingInputIsReportedAndNothingWritten) {
+  Run(Maricopa("Davis", "day"));
+  EXPECT_EQ(reporter_.boxes(), Lines{"Couldn't find Davis.day."});
+  EXPECT_EQ(folder_.Listing(), "");
+}
+
+TEST_F(WTHEToTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {
+  const std::string lf = ReadBytes(testing::GoldenPath("eto/MARDY.day"));
+  std::string crlf;
+  for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  folder_.Write("MARDY.day", "\xEF\xBB\xBF" + crlf);
+  Run(Maricopa("MARDY", "day"));
+  EXPECT_EQ(folder_.Read("MARDY.eto"), ReadBytes(testing::GoldenPath("eto/day/MARDY.eto")));
+}
+
+TEST_F(WTHEToTest, LongLineStaysOneRecord) {
+  const std::string padding(300, ' ');
+  folder_.Write("LONGL.day",
+                " LONGL,33.07, 361\nheader\nunits\n 2004,   1,   1,   1,    8.25,   19.20,    6.60,"
+                "    1.11,    7.50," + padding + "0.00\n");
+  Run(Maricopa("LONGL", "day"));
+  const std::string eto = folder_.Read("LONGL.eto");
+  EXPECT_EQ(std::count(eto.begin(), eto.end(), '\n'), 4);
+}
+
+struct BadInput {
+  const char* what;
+  std::string contents;
+  std::string message;
+};
+
+TEST_F(WTHEToTest, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
+  const std::string header = " BADIN,33.07, 361\nheader\nunits\n";
+  const std::string good = " 2004,   1,   1,   1,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n";
+  const BadInput cases[] = {
+      {"empty file", "", "BADIN.day holds no daily weather"},
+      {"header only", header, "BADIN.day holds no daily weather"},
+      {"non-numeric field",
+       header + good + " 2004,   1,   2,   2,    8.25,   19.2x,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 5: '19.2x' is not a valid floating point value"},
+      {"too few fields", header + " 2004,   1,   2,   2,    8.25,   19.20\n",
+       "BADIN.day, line 4: expected 10 fields, found 6"},
+  };
+  for (const BadInput& bad : cases) {
+    TestFolder folder;
+    folder.Write("BADIN.day", bad.contents);
+    Session session(folder.path(), reporter_);
+    try {
+      WTHETo(Maricopa("BADIN", "day"), session);
+      ADD_FAILURE() << bad.what << ": accepted";
+    } catch (const std::exception& error) {
+      EXPECT_EQ(std::string(error.what()), bad.message) << bad.what;
+    }
+    EXPECT_EQ(folder.Listing(), "BADIN.day\n") << bad.what;
+  }
+}
+
+TEST_F(WTHEToTest, StationHoldingAPathIsRefusedBeforeAnyFileIsTouched) {
+  for (const std::string& station : Lines{"../x", "a/b", "a\\b", "ab\tc"}) {
+    EXPECT_THROW(Run(Maricopa(station, "day")), InputError) << station;
+  }
+  EXPECT_EQ(folder_.Listing(), "");
+}
+
+}  // namespace
+}  // namespace kelvaro
