@@ -31,10 +31,9 @@ Radiation ExtraterrestrialRadiation(int doy, const Site& site, float pi) {
   const float sunset = SunsetHourAngle(site.latitude_rad, declination, pi);
   const double phi = site.latitude_rad;
   Radiation radiation;
-  radiation.ra = static_cast<float>(
-      (1440 / pi) * kSolarConstant * dr *
-      (sunset * std::sin(phi) * std::sin(declination) +
-       std::cos(phi) * std::cos(declination) * std::sin(sunset)));
+  radiation.ra = static_cast<float>((1440 / pi) * kSolarConstant * dr *
+                                    (sunset * std::sin(phi) * std::sin(declination) +
+                                     std::cos(phi) * std::cos(declination) * std::sin(sunset)));
   radiation.rso = static_cast<float>((2e-5 * site.elevation_m + 0.75) * radiation.ra);
   return radiation;
 }
@@ -81,19 +80,17 @@ PenmanMonteithDay DailyReferenceEt(const WeatherDay& day, const Site& site, floa
   const float f = CloudinessFactor(day.solar, radiation.rso);
   const float es = (SaturationVapourPressure(tmax) + SaturationVapourPressure(tmin)) * 0.5f;
   const float emissivity = static_cast<float>(0.34 - 0.14 * std::sqrt(ea));
-  const float rnl = static_cast<float>(
-      (std::pow(tmin + 273.15, 4) + std::pow(tmax + 273.15, 4)) * 0.5 *
-      (-f * emissivity * kStefanBoltzmann));
+  const float rnl = static_cast<float>((std::pow(tmin + 273.15, 4) + std::pow(tmax + 273.15, 4)) *
+                                       0.5 * (-f * emissivity * kStefanBoltzmann));
   const float rn = rns + rnl;
   const float soil_heat = 0.0f;
   // 4099 rather than the textbook 4098: stored results depend on it.
-  const float slope = static_cast<float>(SaturationVapourPressure(tmean) * 4099 /
-                                         std::pow(tmean + 237.3, 2));
+  const float slope =
+      static_cast<float>(SaturationVapourPressure(tmean) * 4099 / std::pow(tmean + 237.3, 2));
   const float gamma = site.psychrometric_kpa;
   const float denominator = static_cast<float>(slope + (0.34 * u + 1) * gamma);
-  const float eto = static_cast<float>(
-      0.408 * slope * (rn - soil_heat) / denominator +
-      u * (gamma * 900 / (tmean + 273)) * (es - ea) / denominator);
+  const float eto = static_cast<float>(0.408 * slope * (rn - soil_heat) / denominator +
+                                       u * (gamma * 900 / (tmean + 273)) * (es - ea) / denominator);
 
   result.eto = AnyMissing(day, tmax) || !std::isfinite(eto) ? kMissing : eto;
   return result;

@@ -59,8 +59,8 @@ void ReassignMonth(std::vector<Row>& rows) {
 
 std::string FormatCopyRow(const Row& r) {
   return Printf(" %4.0f,%4.0f,%4.0f,%4.0f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", r[kYear],
-                r[kMon], r[kDay], r[kDoy], r[kSolar], r[kTMax], r[kTMin], r[kWind], r[kTd],
-                r[kPcp], r[kEto]);
+                r[kMon], r[kDay], r[kDoy], r[kSolar], r[kTMax], r[kTMin], r[kWind], r[kTd], r[kPcp],
+                r[kEto]);
 }
 
 Row ParseRow(const std::string& line) {

@@ -1,13 +1,11 @@
 #include "eto/wth_eto.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "eto/penman_monteith.h"
 #include "eto/rain_reassignment.h"
 #include "weatherio/daily_weather_file.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/letter_case.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/output_file.h"
 #include "weatherio/row_format.h"
@@ -25,12 +23,6 @@ constexpr const char* kCopyColumns =
 constexpr const char* kCopyUnits =
     "    #,    #,   #,   #,  MJ/m^2,      oC,      oC,     m/s,      oC,      mm,      mm\n";
 
-bool IsGenerated(std::string ext) {
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext == "gen";
-}
-
 std::string FormatEtoRow(const WeatherDay& day, const PenmanMonteithDay& et) {
   return Printf(" %s,%4d,%4d,%4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n",
                 day.year_text.c_str(), day.month, day.day, day.doy, day.solar, et.tmax, day.tmin,
@@ -40,9 +32,8 @@ std::string FormatEtoRow(const WeatherDay& day, const PenmanMonteithDay& et) {
 // The eto file's lines, header included.
 std::vector<std::string> EtoLines(const std::vector<WeatherDay>& days, const RunParameters& run,
                                   const Site& site, float pi) {
-  std::vector<std::string> lines{StationLine(run.FileStem(), run.LatitudeText(),
-                                             run.ElevationText()),
-                                 kEtoColumns, kEtoUnits};
+  std::vector<std::string> lines{
+      StationLine(run.FileStem(), run.LatitudeText(), run.ElevationText()), kEtoColumns, kEtoUnits};
   for (const WeatherDay& day : days) {
     lines.push_back(FormatEtoRow(day, DailyReferenceEt(day, site, pi)));
   }
@@ -79,7 +70,7 @@ void WTHETo(const RunParameters& run, Session& session) {
   OutputFile eto_file(output("eto"));
   OutputFile work_file(output("wrk"));
   eto_file.Write(Joined(eto_lines));
-  if (IsGenerated(run.Extension())) {
+  if (EqualsIgnoringCase(run.Extension(), "gen")) {
     const auto copy_rows = ReassignRain(TextFile{stem + ".eto", SplitLines(Joined(eto_lines))});
     const std::string copy_text = std::string(kCopyColumns) + kCopyUnits + Joined(copy_rows);
     OutputFile copy_file(output("cpy"));

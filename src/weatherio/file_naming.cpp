@@ -4,19 +4,9 @@
 #include <cctype>
 
 #include "weatherio/errors.h"
+#include "weatherio/letter_case.h"
 
 namespace kelvaro {
-namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
-}  // namespace
-
 bool IsSafeName(std::string_view text) {
   const bool has_control = std::any_of(text.begin(), text.end(), [](char c) {
     return std::iscntrl(static_cast<unsigned char>(c)) != 0;
@@ -38,7 +28,7 @@ std::filesystem::path FindInFolder(const std::filesystem::path& folder,
   std::error_code error;
   if (std::filesystem::exists(exact, error)) return exact;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    if (SameIgnoringCase(entry.path().filename().string(), file_name)) return entry.path();
+    if (EqualsIgnoringCase(entry.path().filename().string(), file_name)) return entry.path();
   }
   return exact;
 }

@@ -37,9 +37,9 @@ struct MonthlyMeans {
 };
 
 // Physical constants shared by the solar-geometry and Penman-Monteith steps.
-inline constexpr float kSolarConstant = 0.082f;         // MJ m^-2 min^-1
-inline constexpr float kStefanBoltzmann = 4.9e-9f;      // MJ K^-4 m^-2 per day
-inline constexpr float kLatentHeat = 2.45f;             // MJ/kg
-inline constexpr float kAlbedo = 0.23f;                 // grass reference surface
+inline constexpr float kSolarConstant = 0.082f;     // MJ m^-2 min^-1
+inline constexpr float kStefanBoltzmann = 4.9e-9f;  // MJ K^-4 m^-2 per day
+inline constexpr float kLatentHeat = 2.45f;         // MJ/kg
+inline constexpr float kAlbedo = 0.23f;             // grass reference surface
 
 }  // namespace kelvaro

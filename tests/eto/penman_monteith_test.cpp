@@ -60,8 +60,8 @@ TEST(PenmanMonteith, MissingValues) {
   EXPECT_EQ(et.tmax, day.tmin);
   EXPECT_NE(et.eto, kMissing);
 
-  for (float WeatherDay::*field : {&WeatherDay::solar, &WeatherDay::tmin, &WeatherDay::wind,
-                                   &WeatherDay::td}) {
+  for (float WeatherDay::*field :
+       {&WeatherDay::solar, &WeatherDay::tmin, &WeatherDay::wind, &WeatherDay::td}) {
     day = WorkedDay();
     day.*field = kMissing;
     EXPECT_EQ(DailyReferenceEt(day, site, kStartPi).eto, kMissing);
@@ -83,9 +83,9 @@ TEST(PenmanMonteith, PolarDayAndNightUseTwelveHourDay) {
     const double dr = 1 + 0.033 * std::cos(angle);
     const double delta = 0.409 * std::sin(angle - 1.39);
     const double phi = site.latitude_rad;
-    const double expected = 1440 / pi * 0.082 * dr *
-                            (pi / 2 * std::sin(phi) * std::sin(delta) +
-                             std::cos(phi) * std::cos(delta));
+    const double expected =
+        1440 / pi * 0.082 * dr *
+        (pi / 2 * std::sin(phi) * std::sin(delta) + std::cos(phi) * std::cos(delta));
     const PenmanMonteithDay et = DailyReferenceEt(day, site, pi);
     EXPECT_NEAR(et.ra, expected, 1e-3) << "day " << doy;
   }

@@ -46,7 +46,7 @@ std::vector<Day> April(float base_eto) {
 
 TEST(RainReassignment, LowestEtoDayGetsLargestRainAndTotalIsKept) {
   auto days = April(5.0f);
-  days[13].eto = 1.0f;   // the 14th is the least thirsty day
+  days[13].eto = 1.0f;  // the 14th is the least thirsty day
   days[0].pcp = 3.0f;
   days[29].pcp = 12.5f;  // the month's largest amount falls on the 30th
   days[9].pcp = 0.5f;

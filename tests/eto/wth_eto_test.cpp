@@ -87,7 +87,8 @@ TEST_F(WTHEToTest, LongLineStaysOneRecord) {
   const std::string padding(300, ' ');
   folder_.Write("LONGL.day",
                 " LONGL,33.07, 361\nheader\nunits\n 2004,   1,   1,   1,    8.25,   19.20,    6.60,"
-                "    1.11,    7.50," + padding + "0.00\n");
+                "    1.11,    7.50," +
+                    padding + "0.00\n");
   Run(Maricopa("LONGL", "day"));
   const std::string eto = folder_.Read("LONGL.eto");
   EXPECT_EQ(std::count(eto.begin(), eto.end(), '\n'), 4);
@@ -101,12 +102,14 @@ struct BadInput {
 
 TEST_F(WTHEToTest, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
   const std::string header = " BADIN,33.07, 361\nheader\nunits\n";
-  const std::string good = " 2004,   1,   1,   1,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n";
+  const std::string good =
+      " 2004,   1,   1,   1,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n";
   const BadInput cases[] = {
       {"empty file", "", "BADIN.day holds no daily weather"},
       {"header only", header, "BADIN.day holds no daily weather"},
       {"non-numeric field",
-       header + good + " 2004,   1,   2,   2,    8.25,   19.2x,    6.60,    1.11,    7.50,    0.00\n",
+       header + good +
+           " 2004,   1,   2,   2,    8.25,   19.2x,    6.60,    1.11,    7.50,    0.00\n",
        "BADIN.day, line 5: '19.2x' is not a valid floating point value"},
       {"too few fields", header + " 2004,   1,   2,   2,    8.25,   19.20\n",
        "BADIN.day, line 4: expected 10 fields, found 6"},

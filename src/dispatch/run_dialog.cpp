@@ -1,0 +1,146 @@
+#include "dispatch/run_dialog.h"
+
+#include <fstream>
+
+#include "weatherio/file_naming.h"
+#include "weatherio/number_parse.h"
+
+namespace kelvaro {
+namespace {
+
+// Bounds are exclusive: a value on a bound is refused and gets the range message too.
+bool LatitudeInRange(const std::string& text) {
+  const float latitude = ParseFloat(text);
+  return latitude < 90 && latitude > -90;
+}
+
+bool ElevationInRange(const std::string& text) {
+  const float elevation = ParseFloat(text);
+  return elevation < 4000 && elevation > -200;
+}
+
+}  // namespace
+
+void TGetData::SetExtension(std::string_view three_letters) {
+  ext = std::string(three_letters);
+  extention = std::string(kExtensionLabel) + ext;
+}
+
+void TGetData::FormActivate() {
+  for (Field* field : {&Station, &Latitude, &Elevation, &Years, &SA, &FetchVal}) {
+    field->text.clear();
+  }
+  DataReady = "no";
+  ExtCombo = 0;
+  Warning.Clear();
+}
+
+void TGetData::ChoosePreset(const PresetStation& preset) {
+  Station.text = preset.station;
+  Latitude.text = preset.latitude;
+  Elevation.text = preset.elevation;
+  Years.text = kPresetYears;
+}
+
+RunParameters TGetData::Parameters() const {
+  RunParameters run;
+  run.Station = Station.text;
+  run.Latitude = Latitude.text;
+  run.Elevation = Elevation.text;
+  run.SA = SA.text;
+  run.Years = Years.text;
+  run.FetchVal = FetchVal.text;
+  run.ext = ext;
+  run.DataReady = DataReady;
+  return run;
+}
+
+bool TGetData::FieldsPass() const {
+  return !Station.text.empty() && !Latitude.text.empty() && LatitudeInRange(Latitude.text) &&
+         !Elevation.text.empty() && ElevationInRange(Elevation.text) && !SA.text.empty();
+}
+
+void TGetData::AddFieldMessages() {
+  Warning.Show();
+  if (Station.text.empty()) Warning.Add("Enter the station name");
+  if (Latitude.text.empty()) {
+    Warning.Add("Enter the latitude in degrees");
+  } else if (!LatitudeInRange(Latitude.text)) {
+    Warning.Add("Latitude should be between -90 and 90 degrees");
+  }
+  if (Elevation.text.empty()) {
+    Warning.Add("Enter the elevation in meters");
+  } else if (!ElevationInRange(Elevation.text)) {
+    Warning.Add("Elevation should be between -200 and 4000 meters");
+  }
+  if (SA.text.empty()) Warning.Add("Enter the SA number");
+}
+
+// File names are built from the station and SA texts; refuse any that could leave the folder.
+bool TGetData::NamesAreSafe() {
+  if (!IsSafeName(Station.text)) {
+    Warning.Add("The station name may not contain a path separator, '..' or a control character");
+  }
+  if (!IsSafeName(SA.text)) {
+    Warning.Add("The SA number may not contain a path separator, '..' or a control character");
+  }
+  if (Warning.lines.empty()) return true;
+  Warning.Show();
+  return false;
+}
+
+bool TGetData::FileCanBeOpened(const std::string& file_name) const {
+  const auto path = FindInFolder(session_.data_dir, file_name);
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error) && std::ifstream(path).is_open();
+}
+
+bool TGetData::RowChecksPass(const DispatchRow& row) {
+  const RunParameters run = Parameters();
+  if (row.needs_years && row.needs_fetch && (Years.text.empty() || FetchVal.text.empty())) {
+    if (Years.text.empty()) Warning.Add("Enter number of years for simulation");
+    if (FetchVal.text.empty()) Warning.Add("Enter a fetch value");
+  } else if (row.needs_years && Years.text.empty()) {
+    Warning.Add("Enter number of years for simulation");
+  } else if (row.needs_years && ParseInt(Years.text) < 2) {
+    Warning.Add("Number of years should be larger than 1");
+  } else if (row.needs_fetch && FetchVal.text.empty()) {
+    Warning.Add("Enter a fetch value");
+  } else if (!FileCanBeOpened(run.FileStem() + "." + run.Extension())) {
+    Warning.Add("An invalid input filename");
+  } else if (!FileCanBeOpened(run.SAFileName())) {
+    Warning.Add("An invalid SA number");
+  }
+  if (Warning.lines.empty()) return true;
+  Warning.Show();
+  return false;
+}
+
+void TGetData::Dispatch(const DispatchRow& row) {
+  const std::string missing = MissingOperations(row);
+  if (!missing.empty()) {
+    session_.reporter.MessageBox("The input kind \"" + std::string(row.ext) +
+                                 "\" is not available yet (" + missing + " still to come).");
+    return;
+  }
+  DataReady = "yes";
+  RunParameters run = Parameters();
+  RunChain(row, run, session_);
+  ext = run.ext;
+  navigator_.Close(Dialog::TGetData);
+}
+
+void TGetData::ButtonOKClick() {
+  Warning.Clear();
+  DataReady = "no";
+  if (!FieldsPass()) {
+    AddFieldMessages();
+  } else if (NamesAreSafe()) {
+    if (const auto index = ExtComboIndex(ext)) ExtCombo = *index;
+    const DispatchRow& row = kDispatchTable[static_cast<size_t>(ExtCombo)];
+    if (RowChecksPass(row)) Dispatch(row);
+  }
+  if (DataReady == "yes") navigator_.Open(Dialog::TResultFiles);
+}
+
+}  // namespace kelvaro

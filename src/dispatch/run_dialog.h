@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "dispatch/dispatch_table.h"
+#include "dispatch/form_fields.h"
+#include "dispatch/navigator.h"
+#include "dispatch/preset_stations.h"
+#include "dispatch/run_parameters.h"
+#include "dispatch/session.h"
+
+namespace kelvaro {
+
+inline constexpr std::string_view kRunDialogCaption = "GetData";
+inline constexpr std::string_view kExtensionLabel = "Your input file extension is: ";
+
+// The run dialog: the run parameters as typed, their checks and the dispatch of a run.
+class TGetData {
+ public:
+  TGetData(Session& session, Navigator& navigator) : session_(session), navigator_(navigator) {}
+
+  Field Station;
+  Field Latitude;
+  Field Elevation;
+  Field SA;
+  Field Years;
+  Field FetchVal;
+  std::string ext;
+  std::string extention;  // the label showing the extension
+  std::string DataReady = "no";
+  WarningPanel Warning;
+  int ExtCombo = 0;  // selected item of the hidden extension list
+
+  // What the path dialogs do: ext and its label.
+  void SetExtension(std::string_view three_letters);
+
+  void FormActivate();
+  void ButtonOKClick();
+  void ButtonCancelClick() { navigator_.Close(Dialog::TGetData); }
+  // A station of the "Hydrologic Regions" menu.
+  void ChoosePreset(const PresetStation& preset);
+
+  RunParameters Parameters() const;
+
+ private:
+  bool FieldsPass() const;
+  void AddFieldMessages();
+  bool NamesAreSafe();
+  bool RowChecksPass(const DispatchRow& row);
+  bool FileCanBeOpened(const std::string& file_name) const;
+  void Dispatch(const DispatchRow& row);
+
+  Session& session_;
+  Navigator& navigator_;
+};
+
+}  // namespace kelvaro

@@ -1,0 +1,175 @@
+#include "dispatch/run_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recording_navigator.h"
+#include "support/test_folder.h"
+#include "weatherio/errors.h"
+
+namespace kelvaro {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class RunDialogTest : public ::testing::Test {
+ protected:
+  RunDialogTest() {
+    dialog_.SetExtension("day");
+    dialog_.FormActivate();
+  }
+
+  void Fill(const char* station, const char* latitude, const char* elevation, const char* sa) {
+    dialog_.Station.text = station;
+    dialog_.Latitude.text = latitude;
+    dialog_.Elevation.text = elevation;
+    dialog_.SA.text = sa;
+  }
+
+  Lines Press() {
+    dialog_.ButtonOKClick();
+    EXPECT_EQ(dialog_.Warning.visible, !dialog_.Warning.lines.empty());
+    return dialog_.Warning.lines;
+  }
+
+  testing::TestFolder folder_;
+  RecordingReporter reporter_;
+  Session session_{folder_.path(), reporter_};
+  testing::RecordingNavigator navigator_;
+  TGetData dialog_{session_, navigator_};
+};
+
+TEST_F(RunDialogTest, FieldMessagesComeInOrder) {
+  struct Case {
+    const char *station, *latitude, *elevation, *sa;
+    Lines expected;
+  };
+  const Case cases[] = {
+      {"",
+       "",
+       "",
+       "",
+       {"Enter the station name", "Enter the latitude in degrees", "Enter the elevation in meters",
+        "Enter the SA number"}},
+      {"Davis",
+       "91",
+       "-201",
+       "1",
+       {"Latitude should be between -90 and 90 degrees",
+        "Elevation should be between -200 and 4000 meters"}},
+      {"Davis",
+       "-90.5",
+       "4001",
+       "",
+       {"Latitude should be between -90 and 90 degrees",
+        "Elevation should be between -200 and 4000 meters", "Enter the SA number"}},
+      // Values on a bound are refused and named, not left with an empty panel.
+      {"Davis", "90", "18.5", "1", {"Latitude should be between -90 and 90 degrees"}},
+      {"Davis", "-90", "18.5", "1", {"Latitude should be between -90 and 90 degrees"}},
+      {"Davis", "38.5", "4000", "1", {"Elevation should be between -200 and 4000 meters"}},
+      {"Davis", "38.5", "-200", "1", {"Elevation should be between -200 and 4000 meters"}},
+  };
+  for (const Case& c : cases) {
+    Fill(c.station, c.latitude, c.elevation, c.sa);
+    EXPECT_EQ(Press(), c.expected) << c.latitude << " " << c.elevation;
+    EXPECT_EQ(dialog_.DataReady, "no");
+  }
+  EXPECT_TRUE(navigator_.events.empty());
+  EXPECT_EQ(folder_.Listing(), "");
+}
+
+TEST_F(RunDialogTest, NonNumericLatitudeAbandonsTheRunWithTheConversionMessage) {
+  Fill("Davis", "38,5x", "18.5", "1");
+  EXPECT_THROW(dialog_.ButtonOKClick(), ConversionError);
+}
+
+TEST_F(RunDialogTest, FileChecksUseTheNamesTheOperationsRead) {
+  Fill("Davisville", "38.5", "18.5", "7");
+  EXPECT_EQ(Press(), Lines{"An invalid input filename"});
+  folder_.Write("Davisville.day", "");  // the full station name does not count
+  EXPECT_EQ(Press(), Lines{"An invalid input filename"});
+  folder_.Write("Davis.day", "");
+  EXPECT_EQ(Press(), Lines{"An invalid SA number"});
+  folder_.Write("SA00007.csv", "");  // the crop form writes lower case
+  dialog_.SA.text = "8";
+  EXPECT_EQ(Press(), Lines{"An invalid SA number"});
+}
+
+TEST_F(RunDialogTest, YearsAndFetchChecksOfTheRows) {
+  Fill("Davis", "38.5", "18.5", "1");
+  dialog_.SetExtension("mon");
+  EXPECT_EQ(Press(), Lines{"Enter number of years for simulation"});
+  dialog_.Years.text = "1";
+  EXPECT_EQ(Press(), Lines{"Number of years should be larger than 1"});
+  dialog_.Years.text = "2";
+  EXPECT_EQ(Press(), Lines{"An invalid input filename"});
+
+  dialog_.SetExtension("mpn");
+  dialog_.Years.text = "";
+  EXPECT_EQ(Press(), (Lines{"Enter number of years for simulation", "Enter a fetch value"}));
+  dialog_.Years.text = "1";
+  EXPECT_EQ(Press(), Lines{"Enter a fetch value"});
+  dialog_.FetchVal.text = "5000";  // the label's 1-1000 m is not enforced
+  EXPECT_EQ(Press(), Lines{"Number of years should be larger than 1"});
+  dialog_.Years.text = "120";
+  EXPECT_EQ(Press(), Lines{"An invalid input filename"});
+
+  dialog_.SetExtension("dpn");
+  dialog_.FetchVal.text = "";
+  EXPECT_EQ(Press(), Lines{"Enter a fetch value"});
+}
+
+TEST_F(RunDialogTest, UnknownExtensionKeepsTheSelectedRow) {
+  Fill("Davis", "38.5", "18.5", "1");
+  dialog_.SetExtension("gen");
+  EXPECT_EQ(Press(), Lines{"Enter a fetch value"});  // dispatched as "dpn"
+  dialog_.SetExtension("mon");
+  EXPECT_EQ(Press(), Lines{"Enter number of years for simulation"});
+  dialog_.SetExtension("gen");  // an earlier OK selected "mon"
+  EXPECT_EQ(Press(), Lines{"Enter number of years for simulation"});
+}
+
+TEST_F(RunDialogTest, NamesThatCouldLeaveTheFolderAreRefused) {
+  for (const char* station : {"../up", "a/b", "a\\b",
+                              "a\x01"
+                              "b"}) {
+    Fill(station, "38.5", "18.5", "1");
+    EXPECT_EQ(Press(), Lines{"The station name may not contain a path separator, '..' or a "
+                             "control character"});
+  }
+  Fill("Davis", "38.5", "18.5", "../1");
+  EXPECT_EQ(Press(), Lines{"The SA number may not contain a path separator, '..' or a control "
+                           "character"});
+}
+
+TEST_F(RunDialogTest, KindNotBuiltYetIsReportedAndNotRun) {
+  Fill("Davis", "38.5", "18.5", "1");
+  dialog_.SetExtension("dpn");
+  dialog_.FetchVal.text = "100";
+  folder_.Write("Davis.dpn", "");
+  folder_.Write("SA00001.CSV", "");
+  EXPECT_EQ(Press(), Lines{});
+  ASSERT_EQ(reporter_.boxes().size(), 1u);
+  EXPECT_EQ(reporter_.boxes()[0].rfind("The input kind \"dpn\" is not available yet", 0), 0u);
+  EXPECT_EQ(dialog_.DataReady, "no");
+  EXPECT_TRUE(navigator_.events.empty());
+}
+
+TEST_F(RunDialogTest, ActivationEmptiesTheFieldsButKeepsTheExtension) {
+  Fill("Davis", "38.5", "18.5", "1");
+  dialog_.Years.text = "30";
+  dialog_.FetchVal.text = "100";
+  dialog_.Warning.Add("old");
+  dialog_.Warning.Show();
+  dialog_.FormActivate();
+  for (const Field* field : {&dialog_.Station, &dialog_.Latitude, &dialog_.Elevation, &dialog_.SA,
+                             &dialog_.Years, &dialog_.FetchVal}) {
+    EXPECT_EQ(field->text, "");
+  }
+  EXPECT_FALSE(dialog_.Warning.visible);
+  EXPECT_TRUE(dialog_.Warning.lines.empty());
+  EXPECT_EQ(dialog_.ext, "day");
+  EXPECT_EQ(dialog_.extention, "Your input file extension is: day");
+}
+
+}  // namespace
+}  // namespace kelvaro

@@ -1,0 +1,27 @@
+#include "support/recording_navigator.h"
+
+namespace kelvaro::testing {
+
+std::string RecordingNavigator::Name(Dialog dialog) {
+  switch (dialog) {
+    case Dialog::TAnalysisPath:
+      return "TAnalysisPath";
+    case Dialog::TTimeInterval:
+      return "TTimeInterval";
+    case Dialog::TPanAnalysisPath:
+      return "TPanAnalysisPath";
+    case Dialog::TEToAnalysisPath:
+      return "TEToAnalysisPath";
+    case Dialog::TTempAnalysisPath:
+      return "TTempAnalysisPath";
+    case Dialog::TTempTimeInterval:
+      return "TTempTimeInterval";
+    case Dialog::TGetData:
+      return "TGetData";
+    case Dialog::TResultFiles:
+      return "TResultFiles";
+  }
+  return "?";
+}
+
+}  // namespace kelvaro::testing
