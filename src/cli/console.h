@@ -1,0 +1,48 @@
+#pragma once
+
+#include <iostream>
+#include <string>
+
+#include "dispatch/navigator.h"
+#include "dispatch/reporter.h"
+
+namespace kelvaro::cli {
+
+// Message boxes go to stderr, one line each; trace lines only when asked for.
+class ConsoleReporter : public Reporter {
+ public:
+  explicit ConsoleReporter(bool verbose) : verbose_(verbose) {}
+
+  void MessageBox(const std::string& text) override {
+    std::cerr << text << "\n";
+    ++boxes_;
+  }
+  void Trace(const std::string& line) override {
+    if (verbose_) std::cerr << line << "\n";
+  }
+  int boxes() const { return boxes_; }
+
+ private:
+  bool verbose_;
+  int boxes_ = 0;
+};
+
+// There are no windows on the command line: opening and closing are only noted.
+class ConsoleNavigator : public Navigator {
+ public:
+  void Open(Dialog dialog) override {
+    if (dialog == Dialog::TResultFiles) results_shown_ = true;
+  }
+  void Close(Dialog) override {}
+  bool results_shown() const { return results_shown_; }
+
+ private:
+  bool results_shown_ = false;
+};
+
+// Exit statuses of the commands.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;   // an operation reported a failure
+inline constexpr int kExitRefused = 2;  // the input was refused before anything ran
+
+}  // namespace kelvaro::cli

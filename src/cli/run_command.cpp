@@ -1,0 +1,77 @@
+#include "cli/run_command.h"
+
+#include <iostream>
+#include <memory>
+
+#include "dispatch/run_dialog.h"
+
+namespace kelvaro::cli {
+namespace {
+
+void FillDialog(const RunOptions& options, TGetData& dialog) {
+  dialog.SetExtension(options.input);
+  dialog.FormActivate();
+  if (!options.preset.empty()) {
+    const PresetStation* preset = FindPresetStation(options.preset);
+    if (preset == nullptr) throw CLI::ValidationError("--preset", "unknown preset station");
+    dialog.ChoosePreset(*preset);
+  }
+  const auto set_if_given = [](const std::string& value, Field& field) {
+    if (!value.empty()) field.text = value;
+  };
+  set_if_given(options.station, dialog.Station);
+  set_if_given(options.latitude, dialog.Latitude);
+  set_if_given(options.elevation, dialog.Elevation);
+  set_if_given(options.sa, dialog.SA);
+  set_if_given(options.years, dialog.Years);
+  set_if_given(options.fetch, dialog.FetchVal);
+}
+
+}  // namespace
+
+int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(options.dir, error)) {
+    std::cerr << "The data folder " << options.dir.string() << " does not exist\n";
+    return kExitRefused;
+  }
+  Session session(options.dir, reporter);
+  ConsoleNavigator navigator;
+  TGetData dialog(session, navigator);
+  FillDialog(options, dialog);
+  dialog.ButtonOKClick();
+  if (dialog.Warning.visible) {
+    for (const auto& line : dialog.Warning.lines) std::cerr << line << "\n";
+    return kExitRefused;
+  }
+  return reporter.boxes() > 0 || !navigator.results_shown() ? kExitFailed : kExitOk;
+}
+
+void AddRunCommand(CLI::App& app) {
+  auto options = std::make_shared<RunOptions>();
+  CLI::App* run = app.add_subcommand(
+      "run", "Run the chain for one input kind, as the run dialog's OK does");
+  run->add_option("--input", options->input,
+                  "Input kind (extension): day, mon, dmn, cdm, qrd, dpn, mpn, etm, met, det, "
+                  "mtm, dtm, rtm")
+      ->required();
+  run->add_option("--preset", options->preset,
+                  "A station of the Hydrologic Regions menu (see `presets`); fills station, "
+                  "latitude, elevation and 30 years");
+  run->add_option("--station", options->station, "Input file name without extension");
+  run->add_option("--lat", options->latitude, "Latitude, decimal degrees, north positive");
+  run->add_option("--elev", options->elevation, "Elevation, metres");
+  run->add_option("--sa", options->sa, "Study-area number (1-99999)");
+  run->add_option("--years", options->years, "Years to simulate (generated kinds)");
+  run->add_option("--fetch", options->fetch, "Fetch of the evaporation pan, metres (pan kinds)");
+  run->add_option("--dir", options->dir, "Data folder (default: the current folder)");
+  run->add_flag("--verbose", options->verbose, "Print the trace lines of the operations");
+  run->callback([options] {
+    ConsoleReporter reporter(options->verbose);
+    const int status = RunChainFromOptions(*options, reporter);
+    if (status != kExitOk) throw CLI::RuntimeError(status);
+    std::cout << "Results written to " << options->dir.string() << "\n";
+  });
+}
+
+}  // namespace kelvaro::cli

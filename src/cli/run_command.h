@@ -1,0 +1,32 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <string>
+
+#include "cli/console.h"
+
+namespace kelvaro::cli {
+
+// The run dialog's fields as given on the command line.
+struct RunOptions {
+  std::string input;
+  std::string preset;
+  std::string station;
+  std::string latitude;
+  std::string elevation;
+  std::string sa;
+  std::string years;
+  std::string fetch;
+  std::filesystem::path dir = ".";
+  bool verbose = false;
+};
+
+void AddRunCommand(CLI::App& app);
+
+// Fills the run dialog as a user would and presses OK. Returns the exit status; warnings and
+// message boxes go to stderr.
+int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter);
+
+}  // namespace kelvaro::cli

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/cli_runner.h"
+#include "support/test_folder.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::RunCli;
+using testing::TestFolder;
+
+std::string In(const TestFolder& folder) { return " --dir '" + folder.path().string() + "'"; }
+
+TEST(RunCommand, ValidationWarningsGoToStderrWithStatusTwo) {
+  TestFolder folder;
+  const auto result = RunCli("run --input day --station Davis --lat 95 --elev 4000" + In(folder));
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err,
+            "Latitude should be between -90 and 90 degrees\n"
+            "Elevation should be between -200 and 4000 meters\n"
+            "Enter the SA number\n");
+  EXPECT_EQ(folder.Listing(), "");
+}
+
+TEST(RunCommand, PresetFillsTheStationAndMissingFilesAreRefused) {
+  TestFolder folder;
+  const auto result = RunCli("run --input mon --preset 'Brown Valley' --sa 3" + In(folder));
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err, "An invalid input filename\n");
+}
+
+TEST(RunCommand, ConversionFailureIsReportedWithStatusOne) {
+  TestFolder folder;
+  const auto result = RunCli("run --input day --station Davis --lat 3x --elev 18 --sa 1" +
+                             In(folder));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "'3x' is not a valid floating point value\n");
+}
+
+TEST(RunCommand, MissingDataFolderIsRefused) {
+  const auto result =
+      RunCli("run --input day --station Davis --lat 38 --elev 18 --sa 1 --dir /nonexistent/x");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err, "The data folder /nonexistent/x does not exist\n");
+}
+
+TEST(PresetsCommand, ListsEveryPresetStation) {
+  const auto result = RunCli("presets");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 55);
+  EXPECT_NE(result.out.find("SalSeaEast"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelvaro
