@@ -6,9 +6,19 @@
 
 namespace kelvaro {
 
+namespace {
+
+// A hidden name beside the result: ".Davis.eto.partial".
+std::filesystem::path TemporaryPathFor(const std::filesystem::path& path) {
+  std::string name = ".";
+  name.append(path.filename().string()).append(".partial");
+  return path.parent_path() / name;
+}
+
+}  // namespace
+
 OutputFile::OutputFile(std::filesystem::path path)
-    : path_(std::move(path)),
-      temporary_path_(path_.parent_path() / ("." + path_.filename().string() + ".partial")) {}
+    : path_(std::move(path)), temporary_path_(TemporaryPathFor(path_)) {}
 
 OutputFile::~OutputFile() {
   if (!committed_) {
