@@ -17,6 +17,7 @@ constexpr float kZeroRainMean = 0.0001f;
 }  // namespace
 
 MonthRows MonthlyValuesOfYear(const SimulatedYear& year, int day_count) {
+  // Simulated years are numbered from 1, so any year number with the right February will do.
   const auto month_lengths = DayNum(day_count == kMaxDaysInYear ? 4 : 1);
   const auto& month_ends = MonthEndDays(day_count);
   MonthRows rows{};
@@ -52,7 +53,8 @@ MonthRows MonthlyStatistics::Means() const {
   Check(years_ > 1, kYearCountCheck);
   MonthRows means{};
   for (size_t m = 0; m < 12; ++m) {
-    for (size_t q = 0; q < kQuantityCount; ++q) means[m][q] = sums_[m][q] / years_;
+    for (size_t q = 0; q < kQuantityCount; ++q)
+      means[m][q] = sums_[m][q] / static_cast<float>(years_);
   }
   return means;
 }

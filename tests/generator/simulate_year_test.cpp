@@ -84,21 +84,5 @@ TEST(SimulateYearDays, RadiationStaysWithinItsBoundsAndCountsTheCuts) {
   EXPECT_GT(high, 0);
 }
 
-TEST(SimulateYearDays, MissingDewPointMeanGivesMissingTdAndShiftsApply) {
-  PlainYear plain;
-  plain.d.td_mean.fill(-999.0f);
-  plain.d.tmax_dry_sd.fill(0.0f);
-  plain.d.tmax_wet_sd.fill(0.0f);
-  plain.m.TMaxShift.fill(3.0f);
-  plain.m.RainFactor.fill(0.0f);  // every day dry
-  SimulateYearDays(365, RainMode::kGenerate, plain.m, plain.d, plain.session, plain.year);
-  for (size_t d = 0; d < 365; ++d) {
-    ASSERT_EQ(plain.year.td[d], -999.0f);
-    if (plain.year.tmin[d] < 60.0f) {
-      ASSERT_FLOAT_EQ(plain.year.tmax[d], 63.0f);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace kelvaro

@@ -40,13 +40,5 @@ TEST(WindCurve, CalmMonthNeverMakesTheCurveNegative) {
   EXPECT_EQ(curve.AtDay(198, 7), 0.0f);
 }
 
-TEST(CubicSpline, ReproducesAStraightLineExactlyAtTheNodes) {
-  const CubicSpline line({0.0f, 10.0f, 20.0f, 30.0f}, {1.0f, 2.0f, 3.0f, 4.0f});
-  EXPECT_FLOAT_EQ(line(0.0f), 1.0f);
-  EXPECT_FLOAT_EQ(line(10.0f), 2.0f);
-  EXPECT_FLOAT_EQ(line(20.0f), 3.0f);
-  EXPECT_FLOAT_EQ(line(30.0f), 4.0f);
-}
-
 }  // namespace
 }  // namespace kelvaro
