@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "generator/seasonal_curves.h"
+
+namespace kelvaro {
+
+// A cubic spline through (x, y) nodes, x increasing: second derivative 0 at the first node,
+// slope 0 at the last.
+class CubicSpline {
+ public:
+  CubicSpline(std::vector<float> x, std::vector<float> y);
+  float operator()(float t) const;
+
+ private:
+  std::vector<float> x_;
+  std::vector<float> y_;
+  std::vector<float> y2_;  // second derivatives at the nodes
+};
+
+// A simulated year's daily wind (m/s) through its monthly means, placed on mid-month days and
+// wrapped round the year end. Days of months whose wind is missing are -999; the curve runs
+// through the other months only, and never below 0.
+class WindCurve {
+ public:
+  explicit WindCurve(const MonthlyValues& monthly_wind);
+  float AtDay(int doy, int month) const;  // month 1..12
+
+ private:
+  MonthlyValues monthly_wind_;
+  std::optional<CubicSpline> spline_;  // none when no month has wind
+};
+
+}  // namespace kelvaro
