@@ -1,6 +1,7 @@
 #include "dispatch/dispatch_table.h"
 
 #include "eto/wth_eto.h"
+#include "generator/generate_weather.h"
 
 namespace kelvaro {
 namespace {
@@ -19,7 +20,7 @@ constexpr std::array<NamedOperation, 13> kOperations{{
     {"EToCovertion", nullptr},
     {"MonETo", nullptr},
     {"PanETo", nullptr},
-    {"GenerateWeather", nullptr},
+    {"GenerateWeather", &GenerateWeather},
     {"GenerateWeather2", nullptr},
     {"SimulatedEToHargres", nullptr},
     {"DayToMonTemp", nullptr},
