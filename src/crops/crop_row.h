@@ -11,10 +11,10 @@ namespace kelvaro {
 
 // One crop of a study area, as one row of its crop file (31 fields).
 struct CropRow {
-  std::string code;                       // CropCode; its ninth character is the crop class
-  std::string name;                       // CropName as written to the file
-  int planting_doy = 0;                   // planting or leaf-out
-  int ending_doy = 0;                     // end of season (may be before planting: next year)
+  std::string code;      // CropCode; its ninth character is the crop class
+  std::string name;      // CropName as written to the file
+  int planting_doy = 0;  // planting or leaf-out
+  int ending_doy = 0;    // end of season (may be before planting: next year)
   int area_ha = 0;
   float max_soil_depth_mm = 0.0f;
   float max_root_depth_mm = 0.0f;
@@ -30,7 +30,7 @@ struct CropRow {
   float ks = 1.0f;                        // water stress factor, 1 = no stress
   int stress_begin_doy = 0;
   int stress_end_doy = 0;
-  std::string pre_irrigated = "N";        // "Y" or "N"
+  std::string pre_irrigated = "N";  // "Y" or "N"
   int row_marker = kCropRowMarker;
 
   static constexpr int kCropRowMarker = 36919;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace kelvaro {
+
+// What a dialog asks of the front end that shows it. The desktop program opens real windows;
+// the command line and the tests answer directly.
+class Navigator {
+ public:
+  virtual ~Navigator() = default;
+
+  // A directory chooser with the given title; nothing when the user cancels.
+  virtual std::optional<std::filesystem::path> AskDirectory(const std::string& title) = 0;
+};
+
+// Answers every directory question with one fixed directory (the command line's --dir).
+class FixedDirectoryNavigator : public Navigator {
+ public:
+  explicit FixedDirectoryNavigator(std::filesystem::path directory)
+      : directory_(std::move(directory)) {}
+
+  std::optional<std::filesystem::path> AskDirectory(const std::string&) override {
+    return directory_;
+  }
+
+ private:
+  std::filesystem::path directory_;
+};
+
+}  // namespace kelvaro
