@@ -130,7 +130,7 @@ class TCropSoilEntry {
   void ShowClassInputs(int crop_class);
   bool CheckComplete(int& sa_number);
   CropRow BuildRow(int sa_number);
-  int EntryDoy(const FormField& entry, const FormField& default_date) const;
+  int EntryDoy(std::string_view label, const FormField& entry, const FormField& default_date) const;
   int GroundCover(const FormField& entry, const FormField& default_value, char date);
   void FillClassValues(int crop_class, CropRow& row, CropCodeParts& code);
   void FillCoverCrops(CropRow& row) const;

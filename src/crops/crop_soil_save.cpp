@@ -32,7 +32,32 @@ std::string UpperCasedLetter(const std::string& text, std::string_view what) {
   return letter;
 }
 
-int Truncated(const std::string& text) { return static_cast<int>(ParseFloat(text)); }
+// Conversion failures name the entry the text came from.
+template <typename Convert>
+auto Labelled(std::string_view label, Convert convert) {
+  try {
+    return convert();
+  } catch (const ConversionError& error) {
+    throw ConversionError(std::string(label) + ": " + error.what());
+  }
+}
+
+float FloatEntry(std::string_view label, const std::string& text) {
+  return Labelled(label, [&] { return ParseFloat(text); });
+}
+
+int IntEntry(std::string_view label, const std::string& text) {
+  return Labelled(label, [&] { return ParseInt(text); });
+}
+
+// Percentages are whole numbers; fractions are cut off.
+int Truncated(std::string_view label, const std::string& text) {
+  return static_cast<int>(FloatEntry(label, text));
+}
+
+int DateDoy(std::string_view label, const std::string& text, int current_year) {
+  return Labelled(label, [&] { return DayOfYearOf(ParseShortDate(text, current_year)); });
+}
 
 }  // namespace
 
@@ -58,7 +83,7 @@ bool TCropSoilEntry::CheckComplete(int& sa_number) {
   if (SA.Empty()) {
     warning_.Add(std::string(kEnterSaNumber));
   } else {
-    sa_number = ParseInt(SA.text);
+    sa_number = IntEntry("SA number", SA.text);
     if (sa_number < kMinSaNumber || sa_number > kMaxSaNumber) {
       warning_.Add(std::string(kSaNumberRange));
     }
@@ -76,15 +101,16 @@ CropRow TCropSoilEntry::BuildRow(int sa_number) {
   code.sa5 = SA5Of(sa_number);
   code.crop_no = std::string(Trim(CropNo.text));
   row.name = CropName.text;
-  row.planting_doy = code.planting_doy = EntryDoy(PlantingDate, DefPlantingDate);
-  row.ending_doy = code.ending_doy = EntryDoy(EndingDate, DefEndingDate);
+  row.planting_doy = code.planting_doy = EntryDoy("Planting date", PlantingDate, DefPlantingDate);
+  row.ending_doy = code.ending_doy = EntryDoy("Ending date", EndingDate, DefEndingDate);
 
-  row.area_ha = ParseInt(HectaresPlanted.text);
-  row.max_soil_depth_mm = ParseFloat(TextOr(MaxSoilDepth, DefMaxSoil));
-  row.max_root_depth_mm = ParseFloat(TextOr(RootingDepth, DefRootingDepth));
-  row.allowable_depletion_pct = ParseFloat(TextOr(AllowableDepletion, DefAllowableDepletion));
+  row.area_ha = IntEntry("Hectares planted", HectaresPlanted.text);
+  row.max_soil_depth_mm = FloatEntry("Maximum soil depth", TextOr(MaxSoilDepth, DefMaxSoil));
+  row.max_root_depth_mm = FloatEntry("Rooting depth", TextOr(RootingDepth, DefRootingDepth));
+  row.allowable_depletion_pct =
+      FloatEntry("Allowable depletion", TextOr(AllowableDepletion, DefAllowableDepletion));
   row.wetting_frequency_days = code.wetting_frequency_days =
-      ParseInt(TextOr(WettingFrequency, DefWettingFrequency));
+      IntEntry("Wetting frequency", TextOr(WettingFrequency, DefWettingFrequency));
   code.soil = UpperCasedLetter(SoilType.text, "soil type");
   if (code.soil.empty()) code.soil = kDefSoilType;
   code.pre_irrigated = UpperCasedLetter(TextOr(PreIrrigated, DefPreIrrigated), "pre-irrigation");
@@ -95,9 +121,11 @@ CropRow TCropSoilEntry::BuildRow(int sa_number) {
       row.available_water * std::min(row.max_soil_depth_mm, row.max_root_depth_mm);
   row.yield_threshold_mm = row.allowable_depletion_pct * 0.01f * row.plant_available_water_mm;
 
-  FillClassValues(CropClass(ParseFloat(CropNo.text)), row, code);
-  row.stage_pct = {Truncated(AToB.text), Truncated(AToC.text), Truncated(AToD.text)};
-  row.kc = {ParseFloat(KcAB.text), ParseFloat(KcCD.text), ParseFloat(KcE.text)};
+  FillClassValues(CropClass(FloatEntry("Crop number", CropNo.text)), row, code);
+  row.stage_pct = {Truncated("Date B", AToB.text), Truncated("Date C", AToC.text),
+                   Truncated("Date D", AToD.text)};
+  row.kc = {FloatEntry("Kc1", KcAB.text), FloatEntry("Kc2", KcCD.text),
+            FloatEntry("Kc3", KcE.text)};
   FillCoverCrops(row);
   FillStress(row, code);
   row.code = CropCode(code);
@@ -106,12 +134,14 @@ CropRow TCropSoilEntry::BuildRow(int sa_number) {
 
 // A typed date counts within its own year; an empty entry takes the crop's default date, which
 // lies in the current year.
-int TCropSoilEntry::EntryDoy(const FormField& entry, const FormField& default_date) const {
-  return DayOfYearOf(ParseShortDate(TextOr(entry, default_date), current_year_));
+int TCropSoilEntry::EntryDoy(std::string_view label, const FormField& entry,
+                             const FormField& default_date) const {
+  return DateDoy(label, TextOr(entry, default_date), current_year_);
 }
 
 int TCropSoilEntry::GroundCover(const FormField& entry, const FormField& default_value, char date) {
-  const float percent = ParseFloat(TextOr(entry, default_value));
+  const float percent =
+      FloatEntry(std::string("Ground cover on date ") + date, TextOr(entry, default_value));
   // Covers enter square roots in the coefficient curve of evergreen trees.
   if (percent < 0.0f) {
     warning_.Add(std::string("Ground cover on date ") + date + " should not be negative");
@@ -134,7 +164,8 @@ void TCropSoilEntry::FillClassValues(int crop_class, CropRow& row, CropCodeParts
 
   // An orchard counts as immature when the cover typed for its first cover date is below 0.7.
   const FormField& first_cover = crop_class == 3 ? GroundCoverDateC : GroundCoverDateB;
-  if (!first_cover.Empty() && ParseFloat(first_cover.text) < 0.7f) code.maturity = 'I';
+  if (!first_cover.Empty() && FloatEntry("Ground cover", first_cover.text) < 0.7f)
+    code.maturity = 'I';
   const bool any_cover_crop = !CoverCrop1Begin.Empty() || !CoverCrop1End.Empty() ||
                               !CoverCrop2Begin.Empty() || !CoverCrop2End.Empty();
   code.cover_crop = any_cover_crop ? 'Y' : 'N';
@@ -144,8 +175,8 @@ void TCropSoilEntry::FillClassValues(int crop_class, CropRow& row, CropCodeParts
 void TCropSoilEntry::FillCoverCrops(CropRow& row) const {
   const auto period = [this](const FormField& begin, const FormField& end, int* doys) {
     if (begin.Empty() || end.Empty()) return;
-    doys[0] = DayOfYearOf(ParseShortDate(begin.text, current_year_));
-    doys[1] = DayOfYearOf(ParseShortDate(end.text, current_year_));
+    doys[0] = DateDoy("Cover crop begin", begin.text, current_year_);
+    doys[1] = DateDoy("Cover crop end", end.text, current_year_);
   };
   row.cover_crop_doy = {0, 0, 0, 0};
   period(CoverCrop1Begin, CoverCrop1End, &row.cover_crop_doy[0]);
@@ -155,19 +186,19 @@ void TCropSoilEntry::FillCoverCrops(CropRow& row) const {
 // A stress factor needs both of its dates; without a factor there is no stress period.
 void TCropSoilEntry::FillStress(CropRow& row, CropCodeParts& code) {
   if (StressFactor.Empty()) {
-    row.ks = ParseFloat(DefStressFactor.text);
+    row.ks = FloatEntry("Stress factor", DefStressFactor.text);
     code.stress_factor = DefStressFactor.text + ".00";
     return;
   }
-  row.ks = ParseFloat(StressFactor.text);
+  row.ks = FloatEntry("Stress factor", StressFactor.text);
   code.stress_factor = std::string(Trim(StressFactor.text));
   if (StressStartingDate.Empty()) warning_.Add(std::string(kEnterStressStart));
   if (StressEndingDate.Empty()) warning_.Add(std::string(kEnterStressEnd));
   if (StressStartingDate.Empty() || StressEndingDate.Empty()) return;
   row.stress_begin_doy = code.stress_begin_doy =
-      DayOfYearOf(ParseShortDate(StressStartingDate.text, current_year_));
+      DateDoy("Stress starting date", StressStartingDate.text, current_year_);
   row.stress_end_doy = code.stress_end_doy =
-      DayOfYearOf(ParseShortDate(StressEndingDate.text, current_year_));
+      DateDoy("Stress ending date", StressEndingDate.text, current_year_);
 }
 
 }  // namespace kelvaro

@@ -248,7 +248,8 @@ TEST_F(CropSave, ConversionMessagesQuoteTheText) {
     FAIL() << "the date was accepted";
   } catch (const ConversionError& error) {
     EXPECT_EQ(std::string(error.what()),
-              "'May 1' is not a valid date (YYYY-MM-DD, or MM-DD in the current year)");
+              "Planting date: 'May 1' is not a valid date (YYYY-MM-DD, or MM-DD in the current "
+              "year)");
   }
 }
 
