@@ -62,18 +62,6 @@ TEST(CropCatalogue, DuplicateCropNumbersAndFractionalRootingDepthsAreKept) {
   EXPECT_FLOAT_EQ(Crop("Olives").def_rooting_depth_mm, 1700.024f);
 }
 
-TEST(CropCatalogue, EveryCropHasAClassAndACalendarDate) {
-  for (const CropDefaults& crop : CropCatalogue()) {
-    const int crop_class = CropClass(crop.crop_no);
-    EXPECT_GE(crop_class, 1) << crop.list_item;
-    EXPECT_LE(crop_class, 4) << crop.list_item;
-    EXPECT_TRUE(crop.plant_month >= 1 && crop.plant_month <= 12) << crop.list_item;
-    EXPECT_TRUE(crop.ending_month >= 1 && crop.ending_month <= 12) << crop.list_item;
-    // Orchards and evergreens start their season at leaf-out (stage B at 0 percent).
-    if (crop_class >= 3) EXPECT_EQ(crop.a_to_b, 0) << crop.list_item;
-  }
-}
-
 TEST(CropCatalogue, ListItemsAreFoundWithoutRegardToCase) {
   EXPECT_EQ(FindCropByListItem("corn(GRAIN)"), 14);
   EXPECT_EQ(FindCropByListItem("Melon"), 26);

@@ -64,43 +64,30 @@ TEST(SelectCrop, SpinachSeasonRunsIntoTheNextYear) {
   EXPECT_EQ(form.DefEndingDate.text, "2025-01-31");
 }
 
-struct Visibility {
-  bool cover_b, cover_c, cover_d, cover_e, cover_crops, stress;
-};
-
-Visibility VisibleInputs(const TCropSoilEntry& form) {
-  return {form.GroundCoverDateB.visible && form.DefGroundCoverDateB.visible,
-          form.GroundCoverDateC.visible && form.DefGroundCoverDateC.visible,
-          form.GroundCoverDateD.visible && form.DefGroundCoverDateD.visible,
-          form.GroundCoverDateE.visible && form.DefGroundCoverDateE.visible,
-          form.CoverCrop1Begin.visible && form.CoverCrop2End.visible,
-          form.StressFactor.visible && form.StressStartingDate.visible &&
-              form.StressEndingDate.visible};
-}
-
-void ExpectVisible(const TCropSoilEntry& form, Visibility expected) {
-  const Visibility shown = VisibleInputs(form);
-  EXPECT_EQ(shown.cover_b, expected.cover_b);
-  EXPECT_EQ(shown.cover_c, expected.cover_c);
-  EXPECT_EQ(shown.cover_d, expected.cover_d);
-  EXPECT_EQ(shown.cover_e, expected.cover_e);
-  EXPECT_EQ(shown.cover_crops, expected.cover_crops);
-  EXPECT_EQ(shown.stress, expected.stress);
+// The optional inputs shown, one letter each: ground cover on dates B to E (with its default),
+// cover crops, stress ("-" where hidden).
+std::string Shown(const TCropSoilEntry& f) {
+  const auto letter = [](bool shown, char c) { return shown ? c : '-'; };
+  return {letter(f.GroundCoverDateB.visible && f.DefGroundCoverDateB.visible, 'B'),
+          letter(f.GroundCoverDateC.visible && f.DefGroundCoverDateC.visible, 'C'),
+          letter(f.GroundCoverDateD.visible && f.DefGroundCoverDateD.visible, 'D'),
+          letter(f.GroundCoverDateE.visible && f.DefGroundCoverDateE.visible, 'E'),
+          letter(f.CoverCrop1Begin.visible && f.CoverCrop2End.visible, 'c'),
+          letter(f.StressFactor.visible && f.StressStartingDate.visible, 's')};
 }
 
 TEST(SelectCrop, AlmondsThenCitrusThenWheatShowTheirClassInputs) {
   TCropSoilEntry form = FormWithCrop("Almonds");
-  ExpectVisible(form, {false, true, true, false, true, true});
-  // Hidden inputs stay hidden whichever way they were reached.
-  EXPECT_FALSE(form.GroundCoverDateB.visible || form.GroundCoverDateE.visible);
+  EXPECT_EQ(Shown(form), "-CD-cs");
+  EXPECT_FALSE(form.GroundCoverDateB.visible || form.DefGroundCoverDateE.visible);
 
   form.SelectCrop(*FindCropByListItem("Citrus"));
-  ExpectVisible(form, {true, true, true, true, true, false});
-  EXPECT_FALSE(form.StressFactor.visible || form.DefStressFactor.visible);
+  EXPECT_EQ(Shown(form), "BCDEc-");
+  EXPECT_FALSE(form.StressEndingDate.visible || form.DefStressFactor.visible);
 
   form.SelectCrop(*FindCropByListItem("Wheat"));
-  ExpectVisible(form, {false, false, false, false, false, false});
-  EXPECT_FALSE(form.GroundCoverDateC.visible || form.CoverCrop1Begin.visible ||
+  EXPECT_EQ(Shown(form), "------");
+  EXPECT_FALSE(form.GroundCoverDateC.visible || form.CoverCrop1End.visible ||
                form.StressFactor.visible);
   EXPECT_EQ(form.CropNo.text, "1.45");
 }
