@@ -155,17 +155,21 @@ void TCropSoilEntry::FillClassValues(int crop_class, CropRow& row, CropCodeParts
   code.maturity = 'M';
   code.cover_crop = 'N';
   if (crop_class < 3) return;
-  if (crop_class == 4)
+  if (crop_class == 4) {
     row.ground_cover_pct[0] = GroundCover(GroundCoverDateB, DefGroundCoverDateB, 'B');
+  }
   row.ground_cover_pct[1] = GroundCover(GroundCoverDateC, DefGroundCoverDateC, 'C');
   row.ground_cover_pct[2] = GroundCover(GroundCoverDateD, DefGroundCoverDateD, 'D');
-  if (crop_class == 4)
+  if (crop_class == 4) {
     row.ground_cover_pct[3] = GroundCover(GroundCoverDateE, DefGroundCoverDateE, 'E');
+  }
 
-  // An orchard counts as immature when the cover typed for its first cover date is below 0.7.
+  // The code marks an orchard immature when the cover typed for its first cover date is below
+  // 0.7 (compared as typed, although covers are percentages).
   const FormField& first_cover = crop_class == 3 ? GroundCoverDateC : GroundCoverDateB;
-  if (!first_cover.Empty() && FloatEntry("Ground cover", first_cover.text) < 0.7f)
+  if (!first_cover.Empty() && FloatEntry("Ground cover", first_cover.text) < 0.7f) {
     code.maturity = 'I';
+  }
   const bool any_cover_crop = !CoverCrop1Begin.Empty() || !CoverCrop1End.Empty() ||
                               !CoverCrop2Begin.Empty() || !CoverCrop2End.Empty();
   code.cover_crop = any_cover_crop ? 'Y' : 'N';
