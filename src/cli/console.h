@@ -33,16 +33,13 @@ class ConsoleNavigator : public Navigator {
   void Open(Dialog dialog) override {
     if (dialog == Dialog::TResultFiles) results_shown_ = true;
   }
-  void Close(Dialog) override {}
+  std::optional<std::filesystem::path> AskDirectory(const std::string&) override {
+    return std::nullopt;
+  }
   bool results_shown() const { return results_shown_; }
 
  private:
   bool results_shown_ = false;
 };
-
-// Exit statuses of the commands.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;   // an operation reported a failure
-inline constexpr int kExitRefused = 2;  // the input was refused before anything ran
 
 }  // namespace kelvaro::cli

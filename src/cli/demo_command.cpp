@@ -61,7 +61,7 @@ void PrintWorkingFileSummary(const fs::path& dir, const std::string& stem) {
 int RunDemo(const fs::path& dir) {
   CopyExamples(dir);
   std::cout << "Example data copied to " << fs::absolute(dir).string() << "\n";
-  int status = kExitOk;
+  int status = kExitDone;
   for (const DemoRun& demo : kDemoRuns) {
     std::cout << "\n" << demo.title << " (MARIC." << demo.input << ", study area 1)\n";
     RunOptions options;
@@ -74,7 +74,7 @@ int RunDemo(const fs::path& dir) {
     options.dir = dir;
     ConsoleReporter reporter(false);
     const int run_status = RunChainFromOptions(options, reporter);
-    if (run_status != kExitOk) {
+    if (run_status != kExitDone) {
       status = run_status;
       continue;
     }
@@ -91,10 +91,7 @@ void AddDemoCommand(CLI::App& app) {
   CLI::App* demo = app.add_subcommand(
       "demo", "Copy the bundled example data into a folder and run it through the program");
   demo->add_option("--dir", *dir, "Folder for the example data and results (default kelvaro-demo)");
-  demo->callback([dir] {
-    const int status = RunDemo(*dir);
-    if (status != kExitOk) throw CLI::RuntimeError(status);
-  });
+  demo->callback([dir] { RunCommand([&] { return RunDemo(*dir); }); });
 }
 
 }  // namespace kelvaro::cli

@@ -1,8 +1,9 @@
 #include <CLI/CLI.hpp>
-
 #include <exception>
 #include <iostream>
 
+#include "cli/command_status.h"
+#include "cli/crop_command.h"
 #include "cli/demo_command.h"
 #include "cli/presets_command.h"
 #include "cli/run_command.h"
@@ -13,14 +14,15 @@ int main(int argc, char** argv) {
   kelvaro::cli::AddRunCommand(app);
   kelvaro::cli::AddPresetsCommand(app);
   kelvaro::cli::AddDemoCommand(app);
+  kelvaro::AddCropCommands(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     return app.exit(error);
   } catch (const std::exception& error) {
-    // Conversion errors, refused input and failed checks end the command, not the program.
-    std::cerr << error.what() << "\n";
-    return kelvaro::cli::kExitFailed;
+    // Whatever a command did not catch ends the command, never with a crash.
+    std::cerr << "kelvaro-cli: " << error.what() << "\n";
+    return kelvaro::kExitError;
   }
-  return kelvaro::cli::kExitOk;
+  return kelvaro::kExitDone;
 }

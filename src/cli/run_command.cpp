@@ -16,7 +16,7 @@ void FillDialog(const RunOptions& options, TGetData& dialog) {
     if (preset == nullptr) throw CLI::ValidationError("--preset", "unknown preset station");
     dialog.ChoosePreset(*preset);
   }
-  const auto set_if_given = [](const std::string& value, Field& field) {
+  const auto set_if_given = [](const std::string& value, FormField& field) {
     if (!value.empty()) field.text = value;
   };
   set_if_given(options.station, dialog.Station);
@@ -44,13 +44,13 @@ int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
     for (const auto& line : dialog.Warning.lines) std::cerr << line << "\n";
     return kExitRefused;
   }
-  return reporter.boxes() > 0 || !navigator.results_shown() ? kExitFailed : kExitOk;
+  return reporter.boxes() > 0 || !navigator.results_shown() ? kExitError : kExitDone;
 }
 
 void AddRunCommand(CLI::App& app) {
   auto options = std::make_shared<RunOptions>();
-  CLI::App* run = app.add_subcommand(
-      "run", "Run the chain for one input kind, as the run dialog's OK does");
+  CLI::App* run =
+      app.add_subcommand("run", "Run the chain for one input kind, as the run dialog's OK does");
   run->add_option("--input", options->input,
                   "Input kind (extension): day, mon, dmn, cdm, qrd, dpn, mpn, etm, met, det, "
                   "mtm, dtm, rtm")
@@ -67,10 +67,12 @@ void AddRunCommand(CLI::App& app) {
   run->add_option("--dir", options->dir, "Data folder (default: the current folder)");
   run->add_flag("--verbose", options->verbose, "Print the trace lines of the operations");
   run->callback([options] {
-    ConsoleReporter reporter(options->verbose);
-    const int status = RunChainFromOptions(*options, reporter);
-    if (status != kExitOk) throw CLI::RuntimeError(status);
-    std::cout << "Results written to " << options->dir.string() << "\n";
+    RunCommand([&] {
+      ConsoleReporter reporter(options->verbose);
+      const int status = RunChainFromOptions(*options, reporter);
+      if (status == kExitDone) std::cout << "Results written to " << options->dir.string() << "\n";
+      return status;
+    });
   });
 }
 

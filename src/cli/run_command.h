@@ -1,10 +1,10 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
-
 #include <filesystem>
 #include <string>
 
+#include "cli/command_status.h"
 #include "cli/console.h"
 
 namespace kelvaro::cli {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
+#include <string>
+
 namespace kelvaro {
 
 // Dialogs one dialog may open or close.
@@ -14,13 +18,31 @@ enum class Dialog {
   TResultFiles,
 };
 
-// Opening and closing windows goes through the front end: the desktop program shows real
-// windows, the command line and the tests record what was asked.
+// What a dialog asks of the front end that shows it. The desktop program opens real windows;
+// the command line and the tests answer directly. A front end without windows may leave
+// opening and closing as they are.
 class Navigator {
  public:
   virtual ~Navigator() = default;
-  virtual void Open(Dialog dialog) = 0;
-  virtual void Close(Dialog dialog) = 0;
+
+  virtual void Open(Dialog) {}
+  virtual void Close(Dialog) {}
+  // A directory chooser with the given title; nothing when the user cancels.
+  virtual std::optional<std::filesystem::path> AskDirectory(const std::string& title) = 0;
+};
+
+// Answers every directory question with one fixed directory (the command line's --dir).
+class FixedDirectoryNavigator : public Navigator {
+ public:
+  explicit FixedDirectoryNavigator(std::filesystem::path directory)
+      : directory_(std::move(directory)) {}
+
+  std::optional<std::filesystem::path> AskDirectory(const std::string&) override {
+    return directory_;
+  }
+
+ private:
+  std::filesystem::path directory_;
 };
 
 }  // namespace kelvaro

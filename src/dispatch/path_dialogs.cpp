@@ -14,7 +14,7 @@ const PathDialogLayout& LayoutOf(Dialog id) {
   return *found;
 }
 
-void Apply(Visibility visibility, Field& field) {
+void Apply(Visibility visibility, FormField& field) {
   if (visibility != Visibility::kLeave) field.visible = visibility == Visibility::kShow;
 }
 

@@ -27,7 +27,7 @@ void TGetData::SetExtension(std::string_view three_letters) {
 }
 
 void TGetData::FormActivate() {
-  for (Field* field : {&Station, &Latitude, &Elevation, &Years, &SA, &FetchVal}) {
+  for (FormField* field : {&Station, &Latitude, &Elevation, &Years, &SA, &FetchVal}) {
     field->text.clear();
   }
   DataReady = "no";

@@ -4,11 +4,12 @@
 #include <string_view>
 
 #include "dispatch/dispatch_table.h"
-#include "dispatch/form_fields.h"
+#include "dispatch/form_field.h"
 #include "dispatch/navigator.h"
 #include "dispatch/preset_stations.h"
 #include "dispatch/run_parameters.h"
 #include "dispatch/session.h"
+#include "dispatch/warning_panel.h"
 
 namespace kelvaro {
 
@@ -20,12 +21,12 @@ class TGetData {
  public:
   TGetData(Session& session, Navigator& navigator) : session_(session), navigator_(navigator) {}
 
-  Field Station;
-  Field Latitude;
-  Field Elevation;
-  Field SA;
-  Field Years;
-  Field FetchVal;
+  FormField Station;
+  FormField Latitude;
+  FormField Elevation;
+  FormField SA;
+  FormField Years;
+  FormField FetchVal;
   std::string ext;
   std::string extention;  // the label showing the extension
   std::string DataReady = "no";

@@ -33,10 +33,10 @@ TEST(RunCommand, PresetFillsTheStationAndMissingFilesAreRefused) {
 
 TEST(RunCommand, ConversionFailureIsReportedWithStatusOne) {
   TestFolder folder;
-  const auto result = RunCli("run --input day --station Davis --lat 3x --elev 18 --sa 1" +
-                             In(folder));
+  const auto result =
+      RunCli("run --input day --station Davis --lat 3x --elev 18 --sa 1" + In(folder));
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "'3x' is not a valid floating point value\n");
+  EXPECT_EQ(result.err, "kelvaro-cli: '3x' is not a valid floating point value\n");
 }
 
 TEST(RunCommand, MissingDataFolderIsRefused) {

@@ -161,8 +161,8 @@ TEST_F(RunDialogTest, ActivationEmptiesTheFieldsButKeepsTheExtension) {
   dialog_.Warning.Add("old");
   dialog_.Warning.Show();
   dialog_.FormActivate();
-  for (const Field* field : {&dialog_.Station, &dialog_.Latitude, &dialog_.Elevation, &dialog_.SA,
-                             &dialog_.Years, &dialog_.FetchVal}) {
+  for (const FormField* field : {&dialog_.Station, &dialog_.Latitude, &dialog_.Elevation,
+                                 &dialog_.SA, &dialog_.Years, &dialog_.FetchVal}) {
     EXPECT_EQ(field->text, "");
   }
   EXPECT_FALSE(dialog_.Warning.visible);

@@ -4,20 +4,24 @@
 
 #include <cstdlib>
 
-#include "support/test_folder.h"
-
 namespace kelvaro::testing {
 
-CliResult RunCli(const std::string& arguments) {
-  TestFolder capture;
-  const std::string command = std::string(KELVARO_CLI_PATH) + " " + arguments + " >" +
-                              (capture / "out").string() + " 2>" + (capture / "err").string();
-  const int raw = std::system(command.c_str());
-  CliResult result;
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = capture.Read("out");
-  result.err = capture.Read("err");
-  return result;
+CliRun RunInFolder(const TestFolder& folder, const std::string& command_line) {
+  const TestFolder capture;
+  const std::string script =
+      "cd '" + folder.path().string() + "' && CLI='" KELVARO_CLI_PATH "' && { " + command_line +
+      "\n} > '" + (capture / "out").string() + "' 2> '" + (capture / "err").string() + "'";
+  const int raw = std::system(script.c_str());
+  CliRun run;
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = capture.Read("out");
+  run.err = capture.Read("err");
+  return run;
+}
+
+CliRun RunCli(const std::string& arguments) {
+  const TestFolder scratch;
+  return RunInFolder(scratch, "\"$CLI\" " + arguments);
 }
 
 }  // namespace kelvaro::testing

@@ -5,12 +5,6 @@
 
 namespace kelvaro {
 
-// An edit of a dialog: its text and whether it (with its label) is shown.
-struct Field {
-  std::string text;
-  bool visible = true;
-};
-
 // A dialog's message panel: lines of text, hidden while empty.
 struct WarningPanel {
   std::vector<std::string> lines;

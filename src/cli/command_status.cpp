@@ -1,0 +1,19 @@
+#include "cli/command_status.h"
+
+#include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
+
+namespace kelvaro {
+
+void RunCommand(const std::function<int()>& body) {
+  int status = kExitError;
+  try {
+    status = body();
+  } catch (const std::exception& error) {
+    std::cerr << "kelvaro-cli: " << error.what() << "\n";
+  }
+  if (status != kExitDone) throw CLI::RuntimeError(status);
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,185 @@
+#include "cli/crop_add.h"
+
+#include <algorithm>
+#include <cctype>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/command_status.h"
+#include "crops/crop_catalogue.h"
+#include "crops/crop_soil_entry.h"
+#include "weatherio/errors.h"
+
+namespace kelvaro {
+namespace {
+
+struct CropAddOptions {
+  std::string sa, crop, area, plant, end, soil, max_soil, root, depletion, wetting_frequency;
+  std::string pre_irrigated, cover_b, cover_c, cover_d, cover_e, stress, stress_begin, stress_end;
+  std::vector<std::string> cover1, cover2;
+  std::string dir = ".";
+  CLI::App* command = nullptr;
+};
+
+int CurrentYear() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local.tm_year + 1900;
+}
+
+bool Given(const CropAddOptions& options, const std::string& name) {
+  return options.command->count(name) > 0;
+}
+
+std::string UpperCased(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
+
+// The form would write any other letter; on the command line a typo is more likely.
+void CheckLetter(const std::string& text, const std::string& letters, const std::string& option,
+                 const std::string& choices) {
+  const std::string letter = UpperCased(text);
+  if (letter.size() != 1 || letters.find(letter) == std::string::npos) {
+    throw InputError(option + " takes " + choices + ", not '" + text + "'");
+  }
+}
+
+void ChooseCrop(const CropAddOptions& options, TCropSoilEntry& form) {
+  if (!Given(options, "--crop")) return;  // the form warns that no crop was chosen
+  const auto index = FindCropByListItem(options.crop);
+  if (!index) {
+    throw InputError("Unknown crop '" + options.crop +
+                     "'; `kelvaro-cli crop list` shows the crop names");
+  }
+  form.CropNameComboChange(*index);
+}
+
+struct Entry {
+  const char* option;
+  FormField TCropSoilEntry::*field;
+  const std::string CropAddOptions::*value;
+};
+
+constexpr Entry kEntries[] = {
+    {"--sa", &TCropSoilEntry::SA, &CropAddOptions::sa},
+    {"--area", &TCropSoilEntry::HectaresPlanted, &CropAddOptions::area},
+    {"--plant", &TCropSoilEntry::PlantingDate, &CropAddOptions::plant},
+    {"--end", &TCropSoilEntry::EndingDate, &CropAddOptions::end},
+    {"--soil", &TCropSoilEntry::SoilType, &CropAddOptions::soil},
+    {"--max-soil", &TCropSoilEntry::MaxSoilDepth, &CropAddOptions::max_soil},
+    {"--root", &TCropSoilEntry::RootingDepth, &CropAddOptions::root},
+    {"--depletion", &TCropSoilEntry::AllowableDepletion, &CropAddOptions::depletion},
+    {"--wetting-frequency", &TCropSoilEntry::WettingFrequency, &CropAddOptions::wetting_frequency},
+    {"--pre-irrigated", &TCropSoilEntry::PreIrrigated, &CropAddOptions::pre_irrigated},
+    {"--cover-b", &TCropSoilEntry::GroundCoverDateB, &CropAddOptions::cover_b},
+    {"--cover-c", &TCropSoilEntry::GroundCoverDateC, &CropAddOptions::cover_c},
+    {"--cover-d", &TCropSoilEntry::GroundCoverDateD, &CropAddOptions::cover_d},
+    {"--cover-e", &TCropSoilEntry::GroundCoverDateE, &CropAddOptions::cover_e},
+    {"--stress", &TCropSoilEntry::StressFactor, &CropAddOptions::stress},
+    {"--stress-begin", &TCropSoilEntry::StressStartingDate, &CropAddOptions::stress_begin},
+    {"--stress-end", &TCropSoilEntry::StressEndingDate, &CropAddOptions::stress_end},
+};
+
+struct PeriodEntry {
+  const char* option;
+  FormField TCropSoilEntry::*begin;
+  FormField TCropSoilEntry::*end;
+  const std::vector<std::string> CropAddOptions::*value;
+};
+
+constexpr PeriodEntry kPeriods[] = {
+    {"--cover1", &TCropSoilEntry::CoverCrop1Begin, &TCropSoilEntry::CoverCrop1End,
+     &CropAddOptions::cover1},
+    {"--cover2", &TCropSoilEntry::CoverCrop2Begin, &TCropSoilEntry::CoverCrop2End,
+     &CropAddOptions::cover2},
+};
+
+// An input the form hides for the chosen crop's class cannot be typed there either.
+void CheckShown(const TCropSoilEntry& form, const FormField& field, const char* option) {
+  if (field.visible) return;
+  throw InputError(std::string(option) + " does not apply to " + form.CropName.text +
+                   " (crop number " + form.CropNo.text + ")");
+}
+
+void FillEntries(const CropAddOptions& options, TCropSoilEntry& form) {
+  for (const Entry& entry : kEntries) {
+    if (!Given(options, entry.option)) continue;
+    CheckShown(form, form.*entry.field, entry.option);
+    (form.*entry.field).text = options.*entry.value;
+  }
+  for (const PeriodEntry& period : kPeriods) {
+    if (!Given(options, period.option)) continue;
+    CheckShown(form, form.*period.begin, period.option);
+    (form.*period.begin).text = (options.*period.value).at(0);
+    (form.*period.end).text = (options.*period.value).at(1);
+  }
+}
+
+void CheckOptions(const CropAddOptions& options) {
+  if (Given(options, "--soil")) CheckLetter(options.soil, "LMH", "--soil", "L, M or H");
+  if (Given(options, "--pre-irrigated"))
+    CheckLetter(options.pre_irrigated, "YN", "--pre-irrigated", "Y or N");
+  if ((Given(options, "--stress-begin") || Given(options, "--stress-end")) &&
+      !Given(options, "--stress")) {
+    throw InputError("--stress-begin and --stress-end need --stress");
+  }
+  if (!std::filesystem::is_directory(options.dir)) {
+    throw InputError("The directory '" + options.dir + "' does not exist");
+  }
+}
+
+int RunCropAdd(const CropAddOptions& options) {
+  CheckOptions(options);
+  TCropSoilEntry form(CurrentYear());
+  form.FormActivate();
+  ChooseCrop(options, form);
+  FillEntries(options, form);
+  FixedDirectoryNavigator navigator(options.dir);
+  const SaveOutcome outcome = form.ButtonSaveClick(navigator);
+  if (outcome.result != SaveResult::kWritten) {
+    for (const auto& line : form.warning().Warning) std::cerr << line << "\n";
+    return kExitRefused;
+  }
+  std::cout << "Added " << outcome.row.name << " to " << outcome.file.string() << "\n";
+  return kExitDone;
+}
+
+}  // namespace
+
+void AddCropAddCommand(CLI::App& crop) {
+  auto options = std::make_shared<CropAddOptions>();
+  CLI::App* add = crop.add_subcommand("add", "Append one crop to a study area's crop file");
+  options->command = add;
+  add->add_option("--sa", options->sa, "Study area number, 1 to 99999");
+  add->add_option("--crop", options->crop, "Crop name as `crop list` shows it (any case)");
+  add->add_option("--area", options->area, "Hectares planted (whole number)");
+  add->add_option("--plant", options->plant, "Planting or leaf-out date, YYYY-MM-DD or MM-DD");
+  add->add_option("--end", options->end, "End of season, YYYY-MM-DD or MM-DD");
+  add->add_option("--soil", options->soil, "Soil type L (light), M (medium) or H (heavy)");
+  add->add_option("--max-soil", options->max_soil, "Maximum soil depth, mm");
+  add->add_option("--root", options->root, "Maximum rooting depth, mm");
+  add->add_option("--depletion", options->depletion, "Allowable depletion, percent");
+  add->add_option("--wetting-frequency", options->wetting_frequency,
+                  "Days between soil wettings during initial growth");
+  add->add_option("--pre-irrigated", options->pre_irrigated, "Y or N");
+  add->add_option("--cover-b", options->cover_b, "Ground cover on date B, percent (class 4)");
+  add->add_option("--cover-c", options->cover_c, "Ground cover on date C, percent (classes 3, 4)");
+  add->add_option("--cover-d", options->cover_d, "Ground cover on date D, percent (classes 3, 4)");
+  add->add_option("--cover-e", options->cover_e, "Ground cover on date E, percent (class 4)");
+  add->add_option("--cover1", options->cover1, "First cover-crop period: BEGIN END")->expected(2);
+  add->add_option("--cover2", options->cover2, "Second cover-crop period: BEGIN END")->expected(2);
+  add->add_option("--stress", options->stress, "Water stress factor Ks, 1 = none (class 3)");
+  add->add_option("--stress-begin", options->stress_begin, "First day of water stress");
+  add->add_option("--stress-end", options->stress_end, "Last day of water stress");
+  add->add_option("--dir", options->dir, "Directory of the crop file (default: here)");
+  add->callback([options] { RunCommand([&] { return RunCropAdd(*options); }); });
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "crops/crop_code.h"
+#include "crops/crop_row.h"
+#include "dispatch/form_field.h"
+#include "dispatch/navigator.h"
+
+namespace kelvaro {
+
+// The warning dialog of the crop/soil entry form: the lines of the last refused save.
+struct TCropSoilWarning {
+  static constexpr std::string_view kCaption = "Crop/SoilWarning";
+
+  std::vector<std::string> Warning;
+  bool visible = false;
+
+  void Clear() { Warning.clear(); }
+  void Add(std::string line) { Warning.push_back(std::move(line)); }
+  void Show() { visible = true; }
+  void ButtonOKClick() { visible = false; }
+};
+
+// Texts of the entry form's refusals.
+inline constexpr std::string_view kEnterSaNumber = "Enter the SA number";
+inline constexpr std::string_view kSaNumberRange = "SA number should be between 1 and 99999";
+inline constexpr std::string_view kSelectCrop = "You must select a crop";
+inline constexpr std::string_view kEnterHectares = "Enter Hectares Planted";
+inline constexpr std::string_view kEnterStressStart = "Enter Starting Date of Stress Factor";
+inline constexpr std::string_view kEnterStressEnd = "Enter Ending Date of Stress Factor";
+inline constexpr std::string_view kDirectoryTitle = "Please specify the directory";
+
+enum class SaveResult {
+  kWritten,    // the row was appended
+  kRefused,    // the warning dialog lists why; nothing written
+  kCancelled,  // no directory was chosen; nothing written
+};
+
+struct SaveOutcome {
+  SaveResult result = SaveResult::kRefused;
+  std::filesystem::path file;  // the crop file written
+  CropRow row;                 // the row written
+};
+
+// The crop/soil entry form as a presentation model: one crop at a time is chosen from the
+// catalogue, completed with the study area's soil and management entries, and appended as a row
+// to the study area's crop file. Empty entries take the default shown beside them.
+class TCropSoilEntry {
+ public:
+  static constexpr std::string_view kCaption = "Crop/Soil Data Entry";
+
+  // `current_year` is the year of today's date: the year of the default dates and of dates typed
+  // without a year.
+  explicit TCropSoilEntry(int current_year);
+
+  void FormActivate() { ResetCropForm(); }
+  void CropNameComboChange(int list_index) { SelectCrop(list_index); }
+  SaveOutcome ButtonSaveClick(Navigator& navigator) { return SaveCropRow(navigator); }
+
+  // Clears the entries and the crop choice and fills the crop-independent defaults.
+  void ResetCropForm();
+  // Fills the crop-specific fields from catalogue entry `list_index` (0..64) and shows the
+  // optional inputs of its class; the blank item and any other index change nothing.
+  void SelectCrop(int list_index);
+  // Checks the entries and appends the row. Throws ConversionError when an entry is not a
+  // number or a date, InputError when a text would break the row; nothing is written then.
+  SaveOutcome SaveCropRow(Navigator& navigator);
+
+  int selected_crop() const { return selected_crop_; }  // list index, -1 for none
+  int current_year() const { return current_year_; }
+  TCropSoilWarning& warning() { return warning_; }
+  const TCropSoilWarning& warning() const { return warning_; }
+
+  FormField SA;
+  FormField CropNo;
+  FormField CropName{"", false};
+  FormField AToB{"", false};
+  FormField AToC{"", false};
+  FormField AToD{"", false};
+  FormField KcAB{"", false};
+  FormField KcCD{"", false};
+  FormField KcE{"", false};
+  FormField PlantMonth{"", false};
+  FormField PlantDay{"", false};
+  FormField EndingMonth{"", false};
+  FormField EndingDay{"", false};
+  FormField YearDate{"2001", false};
+  FormField PlantingDate;
+  FormField DefPlantingDate;
+  FormField EndingDate;
+  FormField DefEndingDate;
+  FormField HectaresPlanted;
+  FormField SoilType;
+  FormField DefSoilType;
+  FormField MaxSoilDepth;
+  FormField DefMaxSoil;
+  FormField RootingDepth;
+  FormField DefRootingDepth;
+  FormField AllowableDepletion;
+  FormField DefAllowableDepletion;
+  FormField WettingFrequency;
+  FormField DefWettingFrequency;
+  FormField PreIrrigated;
+  FormField DefPreIrrigated;
+  // Ground cover (percent) on dates B to E: classes 3 (C and D) and 4 (all four).
+  FormField GroundCoverDateB;
+  FormField GroundCoverDateC;
+  FormField GroundCoverDateD;
+  FormField GroundCoverDateE;
+  FormField DefGroundCoverDateB;
+  FormField DefGroundCoverDateC;
+  FormField DefGroundCoverDateD;
+  FormField DefGroundCoverDateE;
+  // Two cover-crop periods (classes 3 and 4).
+  FormField CoverCrop1Begin;
+  FormField CoverCrop1End;
+  FormField CoverCrop2Begin;
+  FormField CoverCrop2End;
+  // Water stress (class 3).
+  FormField StressFactor;
+  FormField DefStressFactor;
+  FormField StressStartingDate;
+  FormField StressEndingDate;
+
+ private:
+  void ShowClassInputs(int crop_class);
+  bool CheckComplete(int& sa_number);
+  CropRow BuildRow(int sa_number);
+  int EntryDoy(std::string_view label, const FormField& entry, const FormField& default_date) const;
+  int GroundCover(const FormField& entry, const FormField& default_value, char date);
+  void FillClassValues(int crop_class, CropRow& row, CropCodeParts& code);
+  void FillCoverCrops(CropRow& row) const;
+  void FillStress(CropRow& row, CropCodeParts& code);
+
+  int current_year_;
+  int selected_crop_ = -1;
+  TCropSoilWarning warning_;
+};
+
+}  // namespace kelvaro

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/cli_runner.h"
+#include "support/test_folder.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::RunInFolder;
+using testing::TestFolder;
+
+const std::filesystem::path kExamples = KELVARO_EXAMPLES_DIR;
+
+TEST(CropCommand, ExampleScriptWritesTheExampleStudyAreaByteForByte) {
+  const TestFolder folder;
+  const std::string script = (kExamples / "../../scripts/make-example-study-area").string();
+  const auto run = RunInFolder(folder, "'" + script + "' \"$CLI\" .");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(folder.Listing(), "SA00001.csv\n");
+  EXPECT_EQ(folder.Read("SA00001.csv"), testing::ReadBytes(kExamples / "SA00001.csv"));
+}
+
+TEST(CropCommand, AddAppendsARowAndShowPrintsIt) {
+  const TestFolder folder;
+  const auto added =
+      RunInFolder(folder,
+                  "$CLI crop add --sa 12 --crop 'CORN(GRAIN)' --area 40 --plant 2025-05-01 "
+                  "--end 2025-09-30");
+  ASSERT_EQ(added.status, 0) << added.err;
+  EXPECT_EQ(added.out, "Added Corn (grain) to ./SA00012.csv\n");
+  EXPECT_NE(folder.Read("SA00012.csv").find("SA00012C1.13121273MNMks1.0000IF30N,Corn (grain)"),
+            std::string::npos);
+
+  const auto shown = RunInFolder(folder, "$CLI crop show --sa 12");
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_NE(shown.out.find("SA00012.csv: 1 crops"), std::string::npos);
+  EXPECT_NE(shown.out.find("001  Corn (grain)"), std::string::npos);
+  EXPECT_NE(shown.out.find("190.500"), std::string::npos);
+}
+
+TEST(CropCommand, FormWarningsGoToStderrWithStatusTwo) {
+  const TestFolder folder;
+  const auto run = RunInFolder(folder, "$CLI crop add --sa 1500 --area 3");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "You must select a crop\n");
+
+  const auto stress = RunInFolder(folder,
+                                  "$CLI crop add --sa 1 --crop Almonds --area 3 "
+                                  "--stress 0.5 --stress-begin 07-01");
+  EXPECT_EQ(stress.status, 2);
+  EXPECT_EQ(stress.err, "Enter Ending Date of Stress Factor\n");
+
+  const auto cover = RunInFolder(folder,
+                                 "$CLI crop add --sa 1 --crop Citrus --area 3 "
+                                 "--cover-b -5");
+  EXPECT_EQ(cover.status, 2);
+  EXPECT_EQ(cover.err, "Ground cover on date B should not be negative\n");
+  EXPECT_EQ(folder.Listing(), "");
+}
+
+TEST(CropCommand, BadInputGetsAMessageStatusOneAndWritesNothing) {
+  const TestFolder folder;
+  const struct {
+    const char* options;
+    const char* message;
+  } cases[] = {
+      {"--crop Rice --area 4x", "Hectares planted: '4x' is not a valid integer value"},
+      {"--crop Rice --area 4 --max-soil deep", "Maximum soil depth: 'deep' is not a valid"},
+      {"--crop Rice --area 4 --plant 2025-02-29", "Planting date: '2025-02-29' is not a valid"},
+      {"--crop Banana --area 4", "Unknown crop 'Banana'"},
+      {"--crop Rice --area 4 --soil X", "--soil takes L, M or H, not 'X'"},
+      {"--crop Rice --area 4 --pre-irrigated yes", "--pre-irrigated takes Y or N, not 'yes'"},
+      {"--crop Wheat --area 4 --cover1 03-01 04-01", "--cover1 does not apply to Wheat"},
+      {"--crop Citrus --area 4 --stress 0.5 --stress-begin 07-01 --stress-end 08-01",
+       "--stress does not apply to Citrus"},
+      {"--crop Almonds --area 4 --stress-begin 07-01", "need --stress"},
+      {"--crop Almonds --area 4 --stress 0.5x --stress-begin 07-01 --stress-end 08-01",
+       "Stress factor: '0.5x' is not a valid floating point value"},
+      {"--crop Rice --area 4 --dir nowhere", "The directory 'nowhere' does not exist"},
+  };
+  for (const auto& bad : cases) {
+    const auto run = RunInFolder(folder, std::string("$CLI crop add --sa 5 ") + bad.options);
+    EXPECT_EQ(run.status, 1) << bad.options;
+    EXPECT_NE(run.err.find(bad.message), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(folder.Listing(), "");
+}
+
+TEST(CropCommand, ListShowsEveryCropAndShowRefusesAMissingFile) {
+  const TestFolder folder;
+  const auto list = RunInFolder(folder, "$CLI crop list");
+  ASSERT_EQ(list.status, 0);
+  EXPECT_NE(list.out.find(" 14  Corn(grain)              1.13       1  05-01  09-30   1700.022"),
+            std::string::npos)
+      << list.out;
+  EXPECT_NE(list.out.find(" 64  Walnuts"), std::string::npos);
+
+  const auto show = RunInFolder(folder, "$CLI crop show --sa 9");
+  EXPECT_EQ(show.status, 1);
+  EXPECT_EQ(show.err, "kelvaro-cli: Couldn't find SA00009.CSV.\n");
+}
+
+}  // namespace
+}  // namespace kelvaro
