@@ -55,7 +55,7 @@ float InitialKc(const CropRow& row, const std::vector<YearStart>& starts) {
 // Piecewise-linear curve through the knots from L to M; the tail of a season past the year's
 // end is written into the early days of the same year.
 void WriteCurve(YearDayTable& table, int year, const StageDays& s, const Knots& k) {
-  const int year_days = table.DaysInYear(year);
+  const int year_days = table.FoldLength(year);
   float value = 0.0f;
   for (int f = s.planting; f <= s.ending; ++f) {
     if (f <= s.b) {
@@ -69,7 +69,8 @@ void WriteCurve(YearDayTable& table, int year, const StageDays& s, const Knots& 
     }
     table.Set(Series::kIKc, year, f > year_days ? f - year_days : f, value);
   }
-  if (year_days == 366) table.Set(Series::kIKc, year, 366, table.Get(Series::kIKc, year, 365));
+  if (table.DaysInYear(year) == 366)
+    table.Set(Series::kIKc, year, 366, table.Get(Series::kIKc, year, 365));
 }
 
 std::array<float, 367> CoverCropIncrement(const CropRow& row) {

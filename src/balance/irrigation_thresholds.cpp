@@ -12,8 +12,8 @@ class SeasonETc {
   SeasonETc(const YearDayTable& table, int year)
       : table_(table),
         year_(year),
-        previous_length_(table.DaysInYear(year - 1)),
-        length_(table.DaysInYear(year)) {}
+        previous_length_(table.FoldLength(year - 1)),
+        length_(table.FoldLength(year)) {}
 
   float Day(int f) const {
     const int slot = f > previous_length_ ? f - length_ : f;

@@ -30,6 +30,11 @@ void YearDayTable::SetDaysInYear(int year_index, int days) {
   days_in_year_[static_cast<size_t>(year_index)] = days;
 }
 
+int YearDayTable::FoldLength(int year_index) const {
+  const int days = DaysInYear(year_index);
+  return days >= 365 ? days : kelvaro::DaysInYear(CalendarYear(year_index));
+}
+
 std::ptrdiff_t YearDayTable::Offset(int year_index, int slot) const {
   return static_cast<std::ptrdiff_t>(year_index) * kSlotsPerYear + slot;
 }

@@ -27,6 +27,10 @@ class YearDayTable {
   // is the year before the first: 366 when its number is divisible by four, else 365.
   int DaysInYear(int year_index) const;
   void SetDaysInYear(int year_index, int days);
+  // The length by which a season's tail past the year's end is folded into its early days: the
+  // year's days, or its calendar length when the file stops before the end of the year (so the
+  // tail of a season never lands on days that have weather).
+  int FoldLength(int year_index) const;
 
   // `slot` may run past 366 into the following years.
   float Get(Series series, int year_index, int slot) const;
