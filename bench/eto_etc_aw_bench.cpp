@@ -69,7 +69,7 @@ std::string CropFile() {
     row.cover_crop_doy = {k % 2 ? 300 : 0, k % 2 ? 360 : 0, 0, 0};
     row.stage_pct = {10, 40, 80};
     row.kc = {0.3f, 1.1f, 0.5f};
-    row.pre_irrigated = k % 3 == 0 ? "Y" : "N";
+    if (k % 3 == 0) row.pre_irrigated = "Y";
     text += FormatCropRow(row);
   }
   return text;
