@@ -46,6 +46,10 @@ void CheckCropRowForBalance(const CropRow& row) {
   }
   CheckDay(row.planting_doy, "planting day");
   CheckDay(row.ending_doy, "ending day");
+  if (row.wetting_frequency_days < 0) {
+    throw InputError("wetting frequency " + std::to_string(row.wetting_frequency_days) +
+                     " is negative");
+  }
 }
 
 }  // namespace kelvaro

@@ -108,6 +108,10 @@ TEST_F(EToETcAWTest, CropWithoutAClassOrWithDaysOutOfRangeIsRefused) {
             "ninth character");
   folder_.Write("SA00012.CSV", CropFileText({MakeCrop(2, "Alfalfa", 0, 365)}));
   EXPECT_EQ(RunError<InputError>(), "SA00012.CSV, crop row 1: planting day 0 is outside 1..366");
+  CropRow negative = MakeCrop(2, "Alfalfa", 1, 365);
+  negative.wetting_frequency_days = -7;
+  folder_.Write("SA00012.CSV", CropFileText({negative}));
+  EXPECT_EQ(RunError<InputError>(), "SA00012.CSV, crop row 1: wetting frequency -7 is negative");
   EXPECT_EQ(folder_.Listing(), "SA00012.CSV\nTESTS.wrk\n");
 }
 
