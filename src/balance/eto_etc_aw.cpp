@@ -1,5 +1,6 @@
 #include "balance/eto_etc_aw.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -32,7 +33,8 @@ std::optional<WorkingDailyFile> ReadWeather(const RunParameters& run, Session& s
 
 std::optional<CropFile> ReadCrops(const RunParameters& run, Session& session) {
   const auto path = FindInFolder(session.data_dir, run.SAFileName());
-  session.reporter.Trace(path.string());
+  std::error_code ignored;
+  session.reporter.Trace(std::filesystem::absolute(path, ignored).string());
   auto file = ReadCropFile(path);
   if (!file) {
     session.reporter.MessageBox("Couldn't find " + run.SAFileName() + ".");

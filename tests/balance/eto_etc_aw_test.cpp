@@ -126,6 +126,10 @@ TEST_F(EToETcAWTest, BadWorkingFileNamesFileAndLine) {
   folder_.Write("TESTS.wrk", DryWorkingFile(2002, 1) + year_2001.substr(year_2001.find("  2001")));
   EXPECT_EQ(RunError<InputError>(),
             "TESTS.wrk, line 369: years out of order: 2001 comes after 2002");
+
+  const std::string header_only = year_2001.substr(0, year_2001.find("  2001"));
+  folder_.Write("TESTS.wrk", header_only);
+  EXPECT_EQ(RunError<InputError>(), "TESTS.wrk holds no days after its three header lines");
   EXPECT_EQ(folder_.Listing(), "SA00012.CSV\nTESTS.wrk\n");
 }
 
