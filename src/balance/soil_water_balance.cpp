@@ -154,7 +154,8 @@ class CropBalance {
     }
   }
 
-  void RunDay(int year, int d, size_t month, const YearThresholds& t) {
+  // The day's coefficients and weather, before the balance.
+  DailyBalanceRow DayInputs(int year, int d) const {
     DailyBalanceRow row;
     row.year = table_.CalendarYear(year);
     row.doy = d;
@@ -165,6 +166,11 @@ class CropBalance {
     row.kc = table_.Get(Series::kKc, year, d);
     row.etc = row.eto * row.kc;
     row.pcp = table_.Get(Series::kPcp, year, d);
+    return row;
+  }
+
+  void RunDay(int year, int d, size_t month, const YearThresholds& t) {
+    DailyBalanceRow row = DayInputs(year, d);
     sums_.month_eto[month] += row.eto;
     sums_.month_etc[month] += row.etc;
     sums_.month_pcp[month] += row.pcp;

@@ -197,11 +197,5 @@ TEST(CropKnots, NegativeGroundCoverCountsAsNone) {
   EXPECT_TRUE(std::isfinite(knots.d));
 }
 
-TEST(CropKnots, ClassOneStartsFromTheLargerOfInitialAndWettingKc) {
-  const CropRow corn = MakeCrop(1, "Corn", 100, 250);
-  EXPECT_EQ(CropKnots(corn, {0.3f, 0.6f, kStartPi}).b, 0.6f);
-  EXPECT_EQ(CropKnots(corn, {0.7f, 0.6f, kStartPi}).b, 0.7f);
-}
-
 }  // namespace
 }  // namespace kelvaro
