@@ -46,6 +46,12 @@ void CheckCropRowForBalance(const CropRow& row) {
   }
   CheckDay(row.planting_doy, "planting day");
   CheckDay(row.ending_doy, "ending day");
+  for (size_t i = 0; i < row.stage_pct.size(); ++i) {
+    if (row.stage_pct[i] < 0 || row.stage_pct[i] > 100) {
+      throw InputError("percent of season to date " + std::string(1, static_cast<char>('B' + i)) +
+                       " " + std::to_string(row.stage_pct[i]) + " is outside 0..100");
+    }
+  }
   if (row.wetting_frequency_days < 0) {
     throw InputError("wetting frequency " + std::to_string(row.wetting_frequency_days) +
                      " is negative");

@@ -112,6 +112,11 @@ TEST_F(EToETcAWTest, CropWithoutAClassOrWithDaysOutOfRangeIsRefused) {
   negative.wetting_frequency_days = -7;
   folder_.Write("SA00012.CSV", CropFileText({negative}));
   EXPECT_EQ(RunError<InputError>(), "SA00012.CSV, crop row 1: wetting frequency -7 is negative");
+  CropRow beyond = MakeCrop(2, "Alfalfa", 1, 365);
+  beyond.stage_pct = {10, 140, 100};
+  folder_.Write("SA00012.CSV", CropFileText({beyond}));
+  EXPECT_EQ(RunError<InputError>(),
+            "SA00012.CSV, crop row 1: percent of season to date C 140 is outside 0..100");
   EXPECT_EQ(folder_.Listing(), "SA00012.CSV\nTESTS.wrk\n");
 }
 
