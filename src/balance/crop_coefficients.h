@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+
+#include "balance/crop_season.h"
+#include "balance/year_day_table.h"
+#include "crops/crop_row.h"
+
+namespace kelvaro {
+
+// Cover-crop increment of Kc on the days strictly between a cover crop's begin and end.
+inline constexpr float kCoverCropKc = 0.35f;
+
+struct CropCoefficients {
+  StageDays stages;
+  std::array<float, 367> cckc{};  // CCKc by day 0..366, the same in every year
+};
+
+// Builds one crop's curve IKc and applied coefficient Kc for every year of `table` (whose ETo
+// and OKc are already filled), replacing those of any crop before it. `pi` is the session's.
+// The row must have passed CheckCropRowForBalance.
+CropCoefficients BuildCropCoefficients(const CropRow& row, YearDayTable& table, float pi);
+
+}  // namespace kelvaro

@@ -1,0 +1,126 @@
+#include "balance/crop_output_files.h"
+
+#include "weatherio/file_naming.h"
+#include "weatherio/fixed_point_text.h"
+#include "weatherio/row_format.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr const char* kDailyHeader =
+    "Year, DOY,OKc,IKc,CCKc,ETo,Kc,ETc,Pcp,SWD,SWDx,FC,PWP,SWC,YTD\n"
+    "   #,   #,   ,   ,    , mm,  , mm, mm, mm,  mm,  mm,  mm,  mm,  mm\n";
+constexpr const char* kAnnualHeader =
+    "Year,   CETc,    CEr,   ETAW,  ACETc,  ACEr,  AETAW,  OCETc,   OCEr, OCETAW\n"
+    "   #,    mm,    mm,    mm,   mm,    mm,    mm,    mm,    mm,    mm\n";
+constexpr const char* kMonthlyHeader =
+    " Mon,    ETo,    ETc,    Pcp,     Er,   ETAW\n"
+    "   #,     mm,    mm,      mm,     mm,     mm\n";
+constexpr int kAverageRowYear = 9999;
+
+std::filesystem::path ResultFile(const std::filesystem::path& folder, const std::string& sa5,
+                                 int crop_number, const char* extension) {
+  return FindInFolder(folder, CropFileStem(sa5, crop_number) + extension);
+}
+
+struct AnnualSums {
+  float cetc = 0.0f;
+  float cer = 0.0f;
+  float ocetc = 0.0f;
+  float ocer = 0.0f;
+};
+
+std::string AnnualRow(int year, const AnnualSums& a) {
+  const float acetc = a.cetc + a.ocetc;
+  const float acer = a.cer + a.ocer;
+  return Printf("%4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", year, a.cetc, a.cer,
+                a.cetc - a.cer, acetc, acer, acetc - acer, a.ocetc, a.ocer, a.ocetc - a.ocer);
+}
+
+// Each year's row, then the averages over the years with differences taken between averages.
+std::string AnnualRows(const CropSums& sums, const YearDayTable& table) {
+  std::string text;
+  AnnualSums total;
+  float acetc_total = 0.0f;
+  float acer_total = 0.0f;
+  for (int year = 1; year <= sums.year_count; ++year) {
+    const auto y = static_cast<size_t>(year);
+    const AnnualSums a{sums.cetc[y], sums.cer[y], sums.ocetc[y], sums.ocer[y]};
+    text += AnnualRow(table.CalendarYear(year), a);
+    total.cetc += a.cetc;
+    total.cer += a.cer;
+    total.ocetc += a.ocetc;
+    total.ocer += a.ocer;
+    acetc_total += a.cetc + a.ocetc;
+    acer_total += a.cer + a.ocer;
+  }
+  const float n = static_cast<float>(sums.year_count);
+  const float cetc = total.cetc / n;
+  const float cer = total.cer / n;
+  const float acetc = acetc_total / n;
+  const float acer = acer_total / n;
+  const float ocetc = total.ocetc / n;
+  const float ocer = total.ocer / n;
+  text += Printf("%4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", kAverageRowYear,
+                 cetc, cer, cetc - cer, acetc, acer, acetc - acer, ocetc, ocer, ocetc - ocer);
+  return text;
+}
+
+std::string MonthlyRows(const CropSums& sums) {
+  std::string text;
+  const auto months = MonthAverages(sums);
+  for (size_t m = 0; m < 12; ++m) {
+    const MonthAverage& a = months[m];
+    text += Printf("%4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", static_cast<int>(m + 1), a.eto, a.etc,
+                   a.pcp, a.er, a.etaw);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string CropFileStem(const std::string& sa5, int crop_number) {
+  return "SA" + sa5 + "C" + Printf("%03d", crop_number);
+}
+
+CropOutputs::CropOutputs(const std::filesystem::path& folder, const std::string& sa5,
+                         int crop_number, const CropRow& row)
+    : daily_(ResultFile(folder, sa5, crop_number, ".CSV")),
+      annual_(ResultFile(folder, sa5, crop_number, ".EAW")),
+      monthly_(ResultFile(folder, sa5, crop_number, ".mtv")) {
+  const std::string first_line = Printf(" %s,%s\n", row.name.c_str(), row.code.c_str());
+  daily_.Write(first_line);
+  daily_.Write(kDailyHeader);
+  annual_.Write(first_line);
+  annual_.Write(kAnnualHeader);
+  monthly_.Write(first_line);
+  monthly_.Write(kMonthlyHeader);
+}
+
+// "%4d,%4d,%6.3f x 8,%7.3f x 5\n", without snprintf: a long study area writes millions of rows.
+void CropOutputs::WriteDailyRow(const DailyBalanceRow& r) {
+  line_.clear();
+  AppendInt(line_, r.year, 4);
+  line_ += ',';
+  AppendInt(line_, r.doy, 4);
+  for (float value : {r.okc, r.ikc, r.cckc, r.eto, r.kc, r.etc, r.pcp, r.swd}) {
+    line_ += ',';
+    AppendFixed(line_, value, 6, 3);
+  }
+  for (float value : {r.swdx, r.fc, r.pwp, r.swc, r.ytd}) {
+    line_ += ',';
+    AppendFixed(line_, value, 7, 3);
+  }
+  line_ += '\n';
+  daily_.Write(line_);
+}
+
+void CropOutputs::FinishCrop(const CropSums& sums, const YearDayTable& table) {
+  annual_.Write(AnnualRows(sums, table));
+  monthly_.Write(MonthlyRows(sums));
+  daily_.Commit();
+  annual_.Commit();
+  monthly_.Commit();
+}
+
+}  // namespace kelvaro

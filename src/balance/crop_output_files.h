@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "balance/crop_sums.h"
+#include "balance/soil_water_balance.h"
+#include "balance/year_day_table.h"
+#include "crops/crop_row.h"
+#include "weatherio/output_file.h"
+
+namespace kelvaro {
+
+// "SA" + SA5 + "C" + the crop's row number: three digits up to 999 and as many as it needs
+// beyond, so row 1000 never overwrites the files of row 1 or of any other row.
+std::string CropFileStem(const std::string& sa5, int crop_number);
+
+// The three result files of one crop: daily balance (.CSV), annual sums (.EAW) and monthly
+// means (.mtv). Nothing replaces the files already there until FinishCrop.
+class CropOutputs {
+ public:
+  // OpenCropOutputs: the files' header lines.
+  CropOutputs(const std::filesystem::path& folder, const std::string& sa5, int crop_number,
+              const CropRow& row);
+
+  void WriteDailyRow(const DailyBalanceRow& row);
+
+  // The annual rows with their 9999 average row and the twelve monthly rows; then all three
+  // files replace the old ones.
+  void FinishCrop(const CropSums& sums, const YearDayTable& table);
+
+ private:
+  OutputFile daily_;
+  OutputFile annual_;
+  OutputFile monthly_;
+  std::string line_;
+};
+
+}  // namespace kelvaro

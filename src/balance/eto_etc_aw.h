@@ -1,0 +1,16 @@
+#pragma once
+
+#include "dispatch/run_parameters.h"
+#include "dispatch/session.h"
+
+namespace kelvaro {
+
+// The water balance of a study area, the last operation of every run: reads the working daily
+// file FileStem + ".wrk" and every crop row of the study area's crop file, and writes for each
+// crop its daily, annual and monthly balance files and for the study area its ETAW and ETc
+// summaries. A missing input is reported as "Couldn't find <name>." and nothing is written;
+// malformed input throws ConversionError or InputError naming the file and line before any
+// result file is replaced.
+void EToETcAW(const RunParameters& run, Session& session);
+
+}  // namespace kelvaro

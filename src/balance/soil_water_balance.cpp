@@ -1,0 +1,234 @@
+#include "balance/soil_water_balance.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+#include "weatherio/calendar.h"
+
+namespace kelvaro {
+namespace {
+
+using Series = YearDayTable::Series;
+
+constexpr float kBareSoilDepthMm = 300.0f;
+
+// Numbers in the trace lines in their shortest form.
+std::string Shortest(float value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+// What does not change from day to day for one crop.
+struct CropPlan {
+  float bare_soil_limit_mm = 0.0f;
+  bool pre_irrigated = false;
+  int planting = 0;
+  int initial_wetting_end = 0;
+  int last_irrigation_day = 0;
+  int folded_end = 0;   // the ending day within its year
+  float fc_mm = 0.0f;   // shown as FC; the root zone's allowable depletion times four
+  float pwp_mm = 0.0f;  // shown as PWP; times two
+};
+
+CropPlan MakePlan(const CropRow& row, const StageDays& days, const IrrigationThresholds& t) {
+  CropPlan plan;
+  plan.bare_soil_limit_mm = BareSoilDepletionLimit(row);
+  plan.pre_irrigated = row.pre_irrigated == "Y";
+  plan.planting = days.planting;
+  plan.initial_wetting_end = t.initial_wetting_end;
+  plan.last_irrigation_day = t.last_irrigation_day;
+  plan.folded_end = days.ending > 365 ? days.ending - 365 : days.ending;
+  const float root_zone_mm = std::min(row.max_root_depth_mm, row.max_soil_depth_mm);
+  const float allowable_mm =
+      root_zone_mm * row.available_water * row.allowable_depletion_pct * 0.01f;
+  plan.fc_mm = 4.0f * allowable_mm;
+  plan.pwp_mm = 2.0f * allowable_mm;
+  return plan;
+}
+
+struct YearThresholds {
+  float initial = 0.0f;
+  float mid = 0.0f;
+  float last = 0.0f;
+};
+
+// Carried from day to day and from year to year within one crop.
+struct SoilState {
+  float swd = 0.0f;        // depletion, mm
+  float swdx = 0.0f;       // depletion limit in force, mm
+  float threshold = 0.0f;  // the day's threshold X, mm
+  bool managed_day = false;
+  bool season_closed = false;  // cleared at the start of each year
+};
+
+// Later rules override earlier ones.
+float DayThreshold(const CropPlan& plan, const YearThresholds& t, int d, float current) {
+  float x = current;
+  if (d >= plan.planting) x = t.initial;
+  if (d >= plan.initial_wetting_end) x = t.mid;
+  if (d >= plan.last_irrigation_day) x = t.last;
+  if (d == plan.folded_end) x = t.last;
+  if (plan.folded_end < plan.planting && d < plan.initial_wetting_end) x = t.mid;
+  return x;
+}
+
+// In season the crop is irrigated back to no depletion whenever the depletion reaches the day's
+// threshold, until the first day without depletion after the last irrigation closes the season.
+void InSeasonDay(const CropPlan& plan, const YearThresholds& t, int d, float etc, SoilState& s) {
+  s.threshold = DayThreshold(plan, t, d, s.threshold);
+  if (plan.pre_irrigated && d == plan.planting) s.swd = 0.0f;
+  if (s.season_closed) {
+    s.swdx = t.last;
+    s.swd = std::min(s.swd + etc, s.swdx);
+  } else {
+    s.swd += etc;
+    if (s.swd >= s.threshold) s.swd = 0.0f;
+    if (d > plan.last_irrigation_day && s.swd == 0.0f) s.season_closed = true;
+    s.managed_day = true;
+  }
+  s.swdx = s.threshold;
+}
+
+// Out of season the soil dries by ETc until it reaches its limit; returns the ETc it supplied.
+float OutOfSeasonDay(const CropPlan& plan, float etc, float pcp, SoilState& s) {
+  s.swdx = std::max(s.swdx, plan.bare_soil_limit_mm);
+  const float supplied = s.swd + etc < s.swdx ? etc : s.swdx - s.swd;
+  s.swd = std::min(s.swd + etc, s.swdx);
+  if (s.swd - pcp <= 0.0f) s.swdx = plan.bare_soil_limit_mm;
+  return supplied;
+}
+
+// After the rain of an out-of-season day, the limit follows the depletion left.
+void AfterOutOfSeasonRain(const CropPlan& plan, float pcp, SoilState& s) {
+  if (pcp != 0.0f && s.swdx - plan.bare_soil_limit_mm > s.swd) {
+    s.swdx = plan.bare_soil_limit_mm + s.swd;
+  }
+  s.threshold = std::max(s.swdx, plan.bare_soil_limit_mm);
+}
+
+// Cumulative day numbers at the end of each month. A whole year's length decides February; a
+// year cut short follows its calendar year.
+std::array<int, 12> MonthEnds(const YearDayTable& table, int year) {
+  const int days = table.DaysInYear(year);
+  const bool leap = days >= 365 ? days == 366 : IsLeapYear(table.CalendarYear(year));
+  std::array<int, 12> ends{31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+  if (leap) {
+    for (size_t m = 1; m < 12; ++m) ++ends[m];
+  }
+  return ends;
+}
+
+class CropBalance {
+ public:
+  CropBalance(const CropRow& row, const CropCoefficients& coefficients,
+              const IrrigationThresholds& thresholds, const YearDayTable& table, Reporter& reporter,
+              const DailyRowSink& sink)
+      : coefficients_(coefficients),
+        thresholds_(thresholds),
+        table_(table),
+        reporter_(reporter),
+        sink_(sink),
+        plan_(MakePlan(row, coefficients.stages, thresholds)),
+        sums_(table.year_count()) {
+    state_.swdx = plan_.bare_soil_limit_mm;
+  }
+
+  CropSums Run() {
+    for (int year = 1; year <= table_.year_count(); ++year) RunYear(year);
+    return sums_;
+  }
+
+ private:
+  void RunYear(int year) {
+    state_.season_closed = false;
+    const auto month_ends = MonthEnds(table_, year);
+    size_t month = 0;
+    const YearThresholds t{thresholds_.initial[static_cast<size_t>(year)],
+                           thresholds_.mid[static_cast<size_t>(year)],
+                           thresholds_.last[static_cast<size_t>(year)]};
+    for (int d = 1; d <= table_.DaysInYear(year); ++d) {
+      while (month < 11 && d > month_ends[month]) ++month;
+      RunDay(year, d, month, t);
+    }
+  }
+
+  // The day's coefficients and weather, before the balance.
+  DailyBalanceRow DayInputs(int year, int d) const {
+    DailyBalanceRow row;
+    row.year = table_.CalendarYear(year);
+    row.doy = d;
+    row.okc = table_.Get(Series::kOKc, year, d);
+    row.ikc = table_.Get(Series::kIKc, year, d);
+    row.cckc = coefficients_.cckc[static_cast<size_t>(d)];
+    row.eto = table_.Get(Series::kETo, year, d);
+    row.kc = table_.Get(Series::kKc, year, d);
+    row.etc = row.eto * row.kc;
+    row.pcp = table_.Get(Series::kPcp, year, d);
+    return row;
+  }
+
+  void RunDay(int year, int d, size_t month, const YearThresholds& t) {
+    DailyBalanceRow row = DayInputs(year, d);
+    sums_.month_eto[month] += row.eto;
+    sums_.month_etc[month] += row.etc;
+    sums_.month_pcp[month] += row.pcp;
+
+    const bool in_season = row.ikc != 0.0f;
+    const auto y = static_cast<size_t>(year);
+    if (in_season) {
+      sums_.cetc[y] += row.etc;
+      InSeasonDay(plan_, t, d, row.etc, state_);
+      if (d == 365) {
+        reporter_.Trace("NA2=" + Shortest(t.mid));
+        reporter_.Trace("NA3=" + Shortest(t.last));
+      }
+    } else {
+      sums_.ocetc[y] += OutOfSeasonDay(plan_, row.etc, row.pcp, state_);
+    }
+    const float er = std::min(row.pcp, std::min(state_.swd, state_.swdx));
+    sums_.month_er[month] += er;
+    state_.swd -= er;
+    (in_season ? sums_.cer : sums_.ocer)[y] += er;
+    if (!in_season) AfterOutOfSeasonRain(plan_, row.pcp, state_);
+    if (state_.managed_day) {
+      state_.swdx = state_.swd;
+      state_.managed_day = false;
+    }
+    Show(row);
+  }
+
+  void Show(DailyBalanceRow& row) const {
+    row.swd = state_.swd;
+    row.swdx = state_.threshold;
+    row.fc = plan_.fc_mm;
+    row.pwp = plan_.pwp_mm;
+    row.swc = plan_.fc_mm - state_.swd;
+    row.ytd = plan_.fc_mm - state_.threshold;
+    sink_(row);
+  }
+
+  const CropCoefficients& coefficients_;
+  const IrrigationThresholds& thresholds_;
+  const YearDayTable& table_;
+  Reporter& reporter_;
+  const DailyRowSink& sink_;
+  CropPlan plan_;
+  SoilState state_;
+  CropSums sums_;
+};
+
+}  // namespace
+
+float BareSoilDepletionLimit(const CropRow& row) {
+  return row.available_water * kBareSoilDepthMm * row.allowable_depletion_pct * 0.01f;
+}
+
+CropSums RunSoilWaterBalance(const CropRow& row, const CropCoefficients& coefficients,
+                             const IrrigationThresholds& thresholds, const YearDayTable& table,
+                             Reporter& reporter, const DailyRowSink& sink) {
+  return CropBalance(row, coefficients, thresholds, table, reporter, sink).Run();
+}
+
+}  // namespace kelvaro

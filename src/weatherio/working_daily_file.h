@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "weatherio/weather_records.h"
+
+namespace kelvaro {
+
+// The ".wrk" file every daily chain ends in: three header lines, then one day a line with the
+// eleven columns Year, Mon, Day, DOY, Solar, TMax, TMin, Wind, Td, Pcp, ETo.
+struct WorkingDailyFile {
+  std::string name;
+  std::vector<WeatherDay> days;
+};
+
+inline constexpr int kWorkingDailyColumnCount = 11;
+
+// One data line; throws ConversionError or InputError (without location).
+WeatherDay ParseWorkingDay(std::string_view line);
+
+// Reads the whole file. Blank lines are ignored. Refused, naming file and line: too few fields,
+// a non-numeric field, a DOY outside 1..366, a day not after the one before it in the same year,
+// and years that do not follow one another (a year earlier than the one before it, or a gap).
+// Returns nothing when the file cannot be opened.
+std::optional<WorkingDailyFile> ReadWorkingDailyFile(const std::filesystem::path& path);
+
+}  // namespace kelvaro

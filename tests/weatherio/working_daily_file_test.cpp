@@ -1,0 +1,71 @@
+#include "weatherio/working_daily_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_folder.h"
+#include "weatherio/errors.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::TestFolder;
+
+constexpr const char* kHeader =
+    " DAVIS,38.5,  18\r\n"
+    "  Year,  Mon, Day, DOY,   Solar,    TMax,    TMin,    Wind,      Td,     Pcp,     ETo\r\n"
+    "     #,    #,   #,   #,  MJ/m^2,      oC,      oC,     m/s,      oC,      mm,      mm\r\n";
+
+std::string Line(int year, int doy, const char* pcp = "    0.00", const char* eto = "    3.20") {
+  return std::to_string(year) + ",    1,   1," + std::to_string(doy) +
+         ",   19.30,   30.10,   14.00,    2.60,    7.50," + pcp + "," + eto + "\r\n";
+}
+
+// The message of the error reading throws, or "" when reading succeeds.
+std::string ReadError(const std::string& body) {
+  TestFolder folder;
+  folder.Write("DAVIS.wrk", kHeader + body);
+  try {
+    ReadWorkingDailyFile(folder / "DAVIS.wrk");
+  } catch (const std::exception& error) {
+    return error.what();
+  }
+  return "";
+}
+
+TEST(WorkingDailyFile, ReadsElevenColumnsAfterThreeLines) {
+  TestFolder folder;
+  folder.Write("DAVIS.wrk", std::string("\xEF\xBB\xBF") + kHeader + Line(2003, 365) + "\r\n" +
+                                Line(2004, 1, " -999.00", "  4.5 "));
+  const auto file = ReadWorkingDailyFile(folder / "DAVIS.wrk");
+  ASSERT_TRUE(file);
+  ASSERT_EQ(file->days.size(), 2u);
+  EXPECT_EQ(file->days[0].year, 2003);
+  EXPECT_EQ(file->days[0].doy, 365);
+  EXPECT_FLOAT_EQ(file->days[0].td, 7.5f);
+  EXPECT_EQ(file->days[1].pcp, -999.0f);
+  EXPECT_FLOAT_EQ(file->days[1].eto, 4.5f);
+  EXPECT_FALSE(ReadWorkingDailyFile(folder / "OTHER.wrk"));
+}
+
+TEST(WorkingDailyFile, MalformedLinesAreRefusedWithFileAndLine) {
+  EXPECT_EQ(ReadError(Line(2003, 1) + "2003,    1,   2,   2,   19.30\n"),
+            "DAVIS.wrk, line 5: expected 11 fields, found 5");
+  EXPECT_EQ(ReadError(Line(2003, 1, "    abc ")),
+            "DAVIS.wrk, line 4: '    abc ' is not a valid floating point value");
+  EXPECT_EQ(ReadError(Line(2003, 0)), "DAVIS.wrk, line 4: DOY 0 is outside 1..366");
+  EXPECT_EQ(ReadError(Line(2003, 1) + Line(2003, 367)),
+            "DAVIS.wrk, line 5: DOY 367 is outside 1..366");
+}
+
+TEST(WorkingDailyFile, DaysAndYearsMustFollowOneAnother) {
+  EXPECT_EQ(ReadError(Line(2004, 1) + Line(2003, 2)),
+            "DAVIS.wrk, line 5: years out of order: 2003 comes after 2004");
+  EXPECT_EQ(ReadError(Line(2003, 5) + Line(2003, 5)),
+            "DAVIS.wrk, line 5: day 5 of 2003 comes after day 5");
+  EXPECT_EQ(ReadError(Line(2003, 365) + Line(2006, 1)),
+            "DAVIS.wrk, line 5: years 2004 to 2005 are missing");
+  EXPECT_EQ(ReadError(Line(2003, 365) + Line(2004, 1) + Line(2004, 2)), "");
+}
+
+}  // namespace
+}  // namespace kelvaro
