@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cli/run_command.h"
+#include "cli/study_area_report.h"
 #include "weatherio/daily_weather_file.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/number_parse.h"
@@ -20,11 +21,14 @@ struct DemoRun {
   const char* title;
   const char* input;
   const char* years;
+  const char* folder;  // each run in its own folder, so one does not replace the other's results
 };
 
-// Maricopa, Arizona (AZMET station 06): measured daily weather 2003-2020 and study area 1.
+// Maricopa, Arizona (AZMET station 06): measured daily weather 2003-2020, its monthly means,
+// and study area 1.
 constexpr DemoRun kDemoRuns[] = {
-    {"Measured daily weather", "day", ""},
+    {"Measured daily weather", "day", "", "daily"},
+    {"30 years generated from the monthly means", "mon", "30", "monthly"},
 };
 
 void CopyExamples(const fs::path& into) {
@@ -59,11 +63,13 @@ void PrintWorkingFileSummary(const fs::path& dir, const std::string& stem) {
 }
 
 int RunDemo(const fs::path& dir) {
-  CopyExamples(dir);
-  std::cout << "Example data copied to " << fs::absolute(dir).string() << "\n";
   int status = kExitDone;
   for (const DemoRun& demo : kDemoRuns) {
-    std::cout << "\n" << demo.title << " (MARIC." << demo.input << ", study area 1)\n";
+    const fs::path folder = dir / demo.folder;
+    CopyExamples(folder);
+    std::cout << "\n"
+              << demo.title << " (MARIC." << demo.input << ", study area 1) in "
+              << fs::absolute(folder).string() << "\n";
     RunOptions options;
     options.input = demo.input;
     options.station = "MARIC";
@@ -71,16 +77,19 @@ int RunDemo(const fs::path& dir) {
     options.elevation = "361";
     options.sa = "1";
     options.years = demo.years;
-    options.dir = dir;
+    options.dir = folder;
     ConsoleReporter reporter(false);
     const int run_status = RunChainFromOptions(options, reporter);
     if (run_status != kExitDone) {
       status = run_status;
       continue;
     }
-    PrintWorkingFileSummary(dir, "MARIC");
+    PrintWorkingFileSummary(folder, "MARIC");
+    PrintStudyAreaReport(folder, "00001");
   }
-  std::cout << "\nResults are in " << fs::absolute(dir).string() << "\n";
+  std::cout << "\nResults are in " << fs::absolute(dir).string()
+            << " (daily/ and monthly/); open the .CSV, .EAW, .mtv, .saw and .set files in a "
+               "spreadsheet.\n";
   return status;
 }
 

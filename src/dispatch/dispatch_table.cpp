@@ -1,5 +1,6 @@
 #include "dispatch/dispatch_table.h"
 
+#include "balance/eto_etc_aw.h"
 #include "eto/wth_eto.h"
 #include "generator/generate_weather.h"
 
@@ -25,7 +26,7 @@ constexpr std::array<NamedOperation, 13> kOperations{{
     {"SimulatedEToHargres", nullptr},
     {"DayToMonTemp", nullptr},
     {"YearlyDayToMonTemp", nullptr},
-    {"EToETcAW", nullptr},
+    {"EToETcAW", &EToETcAW},
 }};
 
 bool IsExtensionStep(std::string_view step) { return step.starts_with(kSetExtension); }

@@ -93,7 +93,7 @@ TEST_F(EToETcAWTest, BadCropRowNamesFileAndLineAndLeavesEarlierResultsAlone) {
   bad_number.replace(bad_number.find("1000.00"), 7, "1000.0x");
   folder_.Write("SA00012.CSV", good + bad_number);
   EXPECT_EQ(RunError<ConversionError>(),
-            "SA00012.CSV, line 5: ' 1000.0x' is not a valid floating point value");
+            "SA00012.CSV, line 5: '1000.0x' is not a valid floating point value");
   EXPECT_EQ(folder_.Read("SA00012C001.CSV"), "earlier results");
   EXPECT_EQ(folder_.Listing(), "SA00012.CSV\nSA00012C001.CSV\nTESTS.wrk\n");
 }

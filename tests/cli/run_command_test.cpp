@@ -46,6 +46,31 @@ TEST(RunCommand, MissingDataFolderIsRefused) {
   EXPECT_EQ(result.err, "The data folder /nonexistent/x does not exist\n");
 }
 
+TEST(DemoCommand, RunsTheBundledStudyAreaOnMeasuredAndGeneratedWeather) {
+  TestFolder folder;
+  const auto result = RunCli("demo --dir '" + (folder / "demo").string() + "'");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_NE(result.out.find("MARIC.wrk: 18 years, mean annual ETo 1886 mm"), std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("MARIC.wrk: 30 years"), std::string::npos);
+  EXPECT_NE(result.out.find("Corn (grain)"), std::string::npos);
+  for (const char* run : {"demo/daily", "demo/monthly"}) {
+    EXPECT_TRUE(folder.Has(std::string(run) + "/SumofETAWforSA00001.saw")) << run;
+  }
+}
+
+TEST(RunCommand, SuccessfulRunExitsWithZero) {
+  TestFolder folder;
+  for (const char* name : {"MARIC.day", "SA00001.csv"}) {
+    folder.Write(name, testing::ReadBytes(std::filesystem::path(KELVARO_EXAMPLES_DIR) / name));
+  }
+  const auto result =
+      RunCli("run --input day --station MARIC --lat 33.07 --elev 361 --sa 1" + In(folder));
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(folder.Has("SA00001C006.EAW"));
+}
+
 TEST(PresetsCommand, ListsEveryPresetStation) {
   const auto result = RunCli("presets");
   EXPECT_EQ(result.status, 0);

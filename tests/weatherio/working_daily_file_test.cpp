@@ -51,7 +51,7 @@ TEST(WorkingDailyFile, MalformedLinesAreRefusedWithFileAndLine) {
   EXPECT_EQ(ReadError(Line(2003, 1) + "2003,    1,   2,   2,   19.30\n"),
             "DAVIS.wrk, line 5: expected 11 fields, found 5");
   EXPECT_EQ(ReadError(Line(2003, 1, "    abc ")),
-            "DAVIS.wrk, line 4: '    abc ' is not a valid floating point value");
+            "DAVIS.wrk, line 4: 'abc' is not a valid floating point value");
   EXPECT_EQ(ReadError(Line(2003, 0)), "DAVIS.wrk, line 4: DOY 0 is outside 1..366");
   EXPECT_EQ(ReadError(Line(2003, 1) + Line(2003, 367)),
             "DAVIS.wrk, line 5: DOY 367 is outside 1..366");

@@ -1,0 +1,81 @@
+#include "cli/study_area_report.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "balance/crop_output_files.h"
+#include "weatherio/field_split.h"
+#include "weatherio/file_naming.h"
+#include "weatherio/number_parse.h"
+#include "weatherio/station_line.h"
+#include "weatherio/text_file.h"
+
+namespace kelvaro::cli {
+namespace {
+
+constexpr int kSummaryColumns = 15;  // crop, code, twelve months, year
+constexpr int kAnnualColumns = 10;
+
+struct CropSummary {
+  std::string name;
+  std::vector<float> monthly_etaw;  // Jan..Dec, then the year
+};
+
+std::vector<CropSummary> ReadEtawSummary(const std::filesystem::path& dir, const std::string& sa5) {
+  std::vector<CropSummary> crops;
+  const auto file = ReadTextFile(FindInFolder(dir, "SumofETAWforSA" + sa5 + ".saw"));
+  if (!file) return crops;
+  for (size_t i = kHeaderLineCount; i < file->lines.size(); ++i) {
+    if (IsBlankLine(file->lines[i])) continue;
+    const auto fields = SplitFieldsFromRight(file->lines[i], kSummaryColumns);
+    CropSummary crop{std::string(Trim(fields[0])), {}};
+    for (size_t f = 2; f < fields.size(); ++f) crop.monthly_etaw.push_back(ParseFloat(fields[f]));
+    crops.push_back(std::move(crop));
+  }
+  return crops;
+}
+
+// CETc, CEr and ETAW of the averages row; nothing when the file or the row is missing.
+std::vector<float> AnnualMeans(const std::filesystem::path& dir, const std::string& sa5,
+                               int crop_number) {
+  const auto file = ReadTextFile(FindInFolder(dir, CropFileStem(sa5, crop_number) + ".EAW"));
+  if (!file) return {};
+  for (const auto& line : file->lines) {
+    if (!line.starts_with("9999,")) continue;
+    const auto fields = SplitFieldsFromRight(line, kAnnualColumns);
+    return {ParseFloat(fields[1]), ParseFloat(fields[2]), ParseFloat(fields[3])};
+  }
+  return {};
+}
+
+void PrintMonthHeader() {
+  std::printf("  %-24s", "Crop");
+  for (const char* month : {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
+                            "Nov", "Dec", "Year"}) {
+    std::printf(" %6s", month);
+  }
+  std::printf("\n");
+}
+
+}  // namespace
+
+bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& sa5) {
+  const auto crops = ReadEtawSummary(dir, sa5);
+  if (crops.empty()) return false;
+  std::printf("  Annual means, mm        %8s %8s %8s\n", "CETc", "CEr", "ETAW");
+  for (size_t k = 0; k < crops.size(); ++k) {
+    const auto means = AnnualMeans(dir, sa5, static_cast<int>(k + 1));
+    if (means.size() != 3) continue;
+    std::printf("  %-22s %8.1f %8.1f %8.1f\n", crops[k].name.c_str(), means[0], means[1], means[2]);
+  }
+  std::printf("\n  Monthly ETAW, mm\n");
+  PrintMonthHeader();
+  for (const CropSummary& crop : crops) {
+    std::printf("  %-24s", crop.name.c_str());
+    for (float value : crop.monthly_etaw) std::printf(" %6.1f", value);
+    std::printf("\n");
+  }
+  return true;
+}
+
+}  // namespace kelvaro::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace kelvaro::cli {
+
+// Prints, per crop of a study area, the annual means of in-season ETc, effective rain and ETAW
+// (the 9999 row of its annual file) and its monthly ETAW from the study area's ETAW summary.
+// Returns false when the result files are not there.
+bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& sa5);
+
+}  // namespace kelvaro::cli
