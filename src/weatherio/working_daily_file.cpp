@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "weatherio/daily_weather_file.h"
 #include "weatherio/errors.h"
-#include "weatherio/field_split.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/station_line.h"
 #include "weatherio/text_file.h"
@@ -36,20 +36,8 @@ void CheckOrder(const WeatherDay& previous, const WeatherDay& day) {
 }  // namespace
 
 WeatherDay ParseWorkingDay(std::string_view line) {
-  const auto f = SplitFieldsFromRight(line, kWorkingDailyColumnCount);
-  WeatherDay day;
-  day.year_text = f[0];
-  day.year = ParseInt(f[0]);
-  day.month = ParseInt(f[1]);
-  day.day = ParseInt(f[2]);
-  day.doy = ParseInt(f[3]);
-  day.solar = ParseFloat(f[4]);
-  day.tmax = ParseFloat(f[5]);
-  day.tmin = ParseFloat(f[6]);
-  day.wind = ParseFloat(f[7]);
-  day.td = ParseFloat(f[8]);
-  day.pcp = ParseFloat(f[9]);
-  day.eto = ParseFloat(f[10]);
+  WeatherDay day = ParseWeatherDay(line, true);
+  day.year = ParseInt(day.year_text);
   CheckDayOfYear(day.doy);
   return day;
 }
