@@ -17,8 +17,6 @@ struct WorkingDailyFile {
   std::vector<WeatherDay> days;
 };
 
-inline constexpr int kWorkingDailyColumnCount = 11;
-
 // One data line; throws ConversionError or InputError (without location).
 WeatherDay ParseWorkingDay(std::string_view line);
 
