@@ -101,9 +101,10 @@ constexpr PeriodEntry kPeriods[] = {
      &CropAddOptions::cover2},
 };
 
-// An input the form hides for the chosen crop's class cannot be typed there either.
+// An input the form hides for the chosen crop's class cannot be typed there either. Without a
+// crop the form itself says that one must be chosen.
 void CheckShown(const TCropSoilEntry& form, const FormField& field, const char* option) {
-  if (field.visible) return;
+  if (field.visible || form.selected_crop() < 0) return;
   throw InputError(std::string(option) + " does not apply to " + form.CropName.text +
                    " (crop number " + form.CropNo.text + ")");
 }

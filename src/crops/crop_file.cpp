@@ -1,5 +1,7 @@
 #include "crops/crop_file.h"
 
+#include <fstream>
+
 #include "weatherio/file_naming.h"
 #include "weatherio/output_file.h"
 #include "weatherio/row_format.h"
@@ -10,13 +12,30 @@ std::string SA5Of(int sa_number) { return Printf("%05d", sa_number); }
 
 std::string CropFileName(int sa_number) { return "SA" + SA5Of(sa_number) + ".csv"; }
 
+namespace {
+
+// True when the file's last byte is a line break; an empty or unreadable file has none.
+bool EndsWithLineBreak(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in || in.tellg() <= 0) return false;
+  in.seekg(-1, std::ios::end);
+  return in.get() == '\n';
+}
+
+}  // namespace
+
 std::filesystem::path AppendCropRow(const std::filesystem::path& folder, int sa_number,
                                     const CropRow& row) {
   const auto path = FindInFolder(folder, CropFileName(sa_number));
   std::error_code error;
-  const bool is_new = !std::filesystem::exists(path, error);
+  const auto size = std::filesystem::file_size(path, error);
+  // An empty file gets the header too: readers skip three lines, which would hide the first row.
+  const bool is_new = error || size == 0;
+  // A file last saved without a final line break (edited by hand) would join the new row to its
+  // last row.
+  const std::string separator = !is_new && !EndsWithLineBreak(path) ? "\n" : "";
   // Header and first row go out in one write, so a new file never holds a header alone.
-  AppendToFile(path, is_new ? CropFileHeader() + FormatCropRow(row) : FormatCropRow(row));
+  AppendToFile(path, (is_new ? CropFileHeader() : separator) + FormatCropRow(row));
   return path;
 }
 

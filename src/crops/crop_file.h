@@ -19,7 +19,8 @@ std::string SA5Of(int sa_number);
 std::string CropFileName(int sa_number);
 
 // Appends one row to the study area's crop file in `folder`, writing the three header lines first
-// when the file is new. Returns the file's path. Throws InputError when it cannot be written.
+// when the file is new or empty, and a line break first when its last line lacks one. Returns
+// the file's path. Throws InputError when it cannot be written.
 std::filesystem::path AppendCropRow(const std::filesystem::path& folder, int sa_number,
                                     const CropRow& row);
 

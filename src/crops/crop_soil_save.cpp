@@ -1,6 +1,8 @@
 // The save step of the crop/soil entry form: checks, conversions and the appended row.
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <limits>
 
 #include "crops/crop_catalogue.h"
 #include "crops/crop_file.h"
@@ -43,7 +45,15 @@ auto Labelled(std::string_view label, Convert convert) {
 }
 
 float FloatEntry(std::string_view label, const std::string& text) {
-  return Labelled(label, [&] { return ParseFloat(text); });
+  return Labelled(label, [&] {
+    const float value = ParseFloat(text);
+    // The number reader also takes "nan" and "inf", which no depth, percentage or factor is.
+    if (!std::isfinite(value)) {
+      throw ConversionError("'" + std::string(Trim(text)) +
+                            "' is not a valid floating point value");
+    }
+    return value;
+  });
 }
 
 int IntEntry(std::string_view label, const std::string& text) {
@@ -140,11 +150,19 @@ int TCropSoilEntry::EntryDoy(std::string_view label, const FormField& entry,
 }
 
 int TCropSoilEntry::GroundCover(const FormField& entry, const FormField& default_value, char date) {
-  const float percent =
-      FloatEntry(std::string("Ground cover on date ") + date, TextOr(entry, default_value));
-  // Covers enter square roots in the coefficient curve of evergreen trees.
+  const std::string label = std::string("Ground cover on date ") + date;
+  const std::string& text = TextOr(entry, default_value);
+  const float percent = FloatEntry(label, text);
+  // Covers enter square roots in the coefficient curve of evergreen trees. The save is refused,
+  // so the value returned then is never written.
   if (percent < 0.0f) {
-    warning_.Add(std::string("Ground cover on date ") + date + " should not be negative");
+    warning_.Add(label + " should not be negative");
+    return 0;
+  }
+  // The row holds whole percentages as int; a larger cover cannot be written.
+  if (percent >= static_cast<float>(std::numeric_limits<int>::max())) {
+    throw ConversionError(label + ": '" + std::string(Trim(text)) +
+                          "' is not a valid integer value");
   }
   return static_cast<int>(percent);
 }

@@ -52,6 +52,11 @@ TEST(CropCommand, FormWarningsGoToStderrWithStatusTwo) {
   EXPECT_EQ(stress.status, 2);
   EXPECT_EQ(stress.err, "Enter Ending Date of Stress Factor\n");
 
+  // Without a crop no class decides which inputs apply; the form asks for the crop.
+  const auto no_crop = RunInFolder(folder, "$CLI crop add --sa 1 --area 3 --cover-c 50");
+  EXPECT_EQ(no_crop.status, 2);
+  EXPECT_EQ(no_crop.err, "You must select a crop\n");
+
   const auto cover = RunInFolder(folder,
                                  "$CLI crop add --sa 1 --crop Citrus --area 3 "
                                  "--cover-b -5");

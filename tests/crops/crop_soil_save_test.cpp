@@ -237,6 +237,69 @@ TEST_F(CropSave, BadEntriesAreRefusedAndWriteNothing) {
   EXPECT_EQ(folder_.Listing(), "");
 }
 
+TEST_F(CropSave, NotANumberAndInfinityAreRefusedLikeAnyNonNumericEntry) {
+  struct Case {
+    FormField TCropSoilEntry::*entry;
+    const char* text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {&TCropSoilEntry::AllowableDepletion, "nan",
+       "Allowable depletion: 'nan' is not a valid floating point value"},
+      {&TCropSoilEntry::MaxSoilDepth, "inf",
+       "Maximum soil depth: 'inf' is not a valid floating point value"},
+      {&TCropSoilEntry::RootingDepth, "-Infinity",
+       "Rooting depth: '-Infinity' is not a valid floating point value"},
+      {&TCropSoilEntry::StressFactor, "NAN",
+       "Stress factor: 'NAN' is not a valid floating point value"},
+      {&TCropSoilEntry::GroundCoverDateC, "nan",
+       "Ground cover on date C: 'nan' is not a valid floating point value"},
+      // A cover that no whole number holds.
+      {&TCropSoilEntry::GroundCoverDateD, "1e20",
+       "Ground cover on date D: '1e20' is not a valid integer value"},
+  };
+  for (const Case& bad : cases) {
+    TCropSoilEntry form = FormWithCrop("Almonds");
+    form.SA.text = "12";
+    form.HectaresPlanted.text = "40";
+    form.StressStartingDate.text = "2025-07-01";
+    form.StressEndingDate.text = "2025-08-01";
+    form.*bad.entry = {bad.text, true};
+    try {
+      Save(form);
+      ADD_FAILURE() << bad.text << " was accepted";
+    } catch (const ConversionError& error) {
+      EXPECT_EQ(std::string(error.what()), bad.message);
+    }
+  }
+  EXPECT_EQ(folder_.Listing(), "");
+}
+
+TEST_F(CropSave, AHandEditedFileWithoutFinalLineBreakKeepsItsLastRow) {
+  TCropSoilEntry form = CornInSa12();
+  Save(form);
+  std::string edited = folder_.Read("SA00012.csv");
+  edited.pop_back();
+  folder_.Write("SA00012.csv", edited);
+
+  form.SelectCrop(*FindCropByListItem("Rice"));
+  Save(form);
+  const auto file = ReadCropFile(folder_ / "SA00012.csv");
+  ASSERT_TRUE(file.has_value());
+  ASSERT_EQ(file->rows.size(), 2u);
+  EXPECT_EQ(file->rows[0].name, "Corn (grain)");
+  EXPECT_EQ(file->rows[0].row_marker, 36919);
+  EXPECT_EQ(file->rows[1].name, "Rice");
+}
+
+TEST_F(CropSave, AnEmptyFileGetsTheHeaderSoItsFirstRowIsRead) {
+  folder_.Write("SA00012.csv", "");
+  TCropSoilEntry form = CornInSa12();
+  const SaveOutcome outcome = Save(form);
+  EXPECT_EQ(folder_.Read("SA00012.csv"), CropFileHeader() + FormatCropRow(outcome.row));
+  EXPECT_EQ(ReadCropFile(folder_ / "SA00012.csv")->rows.size(), 1u);
+}
+
 TEST_F(CropSave, NegativeGroundCoverIsRefused) {
   TCropSoilEntry form = FormWithCrop("Citrus");
   form.SA.text = "4";
