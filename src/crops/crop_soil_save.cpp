@@ -1,7 +1,6 @@
 // The save step of the crop/soil entry form: checks, conversions and the appended row.
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <limits>
 
 #include "crops/crop_catalogue.h"
@@ -45,15 +44,7 @@ auto Labelled(std::string_view label, Convert convert) {
 }
 
 float FloatEntry(std::string_view label, const std::string& text) {
-  return Labelled(label, [&] {
-    const float value = ParseFloat(text);
-    // The number reader also takes "nan" and "inf", which no depth, percentage or factor is.
-    if (!std::isfinite(value)) {
-      throw ConversionError("'" + std::string(Trim(text)) +
-                            "' is not a valid floating point value");
-    }
-    return value;
-  });
+  return Labelled(label, [&] { return ParseFloat(text); });
 }
 
 int IntEntry(std::string_view label, const std::string& text) {

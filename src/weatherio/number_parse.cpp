@@ -1,6 +1,7 @@
 #include "weatherio/number_parse.h"
 
 #include <charconv>
+#include <cmath>
 #include <exception>
 
 #include "weatherio/errors.h"
@@ -34,7 +35,8 @@ std::string_view Trim(std::string_view text) {
 float ParseFloat(std::string_view text) {
   const std::string_view number = WithoutPlusSign(Trim(text));
   float value = 0.0f;
-  if (number.empty() || !ConvertWhole(number, value)) {
+  // "nan" and "inf" are no value any file of the program holds.
+  if (number.empty() || !ConvertWhole(number, value) || !std::isfinite(value)) {
     throw ConversionError("'" + std::string(Trim(text)) + "' is not a valid floating point value");
   }
   return value;

@@ -10,7 +10,8 @@ namespace kelvaro {
 std::string_view Trim(std::string_view text);
 
 // Decimal-point numbers, independent of the locale. Surrounding white space is ignored; anything
-// else that is not part of the number throws ConversionError quoting the text.
+// else that is not part of the number, and "nan", "inf" or a value out of range, throws
+// ConversionError quoting the text.
 float ParseFloat(std::string_view text);
 int32_t ParseInt(std::string_view text);
 

@@ -29,6 +29,10 @@ TEST(NumberParse, RefusesWhatIsNotANumberQuotingIt) {
       {"", "'' is not a valid floating point value"},
       {" 1.2.3 ", "'1.2.3' is not a valid floating point value"},
       {"nine", "'nine' is not a valid floating point value"},
+      {"nan", "'nan' is not a valid floating point value"},
+      {" inf", "'inf' is not a valid floating point value"},
+      {"-Infinity", "'-Infinity' is not a valid floating point value"},
+      {"1e50", "'1e50' is not a valid floating point value"},
   };
   for (const auto& [text, message] : floats) {
     try {
