@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -33,17 +34,41 @@ int YearsToGenerate(const RunParameters& run) {
   return years;
 }
 
+std::string WhereInMeans(const std::string& file_name, size_t m) {
+  return file_name + ", month " + std::to_string(m + 1) + ": ";
+}
+
 // The generator needs radiation, both temperatures and the rain statistics of every month;
 // Wind and Td may be missing (-999).
 void CheckGeneratorInput(const TwelveMonths& means, const std::string& file_name) {
   for (size_t m = 0; m < 12; ++m) {
     const MonthlyMeans& month = means[m];
-    const std::string where = file_name + ", month " + std::to_string(m + 1) + ": ";
+    const std::string where = WhereInMeans(file_name, m);
+    for (const float value :
+         {month.solar, month.tmax, month.tmin, month.wind, month.td, month.pcp, month.nrd}) {
+      // "nan" and "inf" convert, but would run through every output (or never end a rain draw).
+      if (!std::isfinite(value)) {
+        throw InputError(where +
+                         "Solar, TMax, TMin, Wind, Td, Pcp and NRD must be finite numbers.");
+      }
+    }
     if (IsMissing(month.solar) || IsMissing(month.tmax) || IsMissing(month.tmin)) {
       throw InputError(where + "Solar, TMax and TMin are needed to generate weather.");
     }
     if (month.pcp < 0.0f || month.nrd < 0.0f) {
       throw InputError(where + "Pcp and NRD must be 0 or more (a missing value is not allowed).");
+    }
+  }
+}
+
+// A rain per wet day beyond single precision leaves no gamma shape for the wet-day draw, which
+// would then never end.
+void CheckRainShape(const RainAndWindParameters& rain, const std::string& file_name) {
+  for (size_t m = 0; m < 12; ++m) {
+    const float shape = rain.monthly.ALPHA[m];
+    if (!std::isfinite(shape) || shape <= 0.0f) {
+      throw InputError(WhereInMeans(file_name, m) +
+                       "Pcp / NRD is too large for a mean rain per wet day.");
     }
   }
 }
@@ -115,6 +140,7 @@ void GenerateWeather(const RunParameters& run, Session& session) {
   const float latitude = ParseFloat(run.LatitudeText());
 
   RainAndWindParameters rain = RainAndWindFromMeans(means);
+  CheckRainShape(rain, input->name);
   const DailyGeneratorParameters daily = DailyParametersFromMeans(means, rain, latitude);
   const SimulatedRun simulated = SimulateYears(years, rain.monthly, daily, session);
 
