@@ -44,14 +44,6 @@ void CheckGeneratorInput(const TwelveMonths& means, const std::string& file_name
   for (size_t m = 0; m < 12; ++m) {
     const MonthlyMeans& month = means[m];
     const std::string where = WhereInMeans(file_name, m);
-    for (const float value :
-         {month.solar, month.tmax, month.tmin, month.wind, month.td, month.pcp, month.nrd}) {
-      // "nan" and "inf" convert, but would run through every output (or never end a rain draw).
-      if (!std::isfinite(value)) {
-        throw InputError(where +
-                         "Solar, TMax, TMin, Wind, Td, Pcp and NRD must be finite numbers.");
-      }
-    }
     if (IsMissing(month.solar) || IsMissing(month.tmax) || IsMissing(month.tmin)) {
       throw InputError(where + "Solar, TMax and TMin are needed to generate weather.");
     }
