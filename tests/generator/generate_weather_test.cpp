@@ -20,7 +20,6 @@ using Rows = std::vector<std::vector<std::string>>;
 
 constexpr int kDailyHeader = 3;
 constexpr int kStatisticsHeader = 3;
-constexpr float kPrinted = 0.006f;  // two printed decimals, rounded twice
 
 float Field(const std::vector<std::string>& row, size_t column) { return ParseFloat(row[column]); }
 
