@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "balance/balance_fixtures.h"
 #include "balance/bare_soil_evaporation.h"
@@ -168,6 +169,56 @@ TEST(CropCoefficients, WaterStressScalesClassThreeKcInsideItsPeriodOnly) {
   EXPECT_EQ(stressed_table.Get(Series::kKc, 1, 200), plain_table.Get(Series::kKc, 1, 200));
   EXPECT_FLOAT_EQ(stressed_table.Get(Series::kKc, 1, 210),
                   0.5f * plain_table.Get(Series::kKc, 1, 210));
+}
+
+// A table of whole years with the given ETo and OKc on every day.
+YearDayTable FilledTable(int year_count, float eto, const std::vector<float>& okc_by_year) {
+  YearDayTable table(2001, year_count);
+  for (int year = 1; year <= year_count; ++year) {
+    table.SetDaysInYear(year, 365);
+    for (int d = 1; d <= 365; ++d) {
+      table.Set(Series::kETo, year, d, eto);
+      table.Set(Series::kOKc, year, d, okc_by_year[static_cast<size_t>(year - 1)]);
+    }
+  }
+  return table;
+}
+
+TEST(CropCoefficients, InitialKcIsTheSmallestYearlyMeanButAtMostTwo) {
+  // Class 3 starts its curve at InitialKc; B is day 84.
+  CropRow orchard = MakeCrop(3, "Orchard", 60, 300);
+  YearDayTable table = FilledTable(2, 5.0f, {3.0f, 2.5f});
+  BuildCropCoefficients(orchard, table, kStartPi);
+  EXPECT_EQ(table.Get(Series::kIKc, 1, 84), 2.0f);
+  EXPECT_EQ(table.Get(Series::kIKc, 2, 60), 2.0f);
+
+  table = FilledTable(2, 5.0f, {3.0f, 1.5f});
+  BuildCropCoefficients(orchard, table, kStartPi);
+  EXPECT_EQ(table.Get(Series::kIKc, 1, 84), 1.5f);
+
+  // A crop whose B is 1 % of the season (rice) starts from Kc1 whatever the soil does; its
+  // wetting coefficient (30 days of 5 mm: 2.6 sqrt(0.9 * 150) / 150 = 0.20) is smaller.
+  CropRow rice = MakeCrop(1, "Rice", 135, 273);
+  rice.stage_pct = {1, 30, 80};
+  rice.kc = {1.4f, 1.03f, 0.8f};
+  BuildCropCoefficients(rice, table, kStartPi);
+  EXPECT_FLOAT_EQ(table.Get(Series::kIKc, 1, 135), 1.4f);
+}
+
+TEST(CropCoefficients, CoverCropKcIsCappedAtOnePointFifteenInSeasonAndOnePointOFiveOutside) {
+  // Full cover: every knot is Kc2 = 1. A cover crop all year adds 0.35 to every day.
+  CropRow vine = MakeCrop(4, "Vine", 100, 300);
+  vine.ground_cover_pct = {70, 70, 70, 70};
+  vine.cover_crop_doy = {0, 366, 0, 0};
+  for (const int crop_class : {3, 4}) {
+    vine.code[8] = static_cast<char>('0' + crop_class);
+    YearDayTable table = FilledTable(1, 5.0f, {0.1f});
+    table.Set(Series::kOKc, 1, 30, 1.0f);  // a wet bare soil before the season
+    BuildCropCoefficients(vine, table, kStartPi);
+    EXPECT_FLOAT_EQ(table.Get(Series::kKc, 1, 200), 1.15f) << crop_class;
+    EXPECT_FLOAT_EQ(table.Get(Series::kKc, 1, 30), 1.05f) << crop_class;
+    EXPECT_FLOAT_EQ(table.Get(Series::kKc, 1, 80), 0.9f) << crop_class;
+  }
 }
 
 TEST(CropKnots, ClassFourFollowsTheRootOfTheCoverSineUpToFullCover) {
