@@ -169,6 +169,34 @@ TEST(CropCoefficients, WaterStressScalesClassThreeKcInsideItsPeriodOnly) {
   EXPECT_EQ(stressed_table.Get(Series::kKc, 1, 200), plain_table.Get(Series::kKc, 1, 200));
   EXPECT_FLOAT_EQ(stressed_table.Get(Series::kKc, 1, 210),
                   0.5f * plain_table.Get(Series::kKc, 1, 210));
+
+  // Vines and other class 4 crops take no stress factor.
+  CropRow vine = orchard;
+  vine.code[8] = '4';
+  BuildCropCoefficients(vine, stressed_table, kStartPi);
+  vine.ks = 1.0f;
+  BuildCropCoefficients(vine, plain_table, kStartPi);
+  EXPECT_EQ(stressed_table.Get(Series::kKc, 1, 210), plain_table.Get(Series::kKc, 1, 210));
+}
+
+TEST(CropCoefficients, FieldCropsTakeNoCoverCropIncrement) {
+  const auto days = MakeYears(2001, 1, Steady(5.0f, 0.0f));
+  YearDayTable table = TableFor(days);
+  for (const int crop_class : {1, 2}) {
+    CropRow crop = MakeCrop(crop_class, "Field crop", 60, 300);
+    crop.cover_crop_doy = {10, 50, 0, 0};
+    const auto result = BuildCropCoefficients(crop, table, kStartPi);
+    EXPECT_EQ(result.cckc[30], kCoverCropKc);  // shown in the daily file all the same
+    EXPECT_EQ(table.Get(Series::kKc, 1, 30), table.Get(Series::kOKc, 1, 30)) << crop_class;
+  }
+}
+
+TEST(CropCoefficients, SeasonEndingOnItsPlantingDayLastsAWholeYear) {
+  const auto days = MakeYears(2001, 1, Steady(5.0f, 0.0f));
+  YearDayTable table = TableFor(days);
+  const auto result = BuildCropCoefficients(MakeCrop(2, "Pasture", 100, 100), table, kStartPi);
+  EXPECT_EQ(result.stages.ending, 465);
+  for (int d = 1; d <= 365; ++d) ASSERT_NE(table.Get(Series::kIKc, 1, d), 0.0f) << d;
 }
 
 // A table of whole years with the given ETo and OKc on every day.
@@ -205,6 +233,15 @@ TEST(CropCoefficients, InitialKcIsTheSmallestYearlyMeanButAtMostTwo) {
   EXPECT_FLOAT_EQ(table.Get(Series::kIKc, 1, 135), 1.4f);
 }
 
+TEST(CropCoefficients, OrchardsAverageTheBareSoilOverTenDaysPastB) {
+  // Days 60..84 (to B) with OKc 0.5 and the ten days after B with 1.2: 24.5 / 35 = 0.7.
+  CropRow orchard = MakeCrop(3, "Orchard", 60, 300);
+  YearDayTable table = FilledTable(1, 5.0f, {0.5f});
+  for (int d = 85; d <= 94; ++d) table.Set(Series::kOKc, 1, d, 1.2f);
+  BuildCropCoefficients(orchard, table, kStartPi);
+  EXPECT_FLOAT_EQ(table.Get(Series::kIKc, 1, 84), 0.7f);
+}
+
 TEST(CropCoefficients, CoverCropKcIsCappedAtOnePointFifteenInSeasonAndOnePointOFiveOutside) {
   // Full cover: every knot is Kc2 = 1. A cover crop all year adds 0.35 to every day.
   CropRow vine = MakeCrop(4, "Vine", 100, 300);
@@ -237,6 +274,17 @@ TEST(CropKnots, ClassFourFollowsTheRootOfTheCoverSineUpToFullCover) {
   EXPECT_EQ(knots.b, 0.9f);
   EXPECT_EQ(knots.c, 0.9f);
   EXPECT_EQ(knots.e, 0.9f);
+}
+
+TEST(CropKnots, ClassThreeCoverAtDNeverFallsBelowCoverAtC) {
+  CropRow orchard = MakeCrop(3, "Orchard", 60, 300);
+  orchard.kc = {0.3f, 1.0f, 0.6f};
+  orchard.ground_cover_pct = {0, 50, 30, 0};
+  const Knots knots = CropKnots(orchard, {0.2f, 0.0f, kStartPi});
+  EXPECT_FLOAT_EQ(knots.b, 0.2f);
+  EXPECT_FLOAT_EQ(knots.c, std::sin(50 * kStartPi / 140));
+  EXPECT_FLOAT_EQ(knots.d, knots.c);
+  EXPECT_FLOAT_EQ(knots.e, 0.6f);
 }
 
 TEST(CropKnots, NegativeGroundCoverCountsAsNone) {
