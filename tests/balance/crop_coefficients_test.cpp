@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "balance/balance_fixtures.h"
 #include "balance/bare_soil_evaporation.h"
@@ -168,6 +169,93 @@ TEST(CropCoefficients, WaterStressScalesClassThreeKcInsideItsPeriodOnly) {
   EXPECT_EQ(stressed_table.Get(Series::kKc, 1, 200), plain_table.Get(Series::kKc, 1, 200));
   EXPECT_FLOAT_EQ(stressed_table.Get(Series::kKc, 1, 210),
                   0.5f * plain_table.Get(Series::kKc, 1, 210));
+
+  // Vines and other class 4 crops take no stress factor.
+  CropRow vine = orchard;
+  vine.code[8] = '4';
+  BuildCropCoefficients(vine, stressed_table, kStartPi);
+  vine.ks = 1.0f;
+  BuildCropCoefficients(vine, plain_table, kStartPi);
+  EXPECT_EQ(stressed_table.Get(Series::kKc, 1, 210), plain_table.Get(Series::kKc, 1, 210));
+}
+
+TEST(CropCoefficients, FieldCropsTakeNoCoverCropIncrement) {
+  const auto days = MakeYears(2001, 1, Steady(5.0f, 0.0f));
+  YearDayTable table = TableFor(days);
+  for (const int crop_class : {1, 2}) {
+    CropRow crop = MakeCrop(crop_class, "Field crop", 60, 300);
+    crop.cover_crop_doy = {10, 50, 0, 0};
+    const auto result = BuildCropCoefficients(crop, table, kStartPi);
+    EXPECT_EQ(result.cckc[30], kCoverCropKc);  // shown in the daily file all the same
+    EXPECT_EQ(table.Get(Series::kKc, 1, 30), table.Get(Series::kOKc, 1, 30)) << crop_class;
+  }
+}
+
+TEST(CropCoefficients, SeasonEndingOnItsPlantingDayLastsAWholeYear) {
+  const auto days = MakeYears(2001, 1, Steady(5.0f, 0.0f));
+  YearDayTable table = TableFor(days);
+  const auto result = BuildCropCoefficients(MakeCrop(2, "Pasture", 100, 100), table, kStartPi);
+  EXPECT_EQ(result.stages.ending, 465);
+  for (int d = 1; d <= 365; ++d) ASSERT_NE(table.Get(Series::kIKc, 1, d), 0.0f) << d;
+}
+
+// A table of whole years with the given ETo and OKc on every day.
+YearDayTable FilledTable(int year_count, float eto, const std::vector<float>& okc_by_year) {
+  YearDayTable table(2001, year_count);
+  for (int year = 1; year <= year_count; ++year) {
+    table.SetDaysInYear(year, 365);
+    for (int d = 1; d <= 365; ++d) {
+      table.Set(Series::kETo, year, d, eto);
+      table.Set(Series::kOKc, year, d, okc_by_year[static_cast<size_t>(year - 1)]);
+    }
+  }
+  return table;
+}
+
+TEST(CropCoefficients, InitialKcIsTheSmallestYearlyMeanButAtMostTwo) {
+  // Class 3 starts its curve at InitialKc; B is day 84.
+  CropRow orchard = MakeCrop(3, "Orchard", 60, 300);
+  YearDayTable table = FilledTable(2, 5.0f, {3.0f, 2.5f});
+  BuildCropCoefficients(orchard, table, kStartPi);
+  EXPECT_EQ(table.Get(Series::kIKc, 1, 84), 2.0f);
+  EXPECT_EQ(table.Get(Series::kIKc, 2, 60), 2.0f);
+
+  table = FilledTable(2, 5.0f, {3.0f, 1.5f});
+  BuildCropCoefficients(orchard, table, kStartPi);
+  EXPECT_EQ(table.Get(Series::kIKc, 1, 84), 1.5f);
+
+  // A crop whose B is 1 % of the season (rice) starts from Kc1 whatever the soil does; its
+  // wetting coefficient (30 days of 5 mm: 2.6 sqrt(0.9 * 150) / 150 = 0.20) is smaller.
+  CropRow rice = MakeCrop(1, "Rice", 135, 273);
+  rice.stage_pct = {1, 30, 80};
+  rice.kc = {1.4f, 1.03f, 0.8f};
+  BuildCropCoefficients(rice, table, kStartPi);
+  EXPECT_FLOAT_EQ(table.Get(Series::kIKc, 1, 135), 1.4f);
+}
+
+TEST(CropCoefficients, OrchardsAverageTheBareSoilOverTenDaysPastB) {
+  // Days 60..84 (to B) with OKc 0.5 and the ten days after B with 1.2: 24.5 / 35 = 0.7.
+  CropRow orchard = MakeCrop(3, "Orchard", 60, 300);
+  YearDayTable table = FilledTable(1, 5.0f, {0.5f});
+  for (int d = 85; d <= 94; ++d) table.Set(Series::kOKc, 1, d, 1.2f);
+  BuildCropCoefficients(orchard, table, kStartPi);
+  EXPECT_FLOAT_EQ(table.Get(Series::kIKc, 1, 84), 0.7f);
+}
+
+TEST(CropCoefficients, CoverCropKcIsCappedAtOnePointFifteenInSeasonAndOnePointOFiveOutside) {
+  // Full cover: every knot is Kc2 = 1. A cover crop all year adds 0.35 to every day.
+  CropRow vine = MakeCrop(4, "Vine", 100, 300);
+  vine.ground_cover_pct = {70, 70, 70, 70};
+  vine.cover_crop_doy = {0, 366, 0, 0};
+  for (const int crop_class : {3, 4}) {
+    vine.code[8] = static_cast<char>('0' + crop_class);
+    YearDayTable table = FilledTable(1, 5.0f, {0.1f});
+    table.Set(Series::kOKc, 1, 30, 1.0f);  // a wet bare soil before the season
+    BuildCropCoefficients(vine, table, kStartPi);
+    EXPECT_FLOAT_EQ(table.Get(Series::kKc, 1, 200), 1.15f) << crop_class;
+    EXPECT_FLOAT_EQ(table.Get(Series::kKc, 1, 30), 1.05f) << crop_class;
+    EXPECT_FLOAT_EQ(table.Get(Series::kKc, 1, 80), 0.9f) << crop_class;
+  }
 }
 
 TEST(CropKnots, ClassFourFollowsTheRootOfTheCoverSineUpToFullCover) {
@@ -186,6 +274,17 @@ TEST(CropKnots, ClassFourFollowsTheRootOfTheCoverSineUpToFullCover) {
   EXPECT_EQ(knots.b, 0.9f);
   EXPECT_EQ(knots.c, 0.9f);
   EXPECT_EQ(knots.e, 0.9f);
+}
+
+TEST(CropKnots, ClassThreeCoverAtDNeverFallsBelowCoverAtC) {
+  CropRow orchard = MakeCrop(3, "Orchard", 60, 300);
+  orchard.kc = {0.3f, 1.0f, 0.6f};
+  orchard.ground_cover_pct = {0, 50, 30, 0};
+  const Knots knots = CropKnots(orchard, {0.2f, 0.0f, kStartPi});
+  EXPECT_FLOAT_EQ(knots.b, 0.2f);
+  EXPECT_FLOAT_EQ(knots.c, std::sin(50 * kStartPi / 140));
+  EXPECT_FLOAT_EQ(knots.d, knots.c);
+  EXPECT_FLOAT_EQ(knots.e, 0.6f);
 }
 
 TEST(CropKnots, NegativeGroundCoverCountsAsNone) {

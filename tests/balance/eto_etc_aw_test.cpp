@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "balance/balance_fixtures.h"
 #include "balance/crop_output_files.h"
 #include "dispatch/reporter.h"
@@ -117,6 +119,16 @@ TEST_F(EToETcAWTest, CropWithoutAClassOrWithDaysOutOfRangeIsRefused) {
   folder_.Write("SA00012.CSV", CropFileText({beyond}));
   EXPECT_EQ(RunError<InputError>(),
             "SA00012.CSV, crop row 1: percent of season to date C 140 is outside 0..100");
+  // The crop file's number conversion reads "nan"; the balance of such a crop would be all nan.
+  CropRow not_a_number = MakeCrop(2, "Alfalfa", 1, 365);
+  not_a_number.kc[1] = std::numeric_limits<float>::quiet_NaN();
+  folder_.Write("SA00012.CSV", CropFileText({not_a_number}));
+  ASSERT_NE(folder_.Read("SA00012.CSV").find(",     nan,"), std::string::npos);
+  EXPECT_EQ(RunError<InputError>(), "SA00012.CSV, crop row 1: Kc2 nan is not a number");
+  CropRow infinite = MakeCrop(2, "Alfalfa", 1, 365);
+  infinite.available_water = std::numeric_limits<float>::infinity();
+  folder_.Write("SA00012.CSV", CropFileText({infinite}));
+  EXPECT_EQ(RunError<InputError>(), "SA00012.CSV, crop row 1: available water inf is not a number");
   EXPECT_EQ(folder_.Listing(), "SA00012.CSV\nTESTS.wrk\n");
 }
 

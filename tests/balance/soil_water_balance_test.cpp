@@ -82,6 +82,35 @@ TEST(SoilWaterBalance, FirstEmptySoilAfterTheLastIrrigationClosesTheSeason) {
   EXPECT_LE(deepest_after_season, 40.0f);
 }
 
+// With a yield threshold of 32 mm the last irrigation day is 234 (600 mm after B, 19
+// irrigations of 31.58 mm), and an irrigation falls on that very day.
+CropRow CropIrrigatedOnItsLastIrrigationDay() {
+  CropRow crop = PlainCrop();
+  crop.yield_threshold_mm = 32.0f;
+  return crop;
+}
+
+TEST(SoilWaterBalance, IrrigationOnTheLastIrrigationDayLeavesTheSeasonOpen) {
+  const CropRun run = RunCrop(CropIrrigatedOnItsLastIrrigationDay(), DryYear());
+  ASSERT_EQ(run.thresholds.last_irrigation_day, 234);
+  EXPECT_EQ(run.Day(1, 234).swd, 0.0f);
+  // Only a day after it closes the season; none comes, so the season ends managed and the bare
+  // soil keeps the 30 mm it ended with as its limit rather than the 32 mm yield threshold.
+  EXPECT_FLOAT_EQ(run.Day(1, 240).swd, 30.0f);
+  EXPECT_FLOAT_EQ(run.Day(1, 241).swdx, 30.0f);
+  EXPECT_FLOAT_EQ(run.Day(1, 299).swd, 30.0f);
+}
+
+TEST(SoilWaterBalance, RainOnASoilDrierThanTheBareSoilLimitIsEffectiveUpToTheLimit) {
+  // After the season the soil holds a 30 mm depletion; 50 mm of rain on day 300 reset the limit
+  // to the bare soil's 22.5 mm, and only that much of the rain is effective.
+  const CropRun run = RunCrop(CropIrrigatedOnItsLastIrrigationDay(), DryYear(300, 50.0f));
+  EXPECT_FLOAT_EQ(run.Day(1, 299).swd, 30.0f);
+  EXPECT_FLOAT_EQ(run.Day(1, 300).swd, 7.5f);
+  EXPECT_FLOAT_EQ(run.Day(1, 300).swdx, 22.5f);
+  EXPECT_FLOAT_EQ(run.sums.ocer[1], 22.5f);
+}
+
 TEST(SoilWaterBalance, RainBeyondTheDepletionIsNotEffective) {
   // Three days after the irrigation of day 103 the depletion is 15 mm; 100 mm of rain fall.
   const CropRun run = RunCrop(PlainCrop(), DryYear(106, 100.0f));

@@ -57,6 +57,18 @@ TEST(WorkingDailyFile, MalformedLinesAreRefusedWithFileAndLine) {
             "DAVIS.wrk, line 5: DOY 367 is outside 1..366");
 }
 
+TEST(WorkingDailyFile, NanAndInfinityAreNotNumbers) {
+  // The number conversion reads them; one in the rain or ETo column would make every later
+  // balance result of a crop nan.
+  EXPECT_EQ(ReadError(Line(2003, 1) + Line(2003, 2, "     nan")),
+            "DAVIS.wrk, line 5: 'nan' is not a valid floating point value");
+  EXPECT_EQ(ReadError(Line(2003, 1, "    0.00", "     inf")),
+            "DAVIS.wrk, line 4: 'inf' is not a valid floating point value");
+  std::string solar = Line(2003, 1);
+  solar.replace(solar.find("   19.30"), 8, "    -INF");
+  EXPECT_EQ(ReadError(solar), "DAVIS.wrk, line 4: '-INF' is not a valid floating point value");
+}
+
 TEST(WorkingDailyFile, DaysAndYearsMustFollowOneAnother) {
   EXPECT_EQ(ReadError(Line(2004, 1) + Line(2003, 2)),
             "DAVIS.wrk, line 5: years out of order: 2003 comes after 2004");
