@@ -1,8 +1,6 @@
 #include "balance/crop_season.h"
 
-#include <cmath>
 #include <string>
-#include <utility>
 
 #include "weatherio/errors.h"
 
@@ -19,25 +17,6 @@ int StageDay(int percent, int season_length, int planting) {
 void CheckDay(int doy, const char* what) {
   if (doy < 1 || doy > 366) {
     throw InputError(std::string(what) + " " + std::to_string(doy) + " is outside 1..366");
-  }
-}
-
-// The number conversion reads "nan" and "inf"; either would make every result of the crop nan.
-void CheckFinite(const CropRow& row) {
-  const std::pair<const char*, float> values[] = {
-      {"maximum soil depth", row.max_soil_depth_mm},
-      {"maximum rooting depth", row.max_root_depth_mm},
-      {"allowable depletion", row.allowable_depletion_pct},
-      {"available water", row.available_water},
-      {"yield threshold depletion", row.yield_threshold_mm},
-      {"Kc1", row.kc[0]},
-      {"Kc2", row.kc[1]},
-      {"Kc3", row.kc[2]},
-      {"Ks", row.ks}};
-  for (const auto& [what, value] : values) {
-    if (!std::isfinite(value)) {
-      throw InputError(std::string(what) + " " + std::to_string(value) + " is not a number");
-    }
   }
 }
 
@@ -77,7 +56,6 @@ void CheckCropRowForBalance(const CropRow& row) {
     throw InputError("wetting frequency " + std::to_string(row.wetting_frequency_days) +
                      " is negative");
   }
-  CheckFinite(row);
 }
 
 }  // namespace kelvaro

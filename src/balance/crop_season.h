@@ -21,9 +21,8 @@ StageDays SeasonStageDays(const CropRow& row);
 int WettingFrequencyDays(const CropRow& row);
 
 // Refuses a crop row the balance cannot use: a code without a crop class 1..4 in its ninth
-// character, a planting or ending day outside 1..366, a stage percentage outside 0..100, a
-// negative wetting frequency, or a depth, depletion, available water, Kc or Ks that is not a
-// finite number. Throws InputError.
+// character, a planting or ending day outside 1..366, a stage percentage outside 0..100, or a
+// negative wetting frequency. Throws InputError.
 void CheckCropRowForBalance(const CropRow& row);
 
 }  // namespace kelvaro

@@ -1,12 +1,9 @@
 #include "weatherio/working_daily_file.h"
 
-#include <cmath>
-#include <iterator>
 #include <string>
 
 #include "weatherio/daily_weather_file.h"
 #include "weatherio/errors.h"
-#include "weatherio/field_split.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/station_line.h"
 #include "weatherio/text_file.h"
@@ -36,26 +33,12 @@ void CheckOrder(const WeatherDay& previous, const WeatherDay& day) {
   }
 }
 
-// The number conversion also reads "nan" and "inf". No weather value is either, and a single one
-// would turn every later balance result of a crop into nan while the run reports success.
-void CheckFinite(std::string_view line, const WeatherDay& day) {
-  const float values[] = {day.solar, day.tmax, day.tmin, day.wind, day.td, day.pcp, day.eto};
-  for (size_t i = 0; i < std::size(values); ++i) {
-    if (!std::isfinite(values[i])) {
-      const auto fields = SplitFieldsFromRight(line, 11);
-      throw ConversionError("'" + std::string(Trim(fields[4 + i])) +
-                            "' is not a valid floating point value");
-    }
-  }
-}
-
 }  // namespace
 
 WeatherDay ParseWorkingDay(std::string_view line) {
   WeatherDay day = ParseWeatherDay(line, true);
   day.year = ParseInt(day.year_text);
   CheckDayOfYear(day.doy);
-  CheckFinite(line, day);
   return day;
 }
 

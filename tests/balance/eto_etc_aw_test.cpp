@@ -119,16 +119,18 @@ TEST_F(EToETcAWTest, CropWithoutAClassOrWithDaysOutOfRangeIsRefused) {
   folder_.Write("SA00012.CSV", CropFileText({beyond}));
   EXPECT_EQ(RunError<InputError>(),
             "SA00012.CSV, crop row 1: percent of season to date C 140 is outside 0..100");
-  // The crop file's number conversion reads "nan"; the balance of such a crop would be all nan.
+  // "nan" is no number: a crop with it would have an all-nan balance.
   CropRow not_a_number = MakeCrop(2, "Alfalfa", 1, 365);
   not_a_number.kc[1] = std::numeric_limits<float>::quiet_NaN();
   folder_.Write("SA00012.CSV", CropFileText({not_a_number}));
   ASSERT_NE(folder_.Read("SA00012.CSV").find(",     nan,"), std::string::npos);
-  EXPECT_EQ(RunError<InputError>(), "SA00012.CSV, crop row 1: Kc2 nan is not a number");
+  EXPECT_EQ(RunError<ConversionError>(),
+            "SA00012.CSV, line 4: 'nan' is not a valid floating point value");
   CropRow infinite = MakeCrop(2, "Alfalfa", 1, 365);
   infinite.available_water = std::numeric_limits<float>::infinity();
   folder_.Write("SA00012.CSV", CropFileText({infinite}));
-  EXPECT_EQ(RunError<InputError>(), "SA00012.CSV, crop row 1: available water inf is not a number");
+  EXPECT_EQ(RunError<ConversionError>(),
+            "SA00012.CSV, line 4: 'inf' is not a valid floating point value");
   EXPECT_EQ(folder_.Listing(), "SA00012.CSV\nTESTS.wrk\n");
 }
 
