@@ -1,7 +1,5 @@
 #include "cli/crop_add.h"
 
-#include <algorithm>
-#include <cctype>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -13,6 +11,7 @@
 #include "crops/crop_catalogue.h"
 #include "crops/crop_soil_entry.h"
 #include "weatherio/errors.h"
+#include "weatherio/letter_case.h"
 
 namespace kelvaro {
 namespace {
@@ -36,16 +35,10 @@ bool Given(const CropAddOptions& options, const std::string& name) {
   return options.command->count(name) > 0;
 }
 
-std::string UpperCased(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
-
 // The form would write any other letter; on the command line a typo is more likely.
 void CheckLetter(const std::string& text, const std::string& letters, const std::string& option,
                  const std::string& choices) {
-  const std::string letter = UpperCased(text);
+  const std::string letter = ToUpperAscii(text);
   if (letter.size() != 1 || letters.find(letter) == std::string::npos) {
     throw InputError(option + " takes " + choices + ", not '" + text + "'");
   }

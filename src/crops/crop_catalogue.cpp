@@ -1,8 +1,9 @@
 #include "crops/crop_catalogue.h"
 
-#include <algorithm>
 #include <array>
 #include <cctype>
+
+#include "weatherio/letter_case.h"
 
 namespace kelvaro {
 namespace {
@@ -82,13 +83,6 @@ constexpr std::array<CropDefaults, kCatalogueSize> kCatalogue{{
 }};
 // clang-format on
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 }  // namespace
 
 std::span<const CropDefaults> CropCatalogue() { return kCatalogue; }
@@ -100,7 +94,7 @@ std::string_view CropListItem(int index) {
 
 std::optional<int> FindCropByListItem(std::string_view name) {
   for (int i = 0; i < kCatalogueSize; ++i) {
-    if (SameIgnoringCase(kCatalogue[static_cast<size_t>(i)].list_item, name)) return i;
+    if (EqualsIgnoringCase(kCatalogue[static_cast<size_t>(i)].list_item, name)) return i;
   }
   return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include "crops/crop_soil_entry.h"
 #include "crops/form_text.h"
 #include "weatherio/errors.h"
+#include "weatherio/letter_case.h"
 #include "weatherio/number_parse.h"
 
 namespace kelvaro {
@@ -28,9 +29,7 @@ std::string UpperCasedLetter(const std::string& text, std::string_view what) {
     throw InputError("The " + std::string(what) + " '" + text +
                      "' may not contain a comma or a control character");
   }
-  std::transform(letter.begin(), letter.end(), letter.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return letter;
+  return ToUpperAscii(letter);
 }
 
 // Conversion failures name the entry the text came from.

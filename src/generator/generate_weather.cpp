@@ -1,7 +1,5 @@
 #include "generator/generate_weather.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -12,6 +10,7 @@
 #include "generator/units.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/letter_case.h"
 #include "weatherio/monthly_means_file.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/output_file.h"
@@ -109,12 +108,6 @@ std::string Joined(const std::vector<std::string>& rows) {
   return text;
 }
 
-std::string UpperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
-
 }  // namespace
 
 void GenerateWeather(const RunParameters& run, Session& session) {
@@ -142,7 +135,7 @@ void GenerateWeather(const RunParameters& run, Session& session) {
 
   const std::string station_line =
       StationLine(stem, run.LatitudeText(), run.ElevationText()) + kDailyColumnNames;
-  const std::string title_station = UpperCase(stem);
+  const std::string title_station = ToUpperAscii(stem);
   auto output = [&](const char* ext) {
     return OutputFile(FindInFolder(session.data_dir, stem + ext));
   };
