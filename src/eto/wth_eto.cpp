@@ -10,6 +10,7 @@
 #include "weatherio/output_file.h"
 #include "weatherio/row_format.h"
 #include "weatherio/station_line.h"
+#include "weatherio/text_file.h"
 
 namespace kelvaro {
 namespace {
@@ -40,12 +41,6 @@ std::vector<std::string> EtoLines(const std::vector<WeatherDay>& days, const Run
   return lines;
 }
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line;
-  return text;
-}
-
 }  // namespace
 
 void WTHETo(const RunParameters& run, Session& session) {
@@ -69,17 +64,17 @@ void WTHETo(const RunParameters& run, Session& session) {
   };
   OutputFile eto_file(output("eto"));
   OutputFile work_file(output("wrk"));
-  eto_file.Write(Joined(eto_lines));
+  eto_file.Write(JoinLines(eto_lines));
   if (EqualsIgnoringCase(run.Extension(), "gen")) {
-    const auto copy_rows = ReassignRain(TextFile{stem + ".eto", SplitLines(Joined(eto_lines))});
-    const std::string copy_text = std::string(kCopyColumns) + kCopyUnits + Joined(copy_rows);
+    const auto copy_rows = ReassignRain(TextFile{stem + ".eto", SplitLines(JoinLines(eto_lines))});
+    const std::string copy_text = std::string(kCopyColumns) + kCopyUnits + JoinLines(copy_rows);
     OutputFile copy_file(output("cpy"));
     copy_file.Write(copy_text);
     work_file.Write(eto_lines.front() + copy_text);
     eto_file.Commit();
     copy_file.Commit();
   } else {
-    work_file.Write(Joined(eto_lines));
+    work_file.Write(JoinLines(eto_lines));
     eto_file.Commit();
   }
   work_file.Commit();

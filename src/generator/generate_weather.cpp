@@ -16,6 +16,7 @@
 #include "weatherio/output_file.h"
 #include "weatherio/row_format.h"
 #include "weatherio/station_line.h"
+#include "weatherio/text_file.h"
 
 namespace kelvaro {
 namespace {
@@ -102,12 +103,6 @@ SimulatedRun SimulateYears(int years, MonthlyGeneratorParameters& monthly,
   return run;
 }
 
-std::string Joined(const std::vector<std::string>& rows) {
-  std::string text;
-  for (const auto& row : rows) text += row;
-  return text;
-}
-
 }  // namespace
 
 void GenerateWeather(const RunParameters& run, Session& session) {
@@ -144,7 +139,7 @@ void GenerateWeather(const RunParameters& run, Session& session) {
   OutputFile wxr = output(".wxr");
   OutputFile std_dev = output(".std");
   OutputFile cve = output(".cve");
-  tmp.Write(station_line + kTmpUnits + Joined(simulated.tmp_rows));
+  tmp.Write(station_line + kTmpUnits + JoinLines(simulated.tmp_rows));
   gen.Write(station_line + kGenUnits +
             RescaledRows(simulated.tmp_rows, ratios, simulated.wind_sums, means));
   wxr.Write(StatisticsHeader(kMeansTitle, title_station, years) + StatisticsRows(simulated_means) +

@@ -32,6 +32,12 @@ std::optional<TextFile> ReadTextFile(const std::filesystem::path& path) {
   return TextFile{path.filename().string(), SplitLines(contents.str())};
 }
 
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line;
+  return text;
+}
+
 bool IsBlankLine(const std::string& line) { return Trim(line).empty(); }
 
 }  // namespace kelvaro

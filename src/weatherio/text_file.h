@@ -19,6 +19,9 @@ std::optional<TextFile> ReadTextFile(const std::filesystem::path& path);
 
 std::vector<std::string> SplitLines(std::string_view contents);
 
+// Lines that already end in their line ends, joined into one text.
+std::string JoinLines(const std::vector<std::string>& lines);
+
 // True for a line holding nothing but white space.
 bool IsBlankLine(const std::string& line);
 
