@@ -9,7 +9,7 @@
 #include "dispatch/session.h"
 #include "support/test_folder.h"
 #include "weatherio/calendar.h"
-#include "weatherio/field_split.h"
+#include "weatherio/daily_weather_file.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/row_format.h"
@@ -55,25 +55,13 @@ std::string WorkingFileText(const std::vector<WeatherDay>& days) {
 std::string WorkingFileFromStation(const std::string& day_file_name) {
   const auto file = ReadTextFile(RealDataPath(day_file_name));
   if (!file) throw std::runtime_error("cannot read " + day_file_name);
-  std::vector<WeatherDay> days;
-  for (size_t i = 3; i < file->lines.size(); ++i) {
-    const auto f = SplitFieldsFromRight(file->lines[i], 10);
-    WeatherDay d;
-    d.year = ParseInt(f[0]);
-    d.month = ParseInt(f[1]);
-    d.day = ParseInt(f[2]);
-    d.doy = ParseInt(f[3]);
-    d.solar = ParseFloat(f[4]);
-    d.tmax = ParseFloat(f[5]);
-    d.tmin = ParseFloat(f[6]);
-    d.wind = ParseFloat(f[7]);
-    d.td = ParseFloat(f[8]);
-    d.pcp = ParseFloat(f[9]);
+  std::vector<WeatherDay> days = ParseWeatherDays(*file, false);
+  for (WeatherDay& d : days) {
+    d.year = ParseInt(d.year_text);
     const bool missing = IsMissing(d.solar) || IsMissing(d.tmax) || IsMissing(d.tmin);
     // Radiation in mm of evaporation (MJ/m^2 / 2.45) times the temperature term.
     d.eto = missing ? kMissing
                     : std::max(0.0135f * ((d.tmax + d.tmin) / 2 + 17.8f) * d.solar / 2.45f, 0.0f);
-    days.push_back(d);
   }
   return WorkingFileText(days);
 }
