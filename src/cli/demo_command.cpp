@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <map>
 #include <memory>
+#include <set>
 
 #include "cli/run_command.h"
 #include "cli/study_area_report.h"
-#include "weatherio/daily_weather_file.h"
 #include "weatherio/file_naming.h"
-#include "weatherio/number_parse.h"
+#include "weatherio/missing_value.h"
+#include "weatherio/working_daily_file.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -40,26 +40,21 @@ void CopyExamples(const fs::path& into) {
   }
 }
 
-// Mean annual ETo and rain of a working daily file, over its whole years.
+// Mean annual ETo and rain of a working daily file.
 void PrintWorkingFileSummary(const fs::path& dir, const std::string& stem) {
-  const auto file = ReadTextFile(FindInFolder(dir, stem + ".wrk"));
-  if (!file) return;
-  std::map<std::string, std::pair<double, double>> totals;  // year -> (ETo, Pcp)
-  for (const WeatherDay& day : ParseWeatherDays(*file, true)) {
-    auto& [eto, pcp] = totals[std::string(Trim(day.year_text))];
-    if (day.eto > -999.0f) eto += day.eto;
-    if (day.pcp > -999.0f) pcp += day.pcp;
-  }
+  const auto file = ReadWorkingDailyFile(FindInFolder(dir, stem + ".wrk"));
+  if (!file || file->days.empty()) return;
+  std::set<int> years;
   double eto_sum = 0.0;
   double pcp_sum = 0.0;
-  for (const auto& [year, sums] : totals) {
-    eto_sum += sums.first;
-    pcp_sum += sums.second;
+  for (const WeatherDay& day : file->days) {
+    years.insert(day.year);
+    if (!IsMissing(day.eto)) eto_sum += day.eto;
+    if (!IsMissing(day.pcp)) pcp_sum += day.pcp;
   }
-  const double years = static_cast<double>(totals.size());
-  if (years == 0) return;
+  const double year_count = static_cast<double>(years.size());
   std::printf("  %s.wrk: %zu years, mean annual ETo %.0f mm, mean annual rain %.0f mm\n",
-              stem.c_str(), totals.size(), eto_sum / years, pcp_sum / years);
+              stem.c_str(), years.size(), eto_sum / year_count, pcp_sum / year_count);
 }
 
 int RunDemo(const fs::path& dir) {
