@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 
 #include "balance/balance_fixtures.h"
 #include "balance/eto_etc_aw.h"
 #include "dispatch/reporter.h"
+#include "support/golden.h"
 #include "support/test_folder.h"
 
 namespace kelvaro {
@@ -74,14 +73,8 @@ TEST(BalanceGolden, TwoYearsThreeCropsMatchTheReviewedFiles) {
   EToETcAW(run, session);
   ASSERT_TRUE(reporter.boxes().empty());
 
-  const bool update = std::getenv("KELVARO_WRITE_GOLDEN") != nullptr;
   for (const char* name : kResultFiles) {
-    const auto golden = testing::GoldenPath(std::string("balance/two_years/") + name);
-    if (update) {
-      std::ofstream(golden, std::ios::binary) << folder.Read(name);
-      continue;
-    }
-    EXPECT_EQ(folder.Read(name), testing::ReadBytes(golden)) << name;
+    testing::ExpectMatchesGolden(folder.Read(name), std::string("balance/two_years/") + name);
   }
 }
 

@@ -59,7 +59,7 @@ TEST_F(WTHEToTest, GeneratedWeatherGetsRainReassignedInCopyAndWorkingFile) {
 TEST_F(WTHEToTest, UpperCaseGenTakesTheSamePath) {
   CopyGolden("MARJN.gen", "MARJN.GEN");
   Run(Maricopa("MARJN", "GEN"));
-  EXPECT_EQ(folder_.Read("MARJN.cpy"), ReadBytes(testing::GoldenPath("eto/gen/MARJN.cpy")));
+  ExpectMatchesGolden(folder_.Read("MARJN.cpy"), "eto/gen/MARJN.cpy");
 }
 
 TEST_F(WTHEToTest, OperationsReadTheFirstFiveCharactersOfTheStation) {
@@ -80,7 +80,7 @@ TEST_F(WTHEToTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {
   for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   folder_.Write("MARDY.day", "\xEF\xBB\xBF" + crlf);
   Run(Maricopa("MARDY", "day"));
-  EXPECT_EQ(folder_.Read("MARDY.eto"), ReadBytes(testing::GoldenPath("eto/day/MARDY.eto")));
+  ExpectMatchesGolden(folder_.Read("MARDY.eto"), "eto/day/MARDY.eto");
 }
 
 TEST_F(WTHEToTest, LongLineStaysOneRecord) {

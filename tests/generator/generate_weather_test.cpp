@@ -7,6 +7,7 @@
 #include "generator/generator_parameters.h"
 #include "generator/random_source.h"
 #include "generator_run.h"
+#include "support/golden.h"
 #include "weatherio/errors.h"
 #include "weatherio/number_parse.h"
 
@@ -28,9 +29,8 @@ TEST(GenerateWeather, ThreeYearsFromFreshSessionMatchGoldenFiles) {
   g.Generate("3");
   EXPECT_TRUE(g.reporter.boxes().empty());
   for (const char* ext : {".tmp", ".gen", ".wxr", ".std", ".cve"}) {
-    EXPECT_EQ(g.folder.Read(std::string("MARIC") + ext),
-              testing::ReadBytes(testing::GoldenPath(std::string("generator/MARIC") + ext)))
-        << ext;
+    testing::ExpectMatchesGolden(g.folder.Read(std::string("MARIC") + ext),
+                                 std::string("generator/MARIC") + ext);
   }
 }
 
