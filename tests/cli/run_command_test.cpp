@@ -62,9 +62,7 @@ TEST(DemoCommand, RunsTheBundledStudyAreaOnMeasuredAndGeneratedWeather) {
 
 TEST(RunCommand, SuccessfulRunExitsWithZero) {
   TestFolder folder;
-  for (const char* name : {"MARIC.day", "SA00001.csv"}) {
-    folder.Write(name, testing::ReadBytes(std::filesystem::path(KELVARO_EXAMPLES_DIR) / name));
-  }
+  folder.CopyExamples({"MARIC.day", "SA00001.csv"});
   const auto result =
       RunCli("run --input day --station MARIC --lat 33.07 --elev 361 --sa 1" + In(folder));
   EXPECT_EQ(result.status, 0) << result.err;

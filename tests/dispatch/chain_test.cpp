@@ -13,11 +13,7 @@ using Lines = std::vector<std::string>;
 // The bundled Maricopa files and study area, run through the run dialog's OK.
 class ChainTest : public ::testing::Test {
  protected:
-  ChainTest() {
-    for (const char* name : {"MARIC.day", "MARIC.mon", "SA00001.csv"}) {
-      folder_.Write(name, testing::ReadBytes(std::filesystem::path(KELVARO_EXAMPLES_DIR) / name));
-    }
-  }
+  ChainTest() { folder_.CopyExamples({"MARIC.day", "MARIC.mon", "SA00001.csv"}); }
 
   void Press(const char* ext, const char* years) {
     dialog_.SetExtension(ext);

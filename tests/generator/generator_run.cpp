@@ -9,9 +9,7 @@
 
 namespace kelvaro::testing {
 
-std::string BundledMeans() {
-  return ReadBytes(std::filesystem::path(KELVARO_EXAMPLES_DIR) / "MARIC.mon");
-}
+std::string BundledMeans() { return ReadBytes(ExamplePath("MARIC.mon")); }
 
 std::string MeansWithField(int month, int field, const std::string& value,
                            const std::string& means) {

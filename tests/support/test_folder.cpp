@@ -47,6 +47,10 @@ std::string TestFolder::Listing() const {
   return listing;
 }
 
+void TestFolder::CopyExamples(std::initializer_list<const char*> names) const {
+  for (const char* name : names) Write(name, ReadBytes(ExamplePath(name)));
+}
+
 std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path.string());
@@ -57,6 +61,10 @@ std::string ReadBytes(const std::filesystem::path& path) {
 
 std::filesystem::path GoldenPath(const std::string& relative) {
   return std::filesystem::path(KELVARO_GOLDEN_DIR) / relative;
+}
+
+std::filesystem::path ExamplePath(const std::string& name) {
+  return std::filesystem::path(KELVARO_EXAMPLES_DIR) / name;
 }
 
 std::filesystem::path RealDataPath(const std::string& name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 namespace kelvaro::testing {
@@ -21,6 +22,8 @@ class TestFolder {
   bool Has(const std::string& name) const;
   // Names of the files in the folder, sorted.
   std::string Listing() const;
+  // Copies bundled example files (data/examples/) into the folder.
+  void CopyExamples(std::initializer_list<const char*> names) const;
 
  private:
   std::filesystem::path path_;
@@ -31,5 +34,7 @@ std::string ReadBytes(const std::filesystem::path& path);
 // Path of a file under tests/golden/ and of the real station data shipped beside the project.
 std::filesystem::path GoldenPath(const std::string& relative);
 std::filesystem::path RealDataPath(const std::string& name);
+// A bundled example file of data/examples/.
+std::filesystem::path ExamplePath(const std::string& name);
 
 }  // namespace kelvaro::testing
