@@ -62,11 +62,13 @@ void WTHETo(const RunParameters& run, Session& session) {
   const auto output = [&](const std::string& ext) {
     return FindInFolder(session.data_dir, stem + "." + ext);
   };
+  const std::string eto_text = JoinLines(eto_lines);
   OutputFile eto_file(output("eto"));
   OutputFile work_file(output("wrk"));
-  eto_file.Write(JoinLines(eto_lines));
+  eto_file.Write(eto_text);
   if (EqualsIgnoringCase(run.Extension(), "gen")) {
-    const auto copy_rows = ReassignRain(TextFile{stem + ".eto", SplitLines(JoinLines(eto_lines))});
+    // The re-assignment reads the eto rows as written; their line ends trim away with the fields.
+    const auto copy_rows = ReassignRain(TextFile{stem + ".eto", eto_lines});
     const std::string copy_text = std::string(kCopyColumns) + kCopyUnits + JoinLines(copy_rows);
     OutputFile copy_file(output("cpy"));
     copy_file.Write(copy_text);
@@ -74,7 +76,7 @@ void WTHETo(const RunParameters& run, Session& session) {
     eto_file.Commit();
     copy_file.Commit();
   } else {
-    work_file.Write(JoinLines(eto_lines));
+    work_file.Write(eto_text);
     eto_file.Commit();
   }
   work_file.Commit();
