@@ -13,9 +13,9 @@
 
 #include "balance/eto_etc_aw.h"
 #include "crops/crop_row.h"
-#include "dispatch/reporter.h"
-#include "dispatch/run_parameters.h"
-#include "dispatch/session.h"
+#include "session/reporter.h"
+#include "session/run_parameters.h"
+#include "session/session.h"
 #include "weatherio/calendar.h"
 #include "weatherio/row_format.h"
 

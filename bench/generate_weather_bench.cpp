@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "dispatch/reporter.h"
-#include "dispatch/run_parameters.h"
-#include "dispatch/session.h"
+#include "session/reporter.h"
+#include "session/run_parameters.h"
+#include "session/session.h"
 #include "generator/generate_weather.h"
 
 namespace {
@@ -14,7 +14,7 @@ void BM_GenerateWeather49Years(benchmark::State& state) {
   namespace fs = std::filesystem;
   const fs::path folder = fs::temp_directory_path() / "kelvaro-generate-weather-bench";
   fs::create_directories(folder);
-  fs::copy_file(fs::path(KELVARO_REAL_DATA_DIR) / "MARIC.mon", folder / "MARIC.mon",
+  fs::copy_file(fs::path(KELVARO_STATION_DATA_DIR) / "MARIC.mon", folder / "MARIC.mon",
                 fs::copy_options::overwrite_existing);
   kelvaro::RunParameters run;
   run.Station = "MARIC";

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "dispatch/reporter.h"
-#include "dispatch/session.h"
+#include "session/reporter.h"
+#include "session/session.h"
 #include "eto/wth_eto.h"
 #include "weatherio/calendar.h"
 #include "weatherio/row_format.h"

@@ -7,7 +7,7 @@
 #include "balance/irrigation_thresholds.h"
 #include "balance/year_day_table.h"
 #include "crops/crop_row.h"
-#include "dispatch/reporter.h"
+#include "session/reporter.h"
 
 namespace kelvaro {
 

@@ -3,8 +3,8 @@
 #include <iostream>
 #include <string>
 
-#include "dispatch/navigator.h"
-#include "dispatch/reporter.h"
+#include "forms/navigator.h"
+#include "session/reporter.h"
 
 namespace kelvaro::cli {
 

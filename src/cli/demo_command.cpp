@@ -6,10 +6,12 @@
 #include <memory>
 #include <set>
 
+#include "cli/embedded_examples.h"
 #include "cli/run_command.h"
 #include "cli/study_area_report.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/missing_value.h"
+#include "weatherio/output_file.h"
 #include "weatherio/working_daily_file.h"
 
 namespace kelvaro::cli {
@@ -33,10 +35,8 @@ constexpr DemoRun kDemoRuns[] = {
 
 void CopyExamples(const fs::path& into) {
   fs::create_directories(into);
-  for (const auto& entry : fs::directory_iterator(KELVARO_EXAMPLES_DIR)) {
-    if (!entry.is_regular_file()) continue;
-    fs::copy_file(entry.path(), into / entry.path().filename(),
-                  fs::copy_options::overwrite_existing);
+  for (const EmbeddedFile& example : EmbeddedExamples()) {
+    WriteWholeFile(into / example.name, example.content());
   }
 }
 

@@ -1,6 +1,7 @@
 #include <CLI/CLI.hpp>
 #include <exception>
 #include <iostream>
+#include <string>
 
 #include "cli/command_status.h"
 #include "cli/crop_command.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv) {
   CLI::App app{"KELVARO: reference ET, crop water use and ETAW for irrigation study areas"};
+  app.set_version_flag("--version", std::string("kelvaro-cli ") + KELVARO_VERSION);
   app.require_subcommand(1);
   kelvaro::cli::AddRunCommand(app);
   kelvaro::cli::AddPresetsCommand(app);

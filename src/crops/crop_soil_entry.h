@@ -7,8 +7,8 @@
 
 #include "crops/crop_code.h"
 #include "crops/crop_row.h"
-#include "dispatch/form_field.h"
-#include "dispatch/navigator.h"
+#include "forms/form_field.h"
+#include "forms/navigator.h"
 
 namespace kelvaro {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "dispatch/run_parameters.h"
-#include "dispatch/session.h"
+#include "session/run_parameters.h"
+#include "session/session.h"
 
 namespace kelvaro {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "dispatch/navigator.h"
+#include "forms/navigator.h"
 #include "dispatch/run_dialog.h"
 
 namespace kelvaro {

@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "dispatch/dispatch_table.h"
-#include "dispatch/form_field.h"
-#include "dispatch/navigator.h"
+#include "forms/form_field.h"
+#include "forms/navigator.h"
 #include "dispatch/preset_stations.h"
-#include "dispatch/run_parameters.h"
-#include "dispatch/session.h"
-#include "dispatch/warning_panel.h"
+#include "session/run_parameters.h"
+#include "session/session.h"
+#include "forms/warning_panel.h"
 
 namespace kelvaro {
 

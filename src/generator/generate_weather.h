@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dispatch/run_parameters.h"
-#include "dispatch/session.h"
+#include "session/run_parameters.h"
+#include "session/session.h"
 
 namespace kelvaro {
 

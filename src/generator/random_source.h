@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "dispatch/session.h"
+#include "session/session.h"
 
 namespace kelvaro {
 

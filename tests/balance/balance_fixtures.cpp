@@ -5,8 +5,8 @@
 
 #include "balance/bare_soil_evaporation.h"
 #include "balance/crop_coefficients.h"
-#include "dispatch/reporter.h"
-#include "dispatch/session.h"
+#include "session/reporter.h"
+#include "session/session.h"
 #include "support/test_folder.h"
 #include "weatherio/calendar.h"
 #include "weatherio/daily_weather_file.h"
@@ -53,8 +53,9 @@ std::string WorkingFileText(const std::vector<WeatherDay>& days) {
 }
 
 std::string WorkingFileFromStation(const std::string& day_file_name) {
-  const auto file = ReadTextFile(RealDataPath(day_file_name));
-  if (!file) throw std::runtime_error("cannot read " + day_file_name);
+  const auto path = StationDataPath(day_file_name);
+  const auto file = ReadTextFile(path);
+  if (!file) throw std::runtime_error("cannot read the station record " + path.string());
   std::vector<WeatherDay> days = ParseWeatherDays(*file, false);
   for (WeatherDay& d : days) {
     d.year = ParseInt(d.year_text);

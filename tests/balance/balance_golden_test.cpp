@@ -4,7 +4,7 @@
 
 #include "balance/balance_fixtures.h"
 #include "balance/eto_etc_aw.h"
-#include "dispatch/reporter.h"
+#include "session/reporter.h"
 #include "support/golden.h"
 #include "support/test_folder.h"
 

@@ -5,7 +5,7 @@
 
 #include "balance/balance_fixtures.h"
 #include "balance/eto_etc_aw.h"
-#include "dispatch/reporter.h"
+#include "session/reporter.h"
 #include "support/test_folder.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/text_file.h"

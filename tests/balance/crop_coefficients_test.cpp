@@ -8,7 +8,7 @@
 #include "balance/balance_fixtures.h"
 #include "balance/bare_soil_evaporation.h"
 #include "balance/crop_knots.h"
-#include "dispatch/session.h"
+#include "session/session.h"
 
 namespace kelvaro {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "balance/balance_fixtures.h"
 #include "balance/crop_output_files.h"
-#include "dispatch/reporter.h"
+#include "session/reporter.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
 

@@ -3,7 +3,7 @@
 #include "crop_test_support.h"
 #include "crops/crop_file.h"
 #include "crops/crop_soil_entry.h"
-#include "dispatch/run_parameters.h"
+#include "session/run_parameters.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "dispatch/session.h"
+#include "session/session.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/row_format.h"
 

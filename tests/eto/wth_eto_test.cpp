@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "dispatch/reporter.h"
-#include "dispatch/session.h"
+#include "session/reporter.h"
+#include "session/session.h"
 #include "support/golden.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"

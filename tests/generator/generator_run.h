@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "dispatch/reporter.h"
-#include "dispatch/run_parameters.h"
-#include "dispatch/session.h"
+#include "session/reporter.h"
+#include "session/run_parameters.h"
+#include "session/session.h"
 #include "support/test_folder.h"
 
 namespace kelvaro::testing {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dispatch/reporter.h"
+#include "session/reporter.h"
 #include "generator/random_source.h"
 
 namespace kelvaro {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "dispatch/navigator.h"
+#include "forms/navigator.h"
 
 namespace kelvaro::testing {
 

@@ -67,8 +67,8 @@ std::filesystem::path ExamplePath(const std::string& name) {
   return std::filesystem::path(KELVARO_EXAMPLES_DIR) / name;
 }
 
-std::filesystem::path RealDataPath(const std::string& name) {
-  return std::filesystem::path(KELVARO_REAL_DATA_DIR) / name;
+std::filesystem::path StationDataPath(const std::string& name) {
+  return std::filesystem::path(KELVARO_STATION_DATA_DIR) / name;
 }
 
 }  // namespace kelvaro::testing

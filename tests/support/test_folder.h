@@ -31,9 +31,9 @@ class TestFolder {
 
 std::string ReadBytes(const std::filesystem::path& path);
 
-// Path of a file under tests/golden/ and of the real station data shipped beside the project.
+// Path of a file under tests/golden/ and of the measured station records of tests/data/stations/.
 std::filesystem::path GoldenPath(const std::string& relative);
-std::filesystem::path RealDataPath(const std::string& name);
+std::filesystem::path StationDataPath(const std::string& name);
 // A bundled example file of data/examples/.
 std::filesystem::path ExamplePath(const std::string& name);
 

@@ -1,4 +1,4 @@
-#include "dispatch/form_field.h"
+#include "forms/form_field.h"
 
 #include "weatherio/number_parse.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "dispatch/reporter.h"
+#include "session/reporter.h"
 
 namespace kelvaro {
 

@@ -1,4 +1,4 @@
-#include "dispatch/run_parameters.h"
+#include "session/run_parameters.h"
 
 #include "weatherio/number_parse.h"
 
