@@ -89,9 +89,11 @@ void EToETcAW(const RunParameters& run, Session& session) {
 
   YearDayTable table = WeatherTable(*weather);
   StudyAreaSummaries summaries(session.data_dir, sa5, table.year_count());
-  int crop_number = 0;
-  for (const CropRow& row : crops->rows) {
-    BalanceCrop(row, ++crop_number, sa5, table, session, summaries);
+  const int crop_count = static_cast<int>(crops->rows.size());
+  for (int k = 0; k < crop_count; ++k) {
+    const CropRow& row = crops->rows[static_cast<size_t>(k)];
+    session.reporter.CropStarted(row.name, k, crop_count);
+    BalanceCrop(row, k + 1, sa5, table, session, summaries);
   }
   summaries.Commit();
 }

@@ -58,13 +58,19 @@ std::string MissingOperations(const DispatchRow& row) {
 }
 
 void RunChain(const DispatchRow& row, RunParameters& run, Session& session) {
+  int count = 0;
+  for (std::string_view step : row.chain) {
+    if (!step.empty() && !IsExtensionStep(step)) ++count;
+  }
+  int index = 0;
   for (std::string_view step : row.chain) {
     if (step.empty()) break;
     if (IsExtensionStep(step)) {
       run.ext = std::string(step.substr(kSetExtension.size()));
-    } else if (Operation operation = FindOperation(step)) {
-      operation(run, session);
+      continue;
     }
+    session.reporter.OperationStarted(std::string(step), index++, count);
+    if (Operation operation = FindOperation(step)) operation(run, session);
   }
 }
 

@@ -12,6 +12,10 @@ class Reporter {
   virtual ~Reporter() = default;
   virtual void MessageBox(const std::string& text) = 0;
   virtual void Trace(const std::string& line) = 0;
+  // How far a run has got, for front ends that show it: operation `index` (0-based) of `count`
+  // of the chain, and crop `index` of `count` of the water balance.
+  virtual void OperationStarted(const std::string& /*name*/, int /*index*/, int /*count*/) {}
+  virtual void CropStarted(const std::string& /*crop_name*/, int /*index*/, int /*count*/) {}
 };
 
 // Keeps everything it is told, in order; front ends print it, tests read it.

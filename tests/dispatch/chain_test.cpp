@@ -64,6 +64,39 @@ TEST_F(ChainTest, MonthlyMeansRunThroughTheGeneratorAndLeaveTheGeneratedExtensio
             std::string::npos);
 }
 
+// Progress arrives per operation of the chain and per crop of the study area, in order.
+class ProgressRecorder : public RecordingReporter {
+ public:
+  void OperationStarted(const std::string& name, int index, int count) override {
+    steps.push_back(name + " " + std::to_string(index) + "/" + std::to_string(count));
+  }
+  void CropStarted(const std::string& crop_name, int index, int count) override {
+    steps.push_back("  " + crop_name + " " + std::to_string(index) + "/" + std::to_string(count));
+  }
+  Lines steps;
+};
+
+TEST_F(ChainTest, ProgressIsReportedPerOperationAndPerCrop) {
+  ProgressRecorder recorder;
+  Session session(folder_.path(), recorder);
+  TGetData dialog(session, navigator_);
+  dialog.SetExtension("day");
+  dialog.FormActivate();
+  dialog.Station.text = "MARIC";
+  dialog.Latitude.text = "33.07";
+  dialog.Elevation.text = "361";
+  dialog.SA.text = "1";
+  dialog.ButtonOKClick();
+  ASSERT_EQ(recorder.steps.size(), 8u);
+  EXPECT_EQ(recorder.steps[0], "WTHETo 0/2");
+  EXPECT_EQ(recorder.steps[1], "EToETcAW 1/2");
+  for (int k = 0; k < 6; ++k) {
+    const std::string& line = recorder.steps[static_cast<size_t>(k + 2)];
+    EXPECT_TRUE(line.starts_with("  ")) << line;
+    EXPECT_TRUE(line.ends_with(" " + std::to_string(k) + "/6")) << line;
+  }
+}
+
 TEST_F(ChainTest, EmptyDailyFileAbandonsTheRunBeforeAnyResultIsWritten) {
   folder_.Write("MARIC.day", "");
   EXPECT_THROW(Press("day", ""), InputError);

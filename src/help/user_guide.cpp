@@ -1,0 +1,16 @@
+#include "help/user_guide.h"
+
+#include <string>
+
+#include "weatherio/file_naming.h"
+
+namespace kelvaro {
+
+std::optional<std::filesystem::path> FindUserGuideDocument(const std::filesystem::path& data_dir) {
+  const auto path = FindInFolder(data_dir, std::string(kUserGuideDocument));
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  return path;
+}
+
+}  // namespace kelvaro
