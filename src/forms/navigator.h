@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kelvaro {
 
@@ -17,6 +18,9 @@ enum class Dialog {
   TGetData,
   TResultFiles,
 };
+
+// The dialog's class name ("TGetData"), as the main window's commands name their windows.
+std::string_view DialogName(Dialog dialog);
 
 // What a dialog asks of the front end that shows it. The desktop program opens real windows;
 // the command line and the tests answer directly. A front end without windows may leave

@@ -2,26 +2,6 @@
 
 namespace kelvaro::testing {
 
-std::string RecordingNavigator::Name(Dialog dialog) {
-  switch (dialog) {
-    case Dialog::TAnalysisPath:
-      return "TAnalysisPath";
-    case Dialog::TTimeInterval:
-      return "TTimeInterval";
-    case Dialog::TPanAnalysisPath:
-      return "TPanAnalysisPath";
-    case Dialog::TEToAnalysisPath:
-      return "TEToAnalysisPath";
-    case Dialog::TTempAnalysisPath:
-      return "TTempAnalysisPath";
-    case Dialog::TTempTimeInterval:
-      return "TTempTimeInterval";
-    case Dialog::TGetData:
-      return "TGetData";
-    case Dialog::TResultFiles:
-      return "TResultFiles";
-  }
-  return "?";
-}
+std::string RecordingNavigator::Name(Dialog dialog) { return std::string(DialogName(dialog)); }
 
 }  // namespace kelvaro::testing

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/gui_reporter.h"
+
+namespace kelvaro::app {
+
+// Runs one command off the user-interface thread behind a modal progress dialog, so the window
+// keeps painting while no other window takes input. Returns when the command has ended; the
+// message of an error that escaped it, if any.
+std::optional<std::string> RunInBackground(QWidget* parent, GuiReporter& reporter,
+                                           const std::function<void()>& command);
+
+}  // namespace kelvaro::app

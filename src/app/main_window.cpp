@@ -1,0 +1,264 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/background_run.h"
+#include "app/crop_soil_entry_view.h"
+#include "app/get_data_view.h"
+#include "app/guide_browser.h"
+#include "app/help_selector_view.h"
+#include "app/help_window_view.h"
+#include "app/message_box.h"
+#include "app/path_dialog_view.h"
+#include "app/qt_text.h"
+#include "help/user_guide.h"
+
+namespace kelvaro::app {
+namespace {
+
+constexpr auto kDataFolderItem = "Data Folder...";
+constexpr auto kDataFolderTitle = "Choose the data folder";
+
+bool OpenWithDesktop(const std::filesystem::path& document) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(document)));
+}
+
+}  // namespace
+
+TKELVARO::TKELVARO(std::filesystem::path data_folder, QWidget* parent)
+    : QMainWindow(parent),
+      rich_edit_(new QTextEdit),
+      folder_label_(new QLabel),
+      reporter_(this, rich_edit_),
+      session_(std::move(data_folder), reporter_),
+      navigator_(*this),
+      get_data_(session_, navigator_),
+      crop_soil_entry_(QDate::currentDate().year()),
+      help_input_data_(kHelpInputData),
+      help_output_data_(kHelpOutputData),
+      open_document_(&OpenWithDesktop) {
+  setObjectName(QStringLiteral("TKELVARO"));
+  setWindowTitle(QStringLiteral("KELVARO"));
+  choose_directory_ = [this](const QString& title) -> std::optional<std::filesystem::path> {
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, title, PathToQt(session_.data_dir));
+    if (folder.isEmpty()) return std::nullopt;
+    return PathFromQt(folder);
+  };
+
+  rich_edit_->setObjectName(QStringLiteral("RichEdit1"));
+  rich_edit_->setReadOnly(true);
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  auto* caption = new QLabel(QStringLiteral("Messages of the operations:"), central);
+  caption->setBuddy(rich_edit_);
+  layout->addWidget(caption);
+  layout->addWidget(rich_edit_);
+  setCentralWidget(central);
+  folder_label_->setObjectName(QStringLiteral("DataFolder"));
+  statusBar()->addPermanentWidget(folder_label_);
+
+  BuildNamedActions();
+  BuildMenus();
+  BuildToolbar();
+  BuildDialogs();
+  SetDataFolder(session_.data_dir);
+  resize(1180, 640);
+}
+
+TKELVARO::~TKELVARO() = default;
+
+QAction* TKELVARO::CommandAction(std::string_view caption, std::string_view command,
+                                 QObject* owner) {
+  auto* action = new QAction(ToQt(caption), owner);
+  const MainWindowCommand* target = FindMainWindowCommand(command);
+  connect(action, &QAction::triggered, this, [this, target] {
+    if (target != nullptr) RunCommand(*target);
+  });
+  return action;
+}
+
+// The named actions belong to the window; menu items and buttons are actions of their own with
+// their own captions, running the same commands.
+void TKELVARO::BuildNamedActions() {
+  for (const MainWindowCommand& command : kMainWindowCommands) {
+    if (command.category.empty()) continue;
+    QAction* action = CommandAction(command.name, command.name, this);
+    action->setObjectName(ToQt(command.name));
+    action->setProperty("category", ToQt(command.category));
+    addAction(action);
+    named_actions_[command.name] = action;
+  }
+}
+
+void TKELVARO::BuildMenus() {
+  for (const MainMenu& menu : MainMenus()) {
+    QMenu* shown = menuBar()->addMenu(ToQt(menu.caption));
+    for (const CommandButton& item : menu.items) {
+      shown->addAction(CommandAction(item.caption, item.command, shown));
+    }
+    // Choosing another data folder is ours: the system works in its start folder only.
+    if (menu.caption == "Apply Data Files") {
+      shown->addSeparator();
+      QAction* folder = shown->addAction(QString::fromLatin1(kDataFolderItem));
+      folder->setObjectName(QStringLiteral("ChooseDataFolder"));
+      connect(folder, &QAction::triggered, this, [this] {
+        if (const auto chosen = AskDirectory(QString::fromLatin1(kDataFolderTitle))) {
+          SetDataFolder(*chosen);
+        }
+      });
+    }
+  }
+}
+
+void TKELVARO::BuildToolbar() {
+  QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar"));
+  toolbar->setObjectName(QStringLiteral("Toolbar"));
+  toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  toolbar->setMovable(false);
+  for (const CommandButton& button : ToolbarButtons()) {
+    toolbar->addAction(CommandAction(button.caption, button.command, toolbar));
+  }
+}
+
+void TKELVARO::BuildDialogs() {
+  for (const PathDialogLayout& layout : kPathDialogs) {
+    path_dialogs_.push_back(std::make_unique<PathDialog>(layout.id, get_data_, navigator_));
+    path_views_[layout.id] = new PathDialogView(*path_dialogs_.back(), layout.id, this);
+  }
+  get_data_view_ = new GetDataView(
+      get_data_, [this](const std::function<void()>& command) { RunInBackground(command); }, this);
+  crop_soil_view_ = new CropSoilEntryView(
+      crop_soil_entry_, navigator_,
+      [this](const SaveOutcome& saved) {
+        statusBar()->showMessage(QStringLiteral("Added %1 to %2")
+                                     .arg(ToQt(saved.row.name), PathToQt(saved.file)),
+                                 15000);
+      },
+      this);
+  for (const HelpWindowLayout& layout : HelpWindows()) {
+    help_views_[layout.id] = new HelpWindowView(layout, this);
+  }
+  const auto open_help = [this](HelpWindow id) { ShowHelpWindow(id); };
+  input_selector_view_ = new HelpSelectorView(help_input_data_, open_help, this);
+  output_selector_view_ = new HelpSelectorView(help_output_data_, open_help, this);
+  guide_ = new GuideBrowser(this);
+  placeholder_ = new QMessageBox(QMessageBox::Information, QString(), QString(), QMessageBox::Ok,
+                                 this);
+  placeholder_->setObjectName(QStringLiteral("Placeholder"));
+  placeholder_->setModal(false);
+}
+
+void TKELVARO::RunCommand(const MainWindowCommand& command) {
+  OpenWindow({command.window, command.ext, command.caption, command.label});
+}
+
+void TKELVARO::OpenWindow(const WindowRequest& request) {
+  emit windowRequested(ToQt(request.window), ToQt(request.ext), ToQt(request.caption),
+                       ToQt(request.label));
+  const WindowRoute* route = FindWindowRoute(request.window);
+  if (route == nullptr || route->open == nullptr) {
+    ShowPlaceholder(request);
+    return;
+  }
+  route->open(*this, request);
+}
+
+void TKELVARO::OpenDialog(Dialog dialog) {
+  if (run_active_) {
+    opened_during_run_.push_back(dialog);
+    return;
+  }
+  OpenWindow({DialogName(dialog), "", "", ""});
+}
+
+void TKELVARO::CloseDialog(Dialog dialog) {
+  if (dialog == Dialog::TGetData) {
+    get_data_view_->hide();
+  } else if (const auto view = path_views_.find(dialog); view != path_views_.end()) {
+    view->second->hide();
+  }
+}
+
+std::optional<std::filesystem::path> TKELVARO::AskDirectory(const QString& title) {
+  return choose_directory_ ? choose_directory_(title) : std::nullopt;
+}
+
+void TKELVARO::ShowPathDialog(Dialog id) { path_views_.at(id)->Activate(); }
+void TKELVARO::ShowRunDialog() { get_data_view_->Activate(); }
+void TKELVARO::ShowCropSoilEntry() { crop_soil_view_->Activate(); }
+void TKELVARO::ShowHelpWindow(HelpWindow id) { help_views_.at(id)->Activate(); }
+
+HelpSelectorView* TKELVARO::selector_view(std::string_view name) const {
+  return name == kHelpInputData.name ? input_selector_view_ : output_selector_view_;
+}
+
+void TKELVARO::ShowHelpSelector(std::string_view name) { selector_view(name)->Activate(); }
+
+// The guide document of the data folder goes to the word processor, as the system has it;
+// without one the guide that comes with the program opens in its own browser.
+void TKELVARO::ShowUserGuide() {
+  if (const auto document = FindUserGuideDocument(session_.data_dir)) {
+    if (!open_document_(*document)) ShowMessageBox(this, ToQt(kWordMayNotBeInstalled));
+    return;
+  }
+  guide_->Activate();
+}
+
+void TKELVARO::ShowPlaceholder(const WindowRequest& request) {
+  const QString name = ToQt(request.caption.empty() ? request.window : request.caption);
+  placeholder_->setWindowTitle(name);
+  placeholder_->setText(
+      QStringLiteral("\"%1\" is not part of this version of KELVARO yet.").arg(name));
+  placeholder_->setInformativeText(
+      request.ext.empty()
+          ? QStringLiteral("Window %1.").arg(ToQt(request.window))
+          : QStringLiteral("Window %1, file kind \"%2\".").arg(ToQt(request.window),
+                                                             ToQt(request.ext)));
+  placeholder_->show();
+  placeholder_->raise();
+}
+
+void TKELVARO::SetDataFolder(const std::filesystem::path& folder) {
+  session_.data_dir = folder;
+  std::error_code error;
+  const auto shown = std::filesystem::absolute(folder, error);
+  folder_label_->setText(QStringLiteral("Data folder: %1").arg(PathToQt(error ? folder : shown)));
+}
+
+QAction* TKELVARO::NamedAction(std::string_view name) const {
+  const auto found = named_actions_.find(name);
+  return found == named_actions_.end() ? nullptr : found->second;
+}
+
+// One run at a time; the windows it asks for open once its progress dialog has gone.
+void TKELVARO::RunInBackground(const std::function<void()>& command) {
+  if (run_active_) return;
+  run_active_ = true;
+  const auto failure = app::RunInBackground(this, reporter_, command);
+  run_active_ = false;
+  if (failure) ShowMessageBox(this, ToQt(*failure));
+  std::vector<Dialog> opened;
+  opened.swap(opened_during_run_);
+  for (Dialog dialog : opened) OpenDialog(dialog);
+}
+
+void TKELVARO::closeEvent(QCloseEvent* event) {
+  if (run_active_) {
+    event->ignore();
+    return;
+  }
+  // The program ends with its main window, whatever dialogs are still shown.
+  for (QWidget* child : findChildren<QDialog*>()) child->hide();
+  event->accept();
+}
+
+}  // namespace kelvaro::app

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QTextEdit>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "app/gui_navigator.h"
+#include "app/gui_reporter.h"
+#include "app/window_routes.h"
+#include "crops/crop_soil_entry.h"
+#include "dispatch/main_window_commands.h"
+#include "dispatch/path_dialogs.h"
+#include "dispatch/run_dialog.h"
+#include "help/help_selectors.h"
+#include "help/help_windows.h"
+#include "session/session.h"
+
+namespace kelvaro::app {
+
+class CropSoilEntryView;
+class GetDataView;
+class GuideBrowser;
+class HelpSelectorView;
+class HelpWindowView;
+class PathDialogView;
+
+// The main window: menus, toolbar and named actions that open the dialogs, the message area
+// RichEdit1 for the operations' trace lines, and the data folder in the status bar. Every dialog
+// is made once here and only shown and hidden afterwards.
+class TKELVARO : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TKELVARO(std::filesystem::path data_folder, QWidget* parent = nullptr);
+  ~TKELVARO() override;
+
+  void RunCommand(const MainWindowCommand& command);
+  void OpenWindow(const WindowRequest& request);
+  // The dialog models' requests (GuiNavigator). Windows asked for during a run open after it.
+  void OpenDialog(Dialog dialog);
+  void CloseDialog(Dialog dialog);
+  std::optional<std::filesystem::path> AskDirectory(const QString& title);
+
+  void ShowPathDialog(Dialog id);
+  void ShowRunDialog();
+  void ShowCropSoilEntry();
+  void ShowHelpWindow(HelpWindow id);
+  void ShowHelpSelector(std::string_view name);
+  void ShowUserGuide();
+  void ShowPlaceholder(const WindowRequest& request);
+
+  void SetDataFolder(const std::filesystem::path& folder);
+  const std::filesystem::path& data_folder() const { return session_.data_dir; }
+  bool run_active() const { return run_active_; }
+
+  // The platform's choosers; tests answer them directly.
+  using DirectoryChooser = std::function<std::optional<std::filesystem::path>(const QString&)>;
+  using DocumentOpener = std::function<bool(const std::filesystem::path&)>;
+  void SetDirectoryChooser(DirectoryChooser chooser) { choose_directory_ = std::move(chooser); }
+  void SetDocumentOpener(DocumentOpener opener) { open_document_ = std::move(opener); }
+
+  // The named action of that name ("InputWeather").
+  QAction* NamedAction(std::string_view name) const;
+  QTextEdit* RichEdit1() const { return rich_edit_; }
+  QLabel* folder_label() const { return folder_label_; }
+  QMessageBox* placeholder() const { return placeholder_; }
+  PathDialogView* path_view(Dialog id) const { return path_views_.at(id); }
+  GetDataView* get_data_view() const { return get_data_view_; }
+  CropSoilEntryView* crop_soil_view() const { return crop_soil_view_; }
+  HelpWindowView* help_view(HelpWindow id) const { return help_views_.at(id); }
+  HelpSelectorView* selector_view(std::string_view name) const;
+  GuideBrowser* guide() const { return guide_; }
+  TGetData& run_dialog() { return get_data_; }
+  TCropSoilEntry& crop_soil_entry() { return crop_soil_entry_; }
+
+ signals:
+  // Every window a command or a dialog opens, with what it sets on it first.
+  void windowRequested(const QString& window, const QString& ext, const QString& caption,
+                       const QString& label);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolbar();
+  void BuildNamedActions();
+  void BuildDialogs();
+  void RunInBackground(const std::function<void()>& command);
+  QAction* CommandAction(std::string_view caption, std::string_view command, QObject* owner);
+
+  QTextEdit* rich_edit_;
+  QLabel* folder_label_;
+  GuiReporter reporter_;
+  Session session_;
+  GuiNavigator navigator_;
+  TGetData get_data_;
+  std::vector<std::unique_ptr<PathDialog>> path_dialogs_;
+  TCropSoilEntry crop_soil_entry_;
+  HelpSelector help_input_data_;
+  HelpSelector help_output_data_;
+
+  std::map<Dialog, PathDialogView*> path_views_;
+  GetDataView* get_data_view_ = nullptr;
+  CropSoilEntryView* crop_soil_view_ = nullptr;
+  std::map<HelpWindow, HelpWindowView*> help_views_;
+  HelpSelectorView* input_selector_view_ = nullptr;
+  HelpSelectorView* output_selector_view_ = nullptr;
+  GuideBrowser* guide_ = nullptr;
+  QMessageBox* placeholder_ = nullptr;
+  std::map<std::string_view, QAction*> named_actions_;
+
+  DirectoryChooser choose_directory_;
+  DocumentOpener open_document_;
+  bool run_active_ = false;
+  std::vector<Dialog> opened_during_run_;
+};
+
+}  // namespace kelvaro::app

@@ -1,0 +1,78 @@
+#include "app/window_routes.h"
+
+#include "app/main_window.h"
+
+namespace kelvaro::app {
+namespace {
+
+void PathDialog(TKELVARO& window, const WindowRequest& request) {
+  for (const PathDialogLayout& layout : kPathDialogs) {
+    if (DialogName(layout.id) == request.window) window.ShowPathDialog(layout.id);
+  }
+}
+
+void RunDialog(TKELVARO& window, const WindowRequest&) { window.ShowRunDialog(); }
+void CropSoilEntry(TKELVARO& window, const WindowRequest&) { window.ShowCropSoilEntry(); }
+void HelpSelector(TKELVARO& window, const WindowRequest& request) {
+  window.ShowHelpSelector(request.window);
+}
+void Help(TKELVARO& window, const WindowRequest& request) {
+  if (const auto id = FindHelpWindow(request.window)) window.ShowHelpWindow(*id);
+}
+void UserGuide(TKELVARO& window, const WindowRequest&) { window.ShowUserGuide(); }
+
+constexpr WindowRoute kRoutes[] = {
+    {"TAnalysisPath", &PathDialog},
+    {"TTimeInterval", &PathDialog},
+    {"TPanAnalysisPath", &PathDialog},
+    {"TEToAnalysisPath", &PathDialog},
+    {"TTempAnalysisPath", &PathDialog},
+    {"TTempTimeInterval", &PathDialog},
+    {"TGetData", &RunDialog},
+    {"TCropSoilEntry", &CropSoilEntry},
+    {"TDataFileEntry", nullptr},
+    {"TShowSAFiles", nullptr},
+    {"TGetOutSA", nullptr},
+    {"TGetSumSA", nullptr},
+    {"TGetSACropInfo", nullptr},
+    {"TGetCropItemNum", nullptr},
+    {"TGetSimulatedStationName", nullptr},
+    {"TStatisticsPath", nullptr},
+    {"TOutputFiles", nullptr},
+    {"TResultFiles", nullptr},
+    {"THelpInputData", &HelpSelector},
+    {"THelpOutputData", &HelpSelector},
+    {"THelpInputFiles", &Help},
+    {"THelpOutputFiles", &Help},
+    {"THelpWeatherData", &Help},
+    {"THelpPanData", &Help},
+    {"THelpEToData", &Help},
+    {"THelpTempData", &Help},
+    {"THelpCropSoilData", &Help},
+    {"THelpWeatherOutput", &Help},
+    {"THelpETAWbySA", &Help},
+    {"THelpSoilbySA", &Help},
+    {"THelpMSE", &Help},
+    {"THelpStatistics", &Help},
+    {"THelpSA", &Help},
+    {"THelpDataFileName", &Help},
+    {"THelpPullDownMenu", &Help},
+    {"THelpToolbars", &Help},
+    {"THelpAbout1", &Help},
+    {"TAboutKelvaro", &Help},
+    {"TOLPDisclaimer", &Help},
+    {kUserGuideWindow, &UserGuide},
+};
+
+}  // namespace
+
+std::span<const WindowRoute> WindowRoutes() { return kRoutes; }
+
+const WindowRoute* FindWindowRoute(std::string_view window) {
+  for (const WindowRoute& route : kRoutes) {
+    if (route.window == window) return &route;
+  }
+  return nullptr;
+}
+
+}  // namespace kelvaro::app

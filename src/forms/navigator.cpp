@@ -1,0 +1,27 @@
+#include "forms/navigator.h"
+
+namespace kelvaro {
+
+std::string_view DialogName(Dialog dialog) {
+  switch (dialog) {
+    case Dialog::TAnalysisPath:
+      return "TAnalysisPath";
+    case Dialog::TTimeInterval:
+      return "TTimeInterval";
+    case Dialog::TPanAnalysisPath:
+      return "TPanAnalysisPath";
+    case Dialog::TEToAnalysisPath:
+      return "TEToAnalysisPath";
+    case Dialog::TTempAnalysisPath:
+      return "TTempAnalysisPath";
+    case Dialog::TTempTimeInterval:
+      return "TTempTimeInterval";
+    case Dialog::TGetData:
+      return "TGetData";
+    case Dialog::TResultFiles:
+      return "TResultFiles";
+  }
+  return "?";
+}
+
+}  // namespace kelvaro
