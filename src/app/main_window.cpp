@@ -119,13 +119,23 @@ void TKELVARO::BuildMenus() {
   }
 }
 
+// Fourteen text buttons do not fit one row of a usual screen: the buttons that apply and create
+// inputs come first, those that look at results and help on a second row.
 void TKELVARO::BuildToolbar() {
-  QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar"));
-  toolbar->setObjectName(QStringLiteral("Toolbar"));
-  toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  toolbar->setMovable(false);
-  for (const CommandButton& button : ToolbarButtons()) {
-    toolbar->addAction(CommandAction(button.caption, button.command, toolbar));
+  constexpr size_t kInputButtons = 6;
+  const auto buttons = ToolbarButtons();
+  QToolBar* inputs = addToolBar(QStringLiteral("Inputs"));
+  addToolBarBreak();
+  QToolBar* outputs = addToolBar(QStringLiteral("Outputs"));
+  inputs->setObjectName(QStringLiteral("Toolbar"));
+  outputs->setObjectName(QStringLiteral("OutputToolbar"));
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    QToolBar* toolbar = i < kInputButtons ? inputs : outputs;
+    toolbar->addAction(CommandAction(buttons[i].caption, buttons[i].command, toolbar));
+  }
+  for (QToolBar* toolbar : {inputs, outputs}) {
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toolbar->setMovable(false);
   }
 }
 
