@@ -157,6 +157,15 @@ CropSoilEntryView::CropSoilEntryView(TCropSoilEntry& model, Navigator& navigator
   layout->addLayout(columns);
   layout->addWidget(hint);
   layout->addLayout(buttons);
+  // Tab follows the form's reading order: the study area and crop, then the groups, left column
+  // first; defaults shown beside the entries are passed by.
+  std::vector<QWidget*> order = {EditOf(model_.SA), crop_list_, EditOf(model_.HectaresPlanted)};
+  for (const Group& group : groups_) {
+    for (const BoundField* field : group.fields) order.push_back(field->edit());
+  }
+  order.push_back(save_);
+  order.push_back(exit);
+  for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
   // Optional groups take their room even while hidden, so the form keeps its size.
   for (QGroupBox* box : {cover, cover_crops, stress}) {
     QSizePolicy policy = box->sizePolicy();

@@ -35,9 +35,12 @@ QString ShortDate::ToModel(const QString& typed) const {
   const QString text = typed.trimmed();
   QDate date = locale_.toDate(text, format_);
   if (!date.isValid() && !format_without_year_.isEmpty()) {
-    const QDate day = locale_.toDate(text, format_without_year_);
+    // "15.02." is typed for "15.02.2025" as often as "15.02".
+    QString day_text = text;
+    while (!day_text.isEmpty() && !day_text.back().isLetterOrNumber()) day_text.chop(1);
+    const QDate day = locale_.toDate(day_text, format_without_year_);
     // Parsed without a year the date lies in 1900, where 29 February does not exist.
-    const QDate leap_day = locale_.toDate(text + QStringLiteral("/2000"),
+    const QDate leap_day = locale_.toDate(day_text + QStringLiteral("/2000"),
                                           format_without_year_ + QStringLiteral("/yyyy"));
     if (day.isValid()) {
       date = QDate(current_year_, day.month(), day.day());
