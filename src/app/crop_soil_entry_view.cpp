@@ -114,21 +114,17 @@ CropSoilEntryView::CropSoilEntryView(TCropSoilEntry& model, Navigator& navigator
 
   QGroupBox* season = AddGroup("Season", kSeason, true);
   QGroupBox* soil = AddGroup("Soil and irrigation", kSoil, true);
-  auto* question = new QLabel(ToQt(kSoilTypeQuestion) + QLatin1Char('\n') +
-                                  ToQt(kSoilTypeExplanation),
-                              soil);
-  question->setWordWrap(true);
-  static_cast<QGridLayout*>(soil->layout())->addWidget(question, 100, 0, 1, 3);
   QGroupBox* cover = AddGroup("Ground cover (%)", kGroundCover, true);
   QGroupBox* cover_crops = AddGroup("Cover crops", kCoverCrops, false);
   QGroupBox* stress = AddGroup("Water stress", kStress, true);
 
+  auto* soil_question = new QLabel(ToQt(kSoilTypeQuestion), this);
+  auto* soil_explanation = new QLabel(ToQt(kSoilTypeExplanation), this);
   auto* hint = new QLabel(QStringLiteral("Dates: %1, or without the year for %2. An empty entry "
                                          "takes the default beside it.")
                               .arg(dates_.Format())
                               .arg(model_.current_year()),
                           this);
-  hint->setWordWrap(true);
 
   save_->setObjectName(QStringLiteral("ButtonSave"));
   auto* exit = new QPushButton(QStringLiteral("Exit"), this);
@@ -146,15 +142,24 @@ CropSoilEntryView::CropSoilEntryView(TCropSoilEntry& model, Navigator& navigator
   right->addWidget(cover_crops);
   right->addWidget(stress);
   right->addStretch();
+  // Each column keeps the room it needs with every input shown, so choosing another crop
+  // neither resizes the form nor moves what stays.
   auto* columns = new QHBoxLayout;
-  columns->addLayout(left);
-  columns->addLayout(right);
+  for (QLayout* column : {static_cast<QLayout*>(left), static_cast<QLayout*>(right)}) {
+    auto* panel = new QWidget(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    panel->setLayout(column);
+    panel->setMinimumSize(panel->sizeHint());
+    columns->addWidget(panel, 1);
+  }
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(save_);
   buttons->addWidget(exit);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
+  layout->addWidget(soil_question);
+  layout->addWidget(soil_explanation);
   layout->addWidget(hint);
   layout->addLayout(buttons);
   // Tab follows the form's reading order: the study area and crop, then the groups, left column
@@ -166,12 +171,6 @@ CropSoilEntryView::CropSoilEntryView(TCropSoilEntry& model, Navigator& navigator
   order.push_back(save_);
   order.push_back(exit);
   for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
-  // Optional groups take their room even while hidden, so the form keeps its size.
-  for (QGroupBox* box : {cover, cover_crops, stress}) {
-    QSizePolicy policy = box->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    box->setSizePolicy(policy);
-  }
   Pull();
 }
 

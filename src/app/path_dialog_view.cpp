@@ -15,6 +15,7 @@ PathDialogView::PathDialogView(PathDialog& model, Dialog id, QWidget* parent)
   setWindowTitle(ToQt(model.Caption()));
   for (const PathChoice& choice : model.Items()) combo_->addItem(ToQt(choice.item));
   combo_->setMinimumContentsLength(24);
+  setMinimumWidth(300);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -110,10 +111,17 @@ void SaveScreenshot(QWidget* widget, const std::string& name) {
 void TypeInto(QLineEdit* edit, const QString& text) {
   edit->setFocus();
   edit->selectAll();
+  bool ascii = true;
+  for (QChar c : text) ascii = ascii && c.unicode() < 0x80;
   if (text.isEmpty()) {
     QTest::keyClick(edit, Qt::Key_Delete);
-  } else {
+  } else if (ascii) {
     QTest::keyClicks(edit, text);
+  } else {
+    // Other scripts arrive through the input method, committed as a whole.
+    QInputMethodEvent typed;
+    typed.setCommitString(text);
+    QApplication::sendEvent(edit, &typed);
   }
 }
 

@@ -190,6 +190,11 @@ TEST(GuiReporter, MessagesFromTheRunThreadArriveInOrder) {
   MessageBoxWatcher boxes([&](QMessageBox& box) {
     seen_with_box.push_back(box.text().toStdString() + " after " +
                             message_area.toPlainText().replace('\n', '|').toStdString());
+    auto* progress = window.findChild<QProgressDialog*>(QStringLiteral("RunProgress"));
+    if (seen_with_box.size() == 2 && progress != nullptr) {
+      EXPECT_EQ(progress->labelText(), "EToETcAW (2 of 2)\ncrop 1 of 3: Alfalfa");
+      SaveScreenshot(progress, "run_progress_crops");
+    }
   });
   const auto failure = app::RunInBackground(&window, reporter, [&] {
     reporter.Trace("first line");

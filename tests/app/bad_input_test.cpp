@@ -1,0 +1,142 @@
+// Every field given what a user should not type: the program answers with a message, never
+// crashes, and never loses or damages a file that was there.
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/crop_soil_entry_view.h"
+#include "app/get_data_view.h"
+#include "app/path_dialog_view.h"
+#include "app_test_support.h"
+
+namespace kelvaro::testing {
+namespace {
+
+const QString kBadTexts[] = {
+    QString(),
+    QStringLiteral("abc"),
+    QStringLiteral("../../elsewhere"),
+    QStringLiteral("/tmp/kelvaro-elsewhere"),
+    QStringLiteral("日本語 ✓ Ωmega"),
+};
+
+class BadInputTest : public MainWindowTest {
+ protected:
+  // The files the user had, to be found unchanged after every attempt.
+  void KeepUsersFiles() {
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+      users_files_[entry.path().filename().string()] = ReadBytes(entry.path());
+    }
+  }
+  void ExpectUsersFilesKept(const std::string& what) {
+    for (const auto& [name, bytes] : users_files_) {
+      ASSERT_TRUE(folder_.Has(name)) << what << ": " << name << " is gone";
+      const std::string now = folder_.Read(name);
+      EXPECT_EQ(now.substr(0, bytes.size()), bytes) << what << ": " << name << " was changed";
+    }
+  }
+
+  std::map<std::string, std::string> users_files_;
+};
+
+TEST_F(BadInputTest, RunDialogAnswersEveryFieldWithAMessage) {
+  folder_.CopyExamples({"MARIC.mon", "SA00001.csv"});
+  KeepUsersFiles();
+  MessageBoxWatcher boxes;
+  window().NamedAction("InputWeather")->trigger();
+  auto* weather = window().path_view(Dialog::TAnalysisPath);
+  weather->combo()->setCurrentIndex(0);
+  Child<QPushButton>(weather, "ButtonOK")->click();
+  auto* interval = window().path_view(Dialog::TTimeInterval);
+  interval->combo()->setCurrentIndex(1);
+  Child<QPushButton>(interval, "ButtonOK")->click();
+  app::GetDataView* dialog = window().get_data_view();
+  ASSERT_TRUE(dialog->isVisible());
+
+  const char* kFields[] = {"Station", "Latitude", "Elevation", "SA", "Years"};
+  const char* kGood[] = {"MARIC", "33.07", "361", "1", "2"};
+  int answered = 0;
+  for (size_t field = 0; field < std::size(kFields); ++field) {
+    for (const QString& bad : kBadTexts) {
+      const std::string what = std::string(kFields[field]) + " = '" + bad.toStdString() + "'";
+      SCOPED_TRACE(what);
+      if (!dialog->isVisible()) window().ShowRunDialog();  // a run that went through closed it
+      for (size_t other = 0; other < std::size(kFields); ++other) {
+        TypeInto(Child<QLineEdit>(dialog, kFields[other]),
+                 other == field ? bad : QString::fromLatin1(kGood[other]));
+      }
+      const size_t boxes_before = boxes.texts().size();
+      QTest::mouseClick(Child<QPushButton>(dialog, "ButtonOK"), Qt::LeftButton);
+      const bool warned = dialog->isVisible() && dialog->warning()->isVisible() &&
+                          !dialog->warning()->toPlainText().isEmpty();
+      const bool boxed = boxes.texts().size() > boxes_before;
+      const bool ran = !dialog->isVisible();
+      EXPECT_TRUE(warned || boxed || ran);
+      answered += warned || boxed;
+      EXPECT_FALSE(window().run_active());
+      ExpectUsersFilesKept(what);
+      window().placeholder()->hide();
+    }
+  }
+  EXPECT_GE(answered, 20);  // nearly every bad text is refused; a unicode name may simply run
+  EXPECT_FALSE(std::filesystem::exists("/tmp/kelvaro-elsewhere.mon"));
+}
+
+TEST_F(BadInputTest, CropFormAnswersEveryEntryWithAMessage) {
+  folder_.Write("SA00012.csv", "a crop file the user had\n");
+  KeepUsersFiles();
+  MessageBoxWatcher boxes;
+  window().NamedAction("InputCropSoil")->trigger();
+  app::CropSoilEntryView* view = window().crop_soil_view();
+  TCropSoilEntry& form = window().crop_soil_entry();
+  const int almonds = view->crop_list()->findText(QStringLiteral("Almonds"));
+  FormField* entries[] = {&form.SA,
+                          &form.HectaresPlanted,
+                          &form.PlantingDate,
+                          &form.EndingDate,
+                          &form.SoilType,
+                          &form.MaxSoilDepth,
+                          &form.RootingDepth,
+                          &form.AllowableDepletion,
+                          &form.WettingFrequency,
+                          &form.PreIrrigated,
+                          &form.GroundCoverDateC,
+                          &form.GroundCoverDateD,
+                          &form.CoverCrop1Begin,
+                          &form.CoverCrop1End,
+                          &form.StressFactor,
+                          &form.StressStartingDate,
+                          &form.StressEndingDate};
+  for (size_t i = 0; i < std::size(entries); ++i) {
+    for (const QString& bad : kBadTexts) {
+      const std::string what = "entry " + std::to_string(i) + " = '" + bad.toStdString() + "'";
+      SCOPED_TRACE(what);
+      window().ShowCropSoilEntry();  // empties the entries
+      emit view->crop_list()->activated(almonds);
+      TypeInto(view->EditOf(form.SA), QStringLiteral("12"));
+      TypeInto(view->EditOf(form.HectaresPlanted), QStringLiteral("5"));
+      TypeInto(view->EditOf(*entries[i]), bad);
+      const std::string file_before = folder_.Read("SA00012.csv");
+      const size_t boxes_before = boxes.texts().size();
+      QTest::mouseClick(view->save_button(), Qt::LeftButton);
+      const bool warned = view->warning_view()->isVisible();
+      const bool boxed = boxes.texts().size() > boxes_before;
+      const std::string file_after = folder_.Read("SA00012.csv");
+      const bool written = file_after != file_before;
+      EXPECT_TRUE(warned || boxed || written);
+      EXPECT_FALSE((warned || boxed) && written) << "a refused row was written";
+      if (written) {
+        // One whole row was appended, ending its line.
+        const std::string added = file_after.substr(file_before.size());
+        EXPECT_EQ(std::count(added.begin(), added.end(), '\n'), 1) << added;
+        EXPECT_EQ(added.back(), '\n');
+      }
+      if (warned) Child<QPushButton>(view->warning_view(), "ButtonOK")->click();
+      ExpectUsersFilesKept(what);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvaro::testing
