@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QIcon>
 #include <cstdio>
 #include <filesystem>
 
@@ -13,7 +12,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("KELVARO"));
   QApplication::setApplicationVersion(QStringLiteral(KELVARO_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("kelvaro"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/kelvaro/kelvaro.svg")));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QIcon>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -20,6 +21,10 @@
 #include "app/path_dialog_view.h"
 #include "app/qt_text.h"
 #include "help/user_guide.h"
+
+// The guide and the icon are compiled into the program's static library, whose resources
+// register only when asked to.
+static void RegisterResources() { Q_INIT_RESOURCE(kelvaro); }
 
 namespace kelvaro::app {
 namespace {
@@ -45,8 +50,11 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, QWidget* parent)
       help_input_data_(kHelpInputData),
       help_output_data_(kHelpOutputData),
       open_document_(&OpenWithDesktop) {
+  static const bool resources_registered = (RegisterResources(), true);
+  (void)resources_registered;
   setObjectName(QStringLiteral("TKELVARO"));
   setWindowTitle(QStringLiteral("KELVARO"));
+  setWindowIcon(QIcon(QStringLiteral(":/kelvaro/kelvaro.png")));
   choose_directory_ = [this](const QString& title) -> std::optional<std::filesystem::path> {
     const QString folder =
         QFileDialog::getExistingDirectory(this, title, PathToQt(session_.data_dir));

@@ -198,7 +198,8 @@ TEST_F(MainWindowCommandsTest, UserGuideOpensTheDocumentOfTheDataFolderOrTheBund
   window().NamedAction("UserGuide2")->trigger();
   ASSERT_TRUE(window().guide()->isVisible());
   const QString guide = window().guide()->browser()->toPlainText();
-  EXPECT_TRUE(guide.contains("MARIC")) << "the worked example is missing";
+  EXPECT_TRUE(guide.contains("MARIC")) << guide.left(200).toStdString();
+  EXPECT_FALSE(window().windowIcon().pixmap(64).isNull());
   EXPECT_TRUE(guide.contains("ETAW"));
   window().guide()->hide();
 
