@@ -71,8 +71,7 @@ QLineEdit* NewDefault(QWidget* parent) {
 }  // namespace
 
 CropSoilEntryView::CropSoilEntryView(TCropSoilEntry& model, Navigator& navigator,
-                                     std::function<void(const SaveOutcome&)> saved,
-                                     QWidget* parent)
+                                     std::function<void(const SaveOutcome&)> saved, QWidget* parent)
     : QDialog(parent),
       model_(model),
       navigator_(navigator),

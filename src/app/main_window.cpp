@@ -157,9 +157,9 @@ void TKELVARO::BuildDialogs() {
   crop_soil_view_ = new CropSoilEntryView(
       crop_soil_entry_, navigator_,
       [this](const SaveOutcome& saved) {
-        statusBar()->showMessage(QStringLiteral("Added %1 to %2")
-                                     .arg(ToQt(saved.row.name), PathToQt(saved.file)),
-                                 15000);
+        statusBar()->showMessage(
+            QStringLiteral("Added %1 to %2").arg(ToQt(saved.row.name), PathToQt(saved.file)),
+            15000);
       },
       this);
   for (const HelpWindowLayout& layout : HelpWindows()) {
@@ -169,8 +169,8 @@ void TKELVARO::BuildDialogs() {
   input_selector_view_ = new HelpSelectorView(help_input_data_, open_help, this);
   output_selector_view_ = new HelpSelectorView(help_output_data_, open_help, this);
   guide_ = new GuideBrowser(this);
-  placeholder_ = new QMessageBox(QMessageBox::Information, QString(), QString(), QMessageBox::Ok,
-                                 this);
+  placeholder_ =
+      new QMessageBox(QMessageBox::Information, QString(), QString(), QMessageBox::Ok, this);
   placeholder_->setObjectName(QStringLiteral("Placeholder"));
   placeholder_->setModal(false);
 }
@@ -236,11 +236,10 @@ void TKELVARO::ShowPlaceholder(const WindowRequest& request) {
   placeholder_->setWindowTitle(name);
   placeholder_->setText(
       QStringLiteral("\"%1\" is not part of this version of KELVARO yet.").arg(name));
-  placeholder_->setInformativeText(
-      request.ext.empty()
-          ? QStringLiteral("Window %1.").arg(ToQt(request.window))
-          : QStringLiteral("Window %1, file kind \"%2\".").arg(ToQt(request.window),
-                                                             ToQt(request.ext)));
+  placeholder_->setInformativeText(request.ext.empty()
+                                       ? QStringLiteral("Window %1.").arg(ToQt(request.window))
+                                       : QStringLiteral("Window %1, file kind \"%2\".")
+                                             .arg(ToQt(request.window), ToQt(request.ext)));
   placeholder_->show();
   placeholder_->raise();
 }

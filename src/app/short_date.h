@@ -23,7 +23,7 @@ class ShortDate {
  private:
   QLocale locale_;
   int current_year_;
-  QString format_;             // the locale's short format with a four-digit year
+  QString format_;               // the locale's short format with a four-digit year
   QString format_without_year_;  // the same without its year
 };
 

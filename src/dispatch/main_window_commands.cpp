@@ -16,15 +16,20 @@ constexpr CommandButton kApplyDataFiles[] = {
 };
 
 constexpr CommandButton kOutputFiles[] = {
-    {"WRK by Filename", "WrkByFilename"}, {"MSW by Filename", "StaMean"},
-    {"MSE by SA", "StaCropNorm"},         {"CSV by SA", "CsvBySA"},
-    {"MTV by SA", "MTVDAU"},              {"EAW by SA", "EawBySA"},
-    {"ETc by SA", "EtcBySA"},             {"ETAW by SA", "EtawBySA"},
-    {"Crop/Soil by SA", "CropSoilBySA"},  {"Outputs by Extensions", "ViewOutputFiles"},
+    {"WRK by Filename", "WrkByFilename"},
+    {"MSW by Filename", "StaMean"},
+    {"MSE by SA", "StaCropNorm"},
+    {"CSV by SA", "CsvBySA"},
+    {"MTV by SA", "MTVDAU"},
+    {"EAW by SA", "EawBySA"},
+    {"ETc by SA", "EtcBySA"},
+    {"ETAW by SA", "EtawBySA"},
+    {"Crop/Soil by SA", "CropSoilBySA"},
+    {"Outputs by Extensions", "ViewOutputFiles"},
 };
 
 constexpr CommandButton kStatistics[] = {
-    {"Daily Mean", "StaMean"},     {"Daily St Dev", "StaSTDev"},       {"Daily CV", "StaCV"},
+    {"Daily Mean", "StaMean"},      {"Daily St Dev", "StaSTDev"},      {"Daily CV", "StaCV"},
     {"Monthly Mean", "StaMonMean"}, {"Monthly St Dev", "StaMonSTDev"}, {"Monthly CV", "StaMonCV"},
 };
 

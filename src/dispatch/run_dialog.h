@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "dispatch/dispatch_table.h"
+#include "dispatch/preset_stations.h"
 #include "forms/form_field.h"
 #include "forms/navigator.h"
-#include "dispatch/preset_stations.h"
+#include "forms/warning_panel.h"
 #include "session/run_parameters.h"
 #include "session/session.h"
-#include "forms/warning_panel.h"
 
 namespace kelvaro {
 

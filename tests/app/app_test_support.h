@@ -4,8 +4,8 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 #include <QTimer>
 #include <functional>

@@ -127,8 +127,8 @@ TEST_F(CropEntryTest, IncompleteEntryListsWhatIsMissingAndWritesNothing) {
   Type(form().HectaresPlanted, QStringLiteral("5"));
   Type(form().StressFactor, QStringLiteral("0.5"));
   Save();
-  EXPECT_EQ(WarningLines(), (Lines{"Enter Starting Date of Stress Factor",
-                                   "Enter Ending Date of Stress Factor"}));
+  EXPECT_EQ(WarningLines(),
+            (Lines{"Enter Starting Date of Stress Factor", "Enter Ending Date of Stress Factor"}));
   EXPECT_EQ(folder_.Listing(), "");
 }
 
@@ -180,10 +180,10 @@ TEST_F(CropEntryTest, ActivationEmptiesTheEntriesAndKeepsTheDefaults) {
 // Tab passes from entry to entry in reading order, over the defaults shown beside them.
 TEST_F(CropEntryTest, TabOrderFollowsTheForm) {
   ChooseCrop("Almonds");
-  std::vector<QWidget*> expected = {EditOf(form().SA), view_->crop_list(),
-                                    EditOf(form().HectaresPlanted), EditOf(form().PlantingDate),
-                                    EditOf(form().EndingDate), EditOf(form().SoilType),
-                                    EditOf(form().MaxSoilDepth)};
+  std::vector<QWidget*> expected = {
+      EditOf(form().SA),           view_->crop_list(),        EditOf(form().HectaresPlanted),
+      EditOf(form().PlantingDate), EditOf(form().EndingDate), EditOf(form().SoilType),
+      EditOf(form().MaxSoilDepth)};
   QWidget* widget = expected.front();
   for (size_t i = 1; i < expected.size(); ++i) {
     do {

@@ -82,9 +82,8 @@ TEST_F(MainWindowCommandsTest, EveryMenuItemToolbarButtonAndActionOpensItsWindow
   int checked = 0;
   for (const MainMenu& menu : MainMenus()) {
     for (const CommandButton& item : menu.items) {
-      QAction* action =
-          MenuItem(QString::fromUtf8(menu.caption.data(), menu.caption.size()),
-                   QString::fromUtf8(item.caption.data(), item.caption.size()));
+      QAction* action = MenuItem(QString::fromUtf8(menu.caption.data(), menu.caption.size()),
+                                 QString::fromUtf8(item.caption.data(), item.caption.size()));
       ASSERT_NE(action, nullptr);
       ExpectOpens([action] { action->trigger(); }, *FindMainWindowCommand(item.command),
                   std::string(menu.caption) + " > " + std::string(item.caption));
@@ -111,9 +110,9 @@ TEST_F(MainWindowCommandsTest, EveryMenuItemToolbarButtonAndActionOpensItsWindow
 TEST_F(MainWindowCommandsTest, CaptionsAreShownExactlyAsWritten) {
   QStringList menus;
   for (QAction* menu : window().menuBar()->actions()) menus << menu->text();
-  EXPECT_EQ(menus, (QStringList{"Create Data Files", "Apply Data Files", "Output Files",
-                                "Statistics", "User's Guide", "Help", "About KELVARO",
-                                "Disclaimer", "Help About"}));
+  EXPECT_EQ(menus,
+            (QStringList{"Create Data Files", "Apply Data Files", "Output Files", "Statistics",
+                         "User's Guide", "Help", "About KELVARO", "Disclaimer", "Help About"}));
   EXPECT_NE(ToolbarAction(QStringLiteral("Apply Weather ")), nullptr);
   EXPECT_NE(ToolbarAction(QStringLiteral(" Weather Output")), nullptr);
   EXPECT_NE(MenuItem(QStringLiteral("Apply Data Files"), QStringLiteral("Tempreature Data")),
@@ -134,7 +133,8 @@ TEST_F(MainWindowCommandsTest, CaptionsAreShownExactlyAsWritten) {
 TEST_F(MainWindowCommandsTest, PlaceholderWindowsAreTheDialogsStillToCome) {
   QStringList waiting;
   for (const app::WindowRoute& route : app::WindowRoutes()) {
-    if (route.open == nullptr) waiting << QString::fromUtf8(route.window.data(), route.window.size());
+    if (route.open == nullptr)
+      waiting << QString::fromUtf8(route.window.data(), route.window.size());
   }
   EXPECT_EQ(waiting, (QStringList{"TDataFileEntry", "TShowSAFiles", "TGetOutSA", "TGetSumSA",
                                   "TGetSACropInfo", "TGetCropItemNum", "TGetSimulatedStationName",
@@ -221,8 +221,8 @@ TEST_F(MainWindowCommandsTest, UserGuideOpensTheDocumentOfTheDataFolderOrTheBund
 }
 
 TEST_F(MainWindowCommandsTest, StatusBarShowsTheDataFolderAndAnotherCanBeChosen) {
-  EXPECT_TRUE(window().folder_label()->text().contains(
-      QString::fromStdString(folder_.path().string())));
+  EXPECT_TRUE(
+      window().folder_label()->text().contains(QString::fromStdString(folder_.path().string())));
   TestFolder other;
   window().SetDirectoryChooser(
       [&](const QString&) -> std::optional<std::filesystem::path> { return other.path(); });
@@ -231,8 +231,8 @@ TEST_F(MainWindowCommandsTest, StatusBarShowsTheDataFolderAndAnotherCanBeChosen)
   EXPECT_EQ(choose->text(), "Data Folder...");
   choose->trigger();
   EXPECT_EQ(window().data_folder(), other.path());
-  EXPECT_TRUE(window().folder_label()->text().contains(
-      QString::fromStdString(other.path().string())));
+  EXPECT_TRUE(
+      window().folder_label()->text().contains(QString::fromStdString(other.path().string())));
   // Cancelling the chooser keeps the folder.
   window().SetDirectoryChooser(
       [](const QString&) -> std::optional<std::filesystem::path> { return std::nullopt; });

@@ -43,9 +43,7 @@ class RunThroughWindowsTest : public MainWindowTest {
     return qobject_cast<app::GetDataView*>(ShownWindow(QStringLiteral("TGetData")));
   }
 
-  QLineEdit* Field(const char* name) {
-    return Child<QLineEdit>(window().get_data_view(), name);
-  }
+  QLineEdit* Field(const char* name) { return Child<QLineEdit>(window().get_data_view(), name); }
 
   void Fill(const char* station, const char* latitude, const char* elevation, const char* sa) {
     TypeInto(Field("Station"), QString::fromUtf8(station));
@@ -74,8 +72,8 @@ TEST_F(RunThroughWindowsTest, MonthlyMeansRunWritesWhatTheCommandLineWrites) {
   TestFolder cli_folder;
   cli_folder.Write("Davis.mon", ReadBytes(ExamplePath("MARIC.mon")));
   cli_folder.CopyExamples({"SA00001.csv"});
-  const CliRun cli = RunInFolder(
-      cli_folder, "\"$CLI\" run --input mon --preset Davis --sa 1 --years 4 --verbose");
+  const CliRun cli =
+      RunInFolder(cli_folder, "\"$CLI\" run --input mon --preset Davis --sa 1 --years 4 --verbose");
   ASSERT_EQ(cli.status, 0) << cli.err;
 
   ClickToolbarButton(QStringLiteral("Apply Weather "));
@@ -86,7 +84,8 @@ TEST_F(RunThroughWindowsTest, MonthlyMeansRunWritesWhatTheCommandLineWrites) {
   EXPECT_EQ(Child<QLabel>(dialog, "extention")->text(), "Your input file extension is: mon");
   EXPECT_FALSE(Field("FetchVal")->isVisible());
   EXPECT_TRUE(Field("Years")->isVisible());
-  QMenu* regions = dialog->presets_menu_bar()->findChild<QMenu*>(QStringLiteral("HydrologicRegions"));
+  QMenu* regions =
+      dialog->presets_menu_bar()->findChild<QMenu*>(QStringLiteral("HydrologicRegions"));
   ASSERT_NE(regions, nullptr);
   QAction* davis = nullptr;
   for (QAction* region : regions->actions()) {
@@ -139,9 +138,9 @@ TEST_F(RunThroughWindowsTest, RefusedRunShowsTheWarningLinesInOrderAndWritesNoth
   PressOK();
   ASSERT_TRUE(window().get_data_view()->isVisible());
   EXPECT_TRUE(window().get_data_view()->warning()->isVisible());
-  EXPECT_EQ(WarningLines(), (Lines{"Enter the station name",
-                                   "Latitude should be between -90 and 90 degrees",
-                                   "Enter the elevation in meters", "Enter the SA number"}));
+  EXPECT_EQ(WarningLines(),
+            (Lines{"Enter the station name", "Latitude should be between -90 and 90 degrees",
+                   "Enter the elevation in meters", "Enter the SA number"}));
   Fill("MARIC", "33.07", "361", "7");
   PressOK();
   EXPECT_EQ(WarningLines(), Lines{"An invalid SA number"});
@@ -173,7 +172,8 @@ TEST_F(RunThroughWindowsTest, MessageBoxOfARunReachesTheUserWhileTheRunHoldsTheW
   });
   PressOK();
   ASSERT_EQ(boxes.texts().size(), 1u);
-  EXPECT_EQ(boxes.texts()[0], "The input kind \"dpn\" is not available yet (DPNETo still to come).");
+  EXPECT_EQ(boxes.texts()[0],
+            "The input kind \"dpn\" is not available yet (DPNETo still to come).");
   EXPECT_TRUE(progress_shown);
   EXPECT_FALSE(second_run_started);
   EXPECT_FALSE(window().run_active());
@@ -205,8 +205,8 @@ TEST(GuiReporter, MessagesFromTheRunThreadArriveInOrder) {
     reporter.MessageBox("second box");
     throw std::runtime_error("'x' is not a valid floating point value");
   });
-  EXPECT_EQ(seen_with_box, (Lines{"first box after first line",
-                                  "second box after first line|second line"}));
+  EXPECT_EQ(seen_with_box,
+            (Lines{"first box after first line", "second box after first line|second line"}));
   EXPECT_EQ(failure, std::optional<std::string>("'x' is not a valid floating point value"));
   EXPECT_EQ(message_area.toPlainText(), "first line\nsecond line");
 }

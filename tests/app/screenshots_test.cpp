@@ -56,8 +56,7 @@ TEST_F(ScreenshotTest, MainWindow) {
 TEST_F(ScreenshotTest, PathAndRunDialogs) {
   for (const PathDialogLayout& layout : kPathDialogs) {
     window().ShowPathDialog(layout.id);
-    Picture(window().path_view(layout.id),
-            "path_dialog_" + std::string(DialogName(layout.id)));
+    Picture(window().path_view(layout.id), "path_dialog_" + std::string(DialogName(layout.id)));
     window().path_view(layout.id)->hide();
   }
   window().ShowPathDialog(Dialog::TPanAnalysisPath);

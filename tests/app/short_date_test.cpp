@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "app/short_date.h"
+
+#include <gtest/gtest.h>
 
 namespace kelvaro::app {
 namespace {

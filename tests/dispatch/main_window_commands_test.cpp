@@ -1,9 +1,10 @@
+#include "dispatch/main_window_commands.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "dispatch/main_window_commands.h"
 #include "help/help_windows.h"
 
 namespace kelvaro {
@@ -42,17 +43,16 @@ TEST(MainWindowCommands, MenuBarAndToolbarKeepTheirCaptionsAndOrder) {
                              "User's Guide", "Help", "About KELVARO", "Disclaimer", "Help About"}));
   Captions apply;
   for (const CommandButton& item : MainMenus()[1].items) apply.push_back(item.caption);
-  EXPECT_EQ(apply, (Captions{"Weather Data", "Pan Evaporation Data", "ETo Data",
-                             "Tempreature Data"}));
+  EXPECT_EQ(apply,
+            (Captions{"Weather Data", "Pan Evaporation Data", "ETo Data", "Tempreature Data"}));
   EXPECT_EQ(MainMenus()[2].items.size(), 10u);
   EXPECT_EQ(MainMenus()[5].items.size(), 9u);
   Captions toolbar;
   for (const CommandButton& button : ToolbarButtons()) toolbar.push_back(button.caption);
-  EXPECT_EQ(toolbar,
-            (Captions{"Apply Weather ", "Apply Pan Data", "Apply ETo Data", "Apply Temp. Data",
-                      "Create Input Files", "Create Soil/Crop", " Weather Output", "ETAW by SA",
-                      "Crop/Soil by SA", "Statistics", "MSE", "View Output Files", "Input Help",
-                      "Output Help"}));
+  EXPECT_EQ(toolbar, (Captions{"Apply Weather ", "Apply Pan Data", "Apply ETo Data",
+                               "Apply Temp. Data", "Create Input Files", "Create Soil/Crop",
+                               " Weather Output", "ETAW by SA", "Crop/Soil by SA", "Statistics",
+                               "MSE", "View Output Files", "Input Help", "Output Help"}));
 }
 
 TEST(MainWindowCommands, EveryNamedActionExistsInItsCategory) {
@@ -135,8 +135,8 @@ TEST(MainWindowCommands, ExtensionsCaptionsAndLabelsOfTheOutputAndStatisticsComm
       {nullptr, "MSE", "TGetCropItemNum", "nor", "", ""},
   };
   for (const auto& expected : kCases) {
-    const CommandButton& button = expected.menu ? MenuItem(expected.menu, expected.caption)
-                                                : ToolbarButton(expected.caption);
+    const CommandButton& button =
+        expected.menu ? MenuItem(expected.menu, expected.caption) : ToolbarButton(expected.caption);
     const MainWindowCommand& command = CommandOf(button);
     SCOPED_TRACE(expected.caption);
     EXPECT_EQ(command.window, expected.window);

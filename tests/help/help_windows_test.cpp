@@ -1,10 +1,11 @@
+#include "help/help_windows.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
 #include "help/help_selectors.h"
-#include "help/help_windows.h"
 #include "help/user_guide.h"
 #include "support/test_folder.h"
 
@@ -24,15 +25,24 @@ TEST(HelpWindows, EveryWindowHasItsCaptionAndText) {
     const char* name;
     const char* caption;
   } kCases[] = {
-      {"THelpInputFiles", "Help Input Files"},   {"THelpOutputFiles", "HelpOutputFiles"},
-      {"THelpWeatherData", "HelpWeatherData"},   {"THelpPanData", "HelpPanData"},
-      {"THelpEToData", "HelpEToData"},           {"THelpTempData", "HelpTempData"},
-      {"THelpCropSoilData", "HelpCropSoilData"}, {"THelpWeatherOutput", "HelpWeatherOutput"},
-      {"THelpETAWbySA", "Help ETAW by SA"},      {"THelpSoilbySA", "Help Soil / Crop by SA"},
-      {"THelpMSE", "Help MSE"},                  {"THelpStatistics", "Help Statistics"},
-      {"THelpSA", "Help Study Area (SA)"},       {"THelpDataFileName", "Help Data Filename"},
-      {"THelpPullDownMenu", "HelpPull Down Menu"}, {"THelpToolbars", "Help Toolbars"},
-      {"THelpAbout1", "HelpAbout1"},             {"TAboutKelvaro", "AboutKelvaro"},
+      {"THelpInputFiles", "Help Input Files"},
+      {"THelpOutputFiles", "HelpOutputFiles"},
+      {"THelpWeatherData", "HelpWeatherData"},
+      {"THelpPanData", "HelpPanData"},
+      {"THelpEToData", "HelpEToData"},
+      {"THelpTempData", "HelpTempData"},
+      {"THelpCropSoilData", "HelpCropSoilData"},
+      {"THelpWeatherOutput", "HelpWeatherOutput"},
+      {"THelpETAWbySA", "Help ETAW by SA"},
+      {"THelpSoilbySA", "Help Soil / Crop by SA"},
+      {"THelpMSE", "Help MSE"},
+      {"THelpStatistics", "Help Statistics"},
+      {"THelpSA", "Help Study Area (SA)"},
+      {"THelpDataFileName", "Help Data Filename"},
+      {"THelpPullDownMenu", "HelpPull Down Menu"},
+      {"THelpToolbars", "Help Toolbars"},
+      {"THelpAbout1", "HelpAbout1"},
+      {"TAboutKelvaro", "AboutKelvaro"},
       {"TOLPDisclaimer", "Disclaimer"},
   };
   ASSERT_EQ(HelpWindows().size(), std::size(kCases));

@@ -1,0 +1,17 @@
+# Run as a script with -DSOURCE_DIR=...: fails when a file of src/ outside src/app/ includes a Qt
+# header, so the headless core stays free of the toolkit.
+file(GLOB_RECURSE sources "${SOURCE_DIR}/src/*.h" "${SOURCE_DIR}/src/*.cpp")
+set(offending "")
+foreach(source IN LISTS sources)
+  if(source MATCHES "/src/app/")
+    continue()
+  endif()
+  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Z]|Qt|qt)")
+  if(includes)
+    list(APPEND offending "${source}: ${includes}")
+  endif()
+endforeach()
+if(offending)
+  list(JOIN offending "\n" lines)
+  message(FATAL_ERROR "Qt is included outside src/app/:\n${lines}")
+endif()
