@@ -54,7 +54,7 @@ void AddDay(const WeatherDay& day, float eth, MonthSums& month) {
   month.wind += day.wind;
   month.td += day.td;
   month.pcp += day.pcp;
-  if (day.pcp > 2 * eth) ++month.rain_days;
+  if (IsRainDay(day.pcp, eth)) ++month.rain_days;
 }
 
 std::array<MonthSums, 12> SumMonths(const std::vector<WeatherDay>& days, float latitude_deg,
@@ -96,6 +96,8 @@ int YearsCovered(const std::vector<WeatherDay>& days, const std::string& file_na
 }
 
 }  // namespace
+
+bool IsRainDay(float pcp_mm, float eth_mm) { return pcp_mm > 2 * eth_mm; }
 
 void MontlyOutput(const RunParameters& run, Session& session) {
   const std::string stem = SafeFileStem(run);

@@ -13,4 +13,8 @@ namespace kelvaro {
 // session's pi to 3.1415 once a complete day is found.
 void MontlyOutput(const RunParameters& run, Session& session);
 
+// A complete day is a rain day of its month when its rain exceeds twice its Hargreaves-Samani
+// ETo, mm.
+bool IsRainDay(float pcp_mm, float eth_mm);
+
 }  // namespace kelvaro
