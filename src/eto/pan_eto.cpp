@@ -22,16 +22,14 @@ constexpr const char* kMonthColumns =
 constexpr const char* kMonthUnits =
     "    #,   J/m^2,     oC,       oC,     m/s,      oC,      mm,       #,      mm,      mm\n";
 
-// The pan coefficient of the run's fetch (first five characters of FetchVal, metres); switches
-// the session to pi 3.1415 as both pan operations do at their start.
-float StartPanRun(const RunParameters& run, Session& session) {
+// The pan coefficient of the run's fetch (first five characters of FetchVal, metres).
+float FetchPanCoefficient(const RunParameters& run) {
   const std::string fetch_text = run.FetchVal.substr(0, 5);
   const float fetch_m = ParseFloat(fetch_text);
   if (!(fetch_m > 0.0f)) {
     throw InputError("The fetch should be larger than 0 meters (entered: " +
                      std::string(Trim(fetch_text)) + ")");
   }
-  session.UseShortPi();
   return PanCoefficient(fetch_m);
 }
 
@@ -49,11 +47,12 @@ std::string FormatMonthRow(const MonthlyMeans& m, float eto) {
 
 void DPNETo(const RunParameters& run, Session& session) {
   const std::string stem = SafeFileStem(run);
-  const float pan_coefficient = StartPanRun(run, session);
+  const float pan_coefficient = FetchPanCoefficient(run);
   const auto input = ReadInputOrReport(stem + ".dpn", session);
   if (!input) return;
   const auto days = ParseRainAndEvaporationDays(*input);
   if (days.empty()) throw InputError(input->name + " holds no days after its three header lines");
+  session.UseShortPi();
 
   std::string text = ResultStationLine(stem + "_dpn", run) + kWorkColumns + kWorkUnits;
   for (const RainAndEvaporationDay& day : days) {
@@ -64,10 +63,11 @@ void DPNETo(const RunParameters& run, Session& session) {
 
 void PanETo(const RunParameters& run, Session& session) {
   const std::string stem = SafeFileStem(run);
-  const float pan_coefficient = StartPanRun(run, session);
+  const float pan_coefficient = FetchPanCoefficient(run);
   const auto input = ReadInputOrReport(stem + ".mpn", session);
   if (!input) return;
   const auto months = ReadTwelveMonthsWithEto(*input);
+  session.UseShortPi();
 
   std::string text = ResultStationLine(stem + "_mpn", run) + kMonthColumns + kMonthUnits;
   for (const MonthlyMeans& month : months) {

@@ -15,6 +15,6 @@ void DPNETo(const RunParameters& run, Session& session);
 void PanETo(const RunParameters& run, Session& session);
 
 // Both refuse a fetch of 0 m or less with InputError before reading or writing anything, and
-// then set the session's pi to 3.1415.
+// set the session's pi to 3.1415 once their input was read.
 
 }  // namespace kelvaro

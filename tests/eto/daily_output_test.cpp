@@ -6,6 +6,7 @@
 #include "session/reporter.h"
 #include "support/example_conversions.h"
 #include "support/golden.h"
+#include "support/refusal.h"
 #include "support/test_folder.h"
 #include "weatherio/missing_value.h"
 
@@ -100,9 +101,7 @@ TEST_F(DailyOutputTest, LastLineWithoutLineEndKeepsAllOfItsDewPoint) {
 
 TEST_F(DailyOutputTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {
   const std::string lf = ReadBytes(testing::GoldenPath("daily_output/STATN.qrd"));
-  std::string crlf;
-  for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  ExpectMatchesGolden(Convert("\xEF\xBB\xBF" + crlf), "daily_output/STATN.day");
+  ExpectMatchesGolden(Convert(testing::AsWindowsText(lf)), "daily_output/STATN.day");
 }
 
 TEST_F(DailyOutputTest, MissingExportIsReportedAndNothingWritten) {
@@ -111,15 +110,9 @@ TEST_F(DailyOutputTest, MissingExportIsReportedAndNothingWritten) {
   EXPECT_EQ(folder_.Listing(), "");
 }
 
-struct BadExport {
-  const char* what;
-  std::string contents;
-  std::string message;
-};
-
 TEST_F(DailyOutputTest, BadExportIsRefusedWithFileAndLineAndWritesNothing) {
   const std::string good = "6,990101,1,*,250,*,20,*,5,*,2,*,3,*,4\n";
-  const BadExport cases[] = {
+  const std::vector<testing::BadInput> cases = {
       {"empty file", "", "STATN.qrd holds no daily weather"},
       {"blank lines only", "\n  \n", "STATN.qrd holds no daily weather"},
       {"header line", "Stn,Date,Jul,q,Sol,q,Tx,q,Tn,q,U,q,P,q,Td\n" + good,
@@ -134,18 +127,7 @@ TEST_F(DailyOutputTest, BadExportIsRefusedWithFileAndLineAndWritesNothing) {
       {"day of year 367", "6,990101,367,*,250,*,20,*,5,*,2,*,3,*,4\n",
        "STATN.qrd, line 1: day of year 367 is outside 1..366"},
   };
-  for (const BadExport& bad : cases) {
-    TestFolder folder;
-    folder.Write("STATN.qrd", bad.contents);
-    Session session(folder.path(), reporter_);
-    try {
-      DailyOutput(Station("qrd"), session);
-      ADD_FAILURE() << bad.what << ": accepted";
-    } catch (const std::exception& error) {
-      EXPECT_EQ(std::string(error.what()), bad.message) << bad.what;
-    }
-    EXPECT_EQ(folder.Listing(), "STATN.qrd\n") << bad.what;
-  }
+  testing::ExpectEachRefused("STATN.qrd", cases, [](Session& session) { DailyOutput(Station("qrd"), session); });
 }
 
 }  // namespace
