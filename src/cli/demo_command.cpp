@@ -89,9 +89,10 @@ int RunDemo(const fs::path& dir) {
     PrintWorkingFileSummary(folder, "MARIC");
     PrintStudyAreaReport(folder, "00001");
   }
-  std::cout << "\nResults are in " << fs::absolute(dir).string()
-            << " (daily/, monthly/ and reduced/); open the .CSV, .EAW, .mtv, .saw and .set files in a "
-               "spreadsheet.\n";
+  std::cout
+      << "\nResults are in " << fs::absolute(dir).string()
+      << " (daily/, monthly/ and reduced/); open the .CSV, .EAW, .mtv, .saw and .set files in a "
+         "spreadsheet.\n";
   return status;
 }
 

@@ -66,8 +66,8 @@ void MonETo(const RunParameters& run, Session& session) {
   const std::string stem = SafeFileStem(run);
   const auto input = ReadInputOrReport(stem + ".met", session);
   if (!input) return;
-  const Site site = MakeSite(ParseFloat(run.LatitudeText()), ParseFloat(run.ElevationText()),
-                             session.global_pi);
+  const Site site =
+      MakeSite(ParseFloat(run.LatitudeText()), ParseFloat(run.ElevationText()), session.global_pi);
   const TwelveMonths read = ReadTwelveMonthsWithEto(*input);
   const TwelveMonths months = Corrected(read);
 
@@ -81,7 +81,7 @@ void MonETo(const RunParameters& run, Session& session) {
   WriteResult(stem + ".etm", text, session);
   if (!without_eto.empty()) {
     session.reporter.MessageBox("ETo is written as -999 for month(s) " + without_eto + " of " +
-                                input->name + ": a value it needs is missing (-999) or the sun does not rise.");
+                                input->name + ": a value it needs is missing (-999).");
   }
 }
 

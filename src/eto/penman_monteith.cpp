@@ -64,9 +64,8 @@ PenmanMonteithDay ReferenceEt(const ReferenceEtWeather& weather, const Site& sit
       static_cast<float>(SaturationVapourPressure(tmean) * 4099 / std::pow(tmean + 237.3, 2));
   const float gamma = site.psychrometric_kpa;
   const float denominator = static_cast<float>(slope + (0.34 * u + 1) * gamma);
-  const float eto =
-      static_cast<float>(0.408 * slope * (rn - options.soil_heat_flux) / denominator +
-                         u * (gamma * 900 / (tmean + 273)) * (es - ea) / denominator);
+  const float eto = static_cast<float>(0.408 * slope * (rn - options.soil_heat_flux) / denominator +
+                                       u * (gamma * 900 / (tmean + 273)) * (es - ea) / denominator);
   result.eto = std::isfinite(eto) ? eto : kMissing;
   return result;
 }

@@ -21,12 +21,12 @@ Site MakeSite(float latitude_deg, float elevation_m, float pi);
 
 // The weather of one day, or of a month's or a year-day's mean day.
 struct ReferenceEtWeather {
-  int doy = 0;                  // day of year of the solar geometry
+  int doy = 0;                   // day of year of the solar geometry
   float solar_mj_per_m2 = 0.0f;  // per day
-  float tmax = 0.0f;            // oC
-  float tmin = 0.0f;            // oC
-  float wind_m_per_s = 0.0f;    // at 2 m
-  float td = 0.0f;              // mean dew point, oC
+  float tmax = 0.0f;             // oC
+  float tmin = 0.0f;             // oC
+  float wind_m_per_s = 0.0f;     // at 2 m
+  float td = 0.0f;               // mean dew point, oC
 };
 
 // Where the operations that compute Penman-Monteith differ.
@@ -46,8 +46,8 @@ struct PenmanMonteithDay {
 };
 
 // Penman-Monteith for a short grass surface, with the inputs exactly as given (no TMax
-// correction, no missing-value test). ETo is -999 where the result is not a number (no daylight
-// with an unlimited cloudiness factor).
+// correction, no missing-value test). ETo is -999 where the result is not a finite number (an
+// unlimited cloudiness factor with Rso = 0).
 PenmanMonteithDay ReferenceEt(const ReferenceEtWeather& weather, const Site& site,
                               const PenmanMonteithOptions& options);
 

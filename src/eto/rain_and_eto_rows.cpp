@@ -6,9 +6,8 @@
 namespace kelvaro {
 
 std::string RainAndEtoRow(const RainAndEvaporationDay& day, float eto) {
-  return Printf(" %4d,%4d,%4d,%4d,%8.0f,%8.0f,%8.0f,%8.0f,%8.0f,%8.2f,%8.2f\n", day.year,
-                day.month, day.day, day.doy, kMissing, kMissing, kMissing, kMissing, kMissing,
-                day.pcp, eto);
+  return Printf(" %4d,%4d,%4d,%4d,%8.0f,%8.0f,%8.0f,%8.0f,%8.0f,%8.2f,%8.2f\n", day.year, day.month,
+                day.day, day.doy, kMissing, kMissing, kMissing, kMissing, kMissing, day.pcp, eto);
 }
 
 }  // namespace kelvaro

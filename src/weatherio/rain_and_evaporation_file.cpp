@@ -37,7 +37,8 @@ RainAndEvaporationDay ParseRainAndEvaporationDay(std::string_view line) {
 }
 
 std::vector<RainAndEvaporationDay> ParseRainAndEvaporationDays(const TextFile& file) {
-  return ParseDataLines(file, [](const std::string& line) { return ParseRainAndEvaporationDay(line); });
+  return ParseDataLines(file,
+                        [](const std::string& line) { return ParseRainAndEvaporationDay(line); });
 }
 
 }  // namespace kelvaro

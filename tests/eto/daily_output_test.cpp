@@ -65,9 +65,9 @@ TEST(StationNetworkDay, MeanWattsBecomeDailyMegajoules) {
 }
 
 TEST(StationNetworkDay, OneUnmeasuredValueMakesTheWholeDayMissing) {
-  const std::string markers[] = {"M,250,*,20,*,5,*,2,*,3,*,4", "*,250,M,20,*,5,*,2,*,3,*,4",
-                                 "*,250,*,20,M,5,*,2,*,3,*,4", "*,250,*,20,*,5,M,2,*,3,*,4",
-                                 "*,250,*,20,*,5,*,2,M,3,*,4", "*,250,*,20,*,5,*,2,*,3,M,4",
+  const std::string markers[] = {"M,250,*,20,*,5,*,2,*,3,*,4",  "*,250,M,20,*,5,*,2,*,3,*,4",
+                                 "*,250,*,20,M,5,*,2,*,3,*,4",  "*,250,*,20,*,5,M,2,*,3,*,4",
+                                 "*,250,*,20,*,5,*,2,M,3,*,4",  "*,250,*,20,*,5,*,2,*,3,M,4",
                                  "*,250,*,20,*,5,*,2,*,3, *,4", "*,-999,*,20,*,5,*,2,*,3,*,4"};
   for (const std::string& readings : markers) {
     const WeatherDay day = ParseStationNetworkDay("6,990101,1," + readings);
@@ -127,7 +127,8 @@ TEST_F(DailyOutputTest, BadExportIsRefusedWithFileAndLineAndWritesNothing) {
       {"day of year 367", "6,990101,367,*,250,*,20,*,5,*,2,*,3,*,4\n",
        "STATN.qrd, line 1: day of year 367 is outside 1..366"},
   };
-  testing::ExpectEachRefused("STATN.qrd", cases, [](Session& session) { DailyOutput(Station("qrd"), session); });
+  testing::ExpectEachRefused("STATN.qrd", cases,
+                             [](Session& session) { DailyOutput(Station("qrd"), session); });
 }
 
 }  // namespace

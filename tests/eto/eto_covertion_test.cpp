@@ -51,8 +51,8 @@ TEST_F(EToCovertionTest, DailyEtoBecomesTheWorkingFileAsRead) {
 }
 
 TEST_F(EToCovertionTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {
-  folder_.Write("STATN.det", testing::AsWindowsText(
-                                 ReadBytes(testing::GoldenPath("eto_covertion/STATN.det"))));
+  folder_.Write("STATN.det",
+                testing::AsWindowsText(ReadBytes(testing::GoldenPath("eto_covertion/STATN.det"))));
   EToCovertion(Station(), session_);
   ExpectMatchesGolden(folder_.Read("STATN.wrk"), "eto_covertion/STATN.wrk");
 }

@@ -103,9 +103,9 @@ TEST_F(MontlyOutputTest, RainDaysFollowTheDaysOwnTemperatureEto) {
 }
 
 TEST_F(MontlyOutputTest, IncompleteDaysStayOutOfTheMeans) {
-  const std::string mon = Reduce(DayLine(2001, 3, 1, 60, 20, 5, 0) +
-                                 DayLine(2001, 3, 2, 61, 30, 5, 50, -999.0f) +
-                                 DayLine(2001, 3, 3, 62, 10, 12, 0));
+  const std::string mon =
+      Reduce(DayLine(2001, 3, 1, 60, 20, 5, 0) + DayLine(2001, 3, 2, 61, 30, 5, 50, -999.0f) +
+             DayLine(2001, 3, 3, 62, 10, 12, 0));
   // TMax below TMin is raised to it before the sums.
   EXPECT_EQ(MonthRow(mon, 3),
             "    3,   20.00,   16.00,    8.50,    2.00,    5.00,    0.00,    0.00, -999.00\n");
@@ -183,7 +183,8 @@ TEST_F(MontlyOutputTest, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
       {"years backwards", kHeader + good + DayLine(1999, 1, 2, 2, 20, 5, 0),
        "STATN.dmn: the last line's year 1999 is before the first line's year 2001"},
   };
-  testing::ExpectEachRefused("STATN.dmn", cases, [](Session& session) { MontlyOutput(Station("STATN", "dmn"), session); });
+  testing::ExpectEachRefused(
+      "STATN.dmn", cases, [](Session& session) { MontlyOutput(Station("STATN", "dmn"), session); });
 }
 
 TEST_F(MontlyOutputTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {

@@ -47,9 +47,9 @@ TEST(PanCoefficient, GrowsWithTheFetch) {
 
 TEST(PanToETo, RisesToNineMillimetresAndStaysThere) {
   const float kp = PanCoefficient(100.0f);
-  const std::pair<float, const char*> cases[] = {
-      {5.0f, "    4.04"}, {10.0f, "    7.22"}, {16.8f, "    9.00"},
-      {0.0f, "    0.00"}, {25.0f, "    9.00"}, {60.0f, "    9.00"}};
+  const std::pair<float, const char*> cases[] = {{5.0f, "    4.04"},  {10.0f, "    7.22"},
+                                                 {16.8f, "    9.00"}, {0.0f, "    0.00"},
+                                                 {25.0f, "    9.00"}, {60.0f, "    9.00"}};
   for (const auto& [pan, printed] : cases) {
     EXPECT_EQ(Printf("%8.2f", PanToETo(pan, kp, kShortPi)), printed) << pan;
   }
@@ -111,8 +111,10 @@ TEST_F(PanEToTest, MissingInputIsReportedAndNothingWritten) {
 }
 
 TEST_F(PanEToTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {
-  folder_.Write("STATN.dpn", testing::AsWindowsText(ReadBytes(testing::GoldenPath("pan_eto/STATN.dpn"))));
-  folder_.Write("STATN.mpn", testing::AsWindowsText(ReadBytes(testing::GoldenPath("pan_eto/STATN.mpn"))));
+  folder_.Write("STATN.dpn",
+                testing::AsWindowsText(ReadBytes(testing::GoldenPath("pan_eto/STATN.dpn"))));
+  folder_.Write("STATN.mpn",
+                testing::AsWindowsText(ReadBytes(testing::GoldenPath("pan_eto/STATN.mpn"))));
   DPNETo(Station("100"), session_);
   PanETo(Station("100"), session_);
   ExpectMatchesGolden(folder_.Read("STATN.wrk"), "pan_eto/STATN.wrk");
@@ -148,10 +150,13 @@ TEST(PanETo, TableOfOtherThanTwelveMonthsIsRefused) {
   testing::ExpectEachRefused(
       "STATN.mpn",
       {
-          {"eleven months", eleven, "STATN.mpn holds 11 monthly rows; twelve are needed, one per month."},
+          {"eleven months", eleven,
+           "STATN.mpn holds 11 monthly rows; twelve are needed, one per month."},
           {"thirteen months", table + "   13,1,1,1,1,1,1,1,1,1\n",
            "STATN.mpn holds 13 monthly rows; twelve are needed, one per month."},
-          {"ETo column missing", eleven + "   12,   10.97,   18.73,    2.13,    1.36,    0.17,   16.79,    3.83,    2.10\n",
+          {"ETo column missing",
+           eleven +
+               "   12,   10.97,   18.73,    2.13,    1.36,    0.17,   16.79,    3.83,    2.10\n",
            "STATN.mpn, line 15: expected 10 fields, found 9"},
       },
       [](Session& session) { PanETo(Station("100"), session); });
