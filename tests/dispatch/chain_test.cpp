@@ -6,6 +6,7 @@
 #include "support/example_conversions.h"
 #include "support/golden.h"
 #include "support/recording_navigator.h"
+#include "support/station_run.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
 #include "weatherio/rain_and_evaporation_file.h"
@@ -44,16 +45,8 @@ class ChainTest : public ::testing::Test {
   // The measured days with their ETo, as the "day" chain writes them.
   std::string MeasuredEto() {
     Session session(folder_.path(), reporter_);
-    WTHETo(MaricopaDays(), session);
+    WTHETo(testing::StationRun("MARIC", "day"), session);
     return folder_.Read("MARIC.eto");
-  }
-  static RunParameters MaricopaDays() {
-    RunParameters run;
-    run.Station = "MARIC";
-    run.Latitude = "33.07";
-    run.Elevation = "361";
-    run.ext = "day";
-    return run;
   }
 
   void ExpectStudyAreaResults() const {

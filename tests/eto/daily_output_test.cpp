@@ -7,6 +7,7 @@
 #include "support/example_conversions.h"
 #include "support/golden.h"
 #include "support/refusal.h"
+#include "support/station_run.h"
 #include "support/test_folder.h"
 #include "weatherio/missing_value.h"
 
@@ -18,14 +19,7 @@ using testing::ReadBytes;
 using testing::TestFolder;
 using Lines = std::vector<std::string>;
 
-RunParameters Station(const std::string& ext) {
-  RunParameters run;
-  run.Station = "STATN";
-  run.Latitude = "33.07";
-  run.Elevation = "361";
-  run.ext = ext;
-  return run;
-}
+RunParameters Station(const std::string& ext) { return testing::StationRun("STATN", ext); }
 
 // The data lines of a daily file, without its three header lines.
 std::string DataLines(const std::string& text) {

@@ -5,6 +5,7 @@
 #include "session/reporter.h"
 #include "support/golden.h"
 #include "support/refusal.h"
+#include "support/station_run.h"
 #include "support/test_folder.h"
 #include "weatherio/working_daily_file.h"
 
@@ -16,14 +17,7 @@ using testing::ReadBytes;
 using testing::TestFolder;
 using Lines = std::vector<std::string>;
 
-RunParameters Station() {
-  RunParameters run;
-  run.Station = "STATN";
-  run.Latitude = "33.07";
-  run.Elevation = "361";
-  run.ext = "det";
-  return run;
-}
+RunParameters Station() { return testing::StationRun("STATN", "det"); }
 
 class EToCovertionTest : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 #include "session/reporter.h"
 #include "support/golden.h"
 #include "support/refusal.h"
+#include "support/station_run.h"
 #include "support/test_folder.h"
 #include "weatherio/field_split.h"
 #include "weatherio/number_parse.h"
@@ -19,14 +20,7 @@ using testing::TestFolder;
 using Lines = std::vector<std::string>;
 using Table = std::vector<std::vector<std::string>>;
 
-RunParameters Station() {
-  RunParameters run;
-  run.Station = "STATN";
-  run.Latitude = "33.07";
-  run.Elevation = "361";
-  run.ext = "met";
-  return run;
-}
+RunParameters Station() { return testing::StationRun("STATN", "met"); }
 
 // The twelve monthly rows of a met or etm text, field by field.
 Table Rows(const std::string& text) {

@@ -8,6 +8,7 @@
 #include "session/reporter.h"
 #include "support/golden.h"
 #include "support/refusal.h"
+#include "support/station_run.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
 #include "weatherio/row_format.h"
@@ -23,11 +24,7 @@ using Lines = std::vector<std::string>;
 constexpr const char* kHeader = " STATN,33.07, 361\n  Year,  Mon, Day, DOY, ...\n     #, ...\n";
 
 RunParameters Station(const std::string& station, const std::string& ext) {
-  RunParameters run;
-  run.Station = station;
-  run.Latitude = "33.07";
-  run.Elevation = "361";
-  run.ext = ext;
+  RunParameters run = testing::StationRun(station, ext);
   run.Years = "3";
   return run;
 }

@@ -6,6 +6,7 @@
 #include "session/reporter.h"
 #include "support/golden.h"
 #include "support/refusal.h"
+#include "support/station_run.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
 #include "weatherio/row_format.h"
@@ -20,10 +21,7 @@ using testing::TestFolder;
 using Lines = std::vector<std::string>;
 
 RunParameters Station(const std::string& fetch) {
-  RunParameters run;
-  run.Station = "STATN";
-  run.Latitude = "33.07";
-  run.Elevation = "361";
+  RunParameters run = testing::StationRun("STATN", "dpn");
   run.FetchVal = fetch;
   return run;
 }
