@@ -110,7 +110,28 @@ TEST_F(WTHEToTest, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
       {"non-numeric field",
        header + good +
            " 2004,   1,   2,   2,    8.25,   19.2x,    6.60,    1.11,    7.50,    0.00\n",
-       "BADIN.day, line 5: '19.2x' is not a valid floating point value"},
+       "BADIN.day, line 5: TMax '19.2x' is not a valid floating point value"},
+      // Once a result full of nan and -inf, with success.
+      {"impossible radiation",
+       header + good +
+           " 2004,   1,   2,   2,    1e30,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 5: Solar 1e+30 is outside 0..60 MJ/m^2"},
+      {"impossible dew point",
+       header + " 2004,   1,   1,   1,    8.25,   19.20,    6.60,    1.11,  -120.0,    0.00\n",
+       "BADIN.day, line 4: Td -120 is outside -90..70 oC"},
+      // Once reported as a line of the working file, which nobody edited.
+      {"day out of order", header + good + good,
+       "BADIN.day, line 5: day 1 of 2004 comes after day 1"},
+      {"year gap",
+       header + good +
+           " 2006,   1,   2,   2,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 5: year 2005 is missing"},
+      {"averages year",
+       header + " 9999,   1,   1,   1,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 4: Year 9999 is outside 1..9998"},
+      {"month 13",
+       header + " 2004,  13,   1,   1,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 4: Mon 13 is outside 1..12"},
       {"too few fields", header + " 2004,   1,   2,   2,    8.25,   19.20\n",
        "BADIN.day, line 4: expected 10 fields, found 6"},
   };
