@@ -9,6 +9,7 @@
 #include "crops/form_text.h"
 #include "weatherio/errors.h"
 #include "weatherio/letter_case.h"
+#include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
 
 namespace kelvaro {
@@ -26,8 +27,8 @@ std::string UpperCasedLetter(const std::string& text, std::string_view what) {
     return c == ',' || std::iscntrl(static_cast<unsigned char>(c)) != 0;
   });
   if (breaks_row) {
-    throw InputError("The " + std::string(what) + " '" + text +
-                     "' may not contain a comma or a control character");
+    throw InputError("The " + std::string(what) + " " + Quoted(text) +
+                     " may not contain a comma or a control character");
   }
   return ToUpperAscii(letter);
 }

@@ -40,42 +40,24 @@ bool ConsumeConversion(const char*& format, va_list& args) {
   }
   const char conversion = *c;
   format = conversion == '\0' ? c : c + 1;
-  switch (conversion) {
-    case 'd':
-    case 'i':
-    case 'o':
-    case 'u':
-    case 'x':
-    case 'X':
-    case 'c':
-      if (size) {
-        va_arg(args, intmax_t);
-      } else if (longs >= 2) {
-        va_arg(args, long long);
-      } else if (longs == 1) {
-        va_arg(args, long);
-      } else {
-        va_arg(args, int);
-      }
-      return true;
-    case 'f':
-    case 'F':
-    case 'e':
-    case 'E':
-    case 'g':
-    case 'G':
-    case 'a':
-    case 'A':
-      return long_double ? std::isfinite(va_arg(args, long double))
-                         : std::isfinite(va_arg(args, double));
-    case 's':
-    case 'p':
-    case 'n':
-      va_arg(args, void*);
-      return true;
-    default:  // "%%" and anything unknown take no argument
-      return true;
+  if (conversion == '\0') return true;
+  if (std::strchr("diouxXc", conversion) != nullptr) {
+    if (size) {
+      va_arg(args, intmax_t);
+    } else if (longs >= 2) {
+      va_arg(args, long long);
+    } else if (longs == 1) {
+      va_arg(args, long);
+    } else {
+      va_arg(args, int);
+    }
+  } else if (std::strchr("fFeEgGaA", conversion) != nullptr) {
+    return long_double ? std::isfinite(va_arg(args, long double))
+                       : std::isfinite(va_arg(args, double));
+  } else if (std::strchr("spn", conversion) != nullptr) {
+    va_arg(args, void*);
   }
+  return true;  // "%%" takes no argument
 }
 
 bool AllFinite(const char* format, va_list args) {

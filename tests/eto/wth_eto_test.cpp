@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "session/reporter.h"
 #include "session/session.h"
@@ -147,6 +148,41 @@ TEST_F(WTHEToTest, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
     }
     EXPECT_EQ(folder.Listing(), "BADIN.day\n") << bad.what;
   }
+}
+
+// A planted link once led the eto file out of the data folder and then became the result.
+TEST_F(WTHEToTest, LinksAndReadOnlyResultsAreNeverWrittenThrough) {
+  TestFolder outside;
+  outside.Write("precious", "keep me");
+  CopyGolden("MARDY.day", "MARDY.day");
+  std::filesystem::create_symlink(outside / "precious", folder_ / ".MARDY.eto.partial");
+  Run(Maricopa("MARDY", "day"));
+  EXPECT_EQ(outside.Read("precious"), "keep me");
+  EXPECT_FALSE(std::filesystem::is_symlink(folder_ / "MARDY.eto"));
+  ExpectMatchesGolden(folder_.Read("MARDY.eto"), "eto/day/MARDY.eto");
+
+  // A working file linked outside is refused, and the eto file beside it is not replaced either.
+  folder_.Write("MARDY.eto", "earlier eto");
+  std::filesystem::remove(folder_ / "MARDY.wrk");
+  std::filesystem::create_symlink(outside / "precious", folder_ / "MARDY.wrk");
+  try {
+    Run(Maricopa("MARDY", "day"));
+    ADD_FAILURE() << "written through the link";
+  } catch (const InputError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "MARDY.wrk is a link to " + (outside / "precious").string() +
+                  ", outside the data folder; it is not written through.");
+  }
+  EXPECT_EQ(outside.Read("precious"), "keep me");
+  EXPECT_EQ(folder_.Read("MARDY.eto"), "earlier eto");
+
+  std::filesystem::remove(folder_ / "MARDY.wrk");
+  folder_.Write("MARDY.wrk", "protected");
+  testing::MakeReadOnly(folder_ / "MARDY.wrk");
+  EXPECT_THROW(Run(Maricopa("MARDY", "day")), InputError);
+  EXPECT_EQ(folder_.Read("MARDY.wrk"), "protected");
+  EXPECT_EQ(folder_.Read("MARDY.eto"), "earlier eto");
+  EXPECT_EQ(folder_.Listing(), ".MARDY.eto.partial\nMARDY.day\nMARDY.eto\nMARDY.wrk\n");
 }
 
 TEST_F(WTHEToTest, StationHoldingAPathIsRefusedBeforeAnyFileIsTouched) {
