@@ -67,13 +67,11 @@ void WTHETo(const RunParameters& run, Session& session) {
     OutputFile copy_file(output("cpy"));
     copy_file.Write(copy_text);
     work_file.Write(eto_lines.front() + copy_text);
-    eto_file.Commit();
-    copy_file.Commit();
+    CommitTogether({&eto_file, &copy_file, &work_file});
   } else {
     work_file.Write(eto_text);
-    eto_file.Commit();
+    CommitTogether({&eto_file, &work_file});
   }
-  work_file.Commit();
 }
 
 }  // namespace kelvaro
