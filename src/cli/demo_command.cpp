@@ -24,6 +24,7 @@ struct DemoRun {
   const char* input;
   const char* years;
   const char* folder;  // each run in its own folder, so one does not replace the other's results
+  const char* made_from = nullptr;  // the bundled file the input is a copy of, if it is one
 };
 
 // Maricopa, Arizona (AZMET station 06): measured daily weather 2003-2020, its monthly means,
@@ -31,6 +32,8 @@ struct DemoRun {
 constexpr DemoRun kDemoRuns[] = {
     {"Measured daily weather", "day", "", "daily"},
     {"30 years generated from the monthly means", "mon", "30", "monthly"},
+    {"Measured days reduced to monthly means, then 30 generated years", "dmn", "30", "reduced",
+     "MARIC.day"},
 };
 
 void CopyExamples(const fs::path& into) {
@@ -62,6 +65,10 @@ int RunDemo(const fs::path& dir) {
   for (const DemoRun& demo : kDemoRuns) {
     const fs::path folder = dir / demo.folder;
     CopyExamples(folder);
+    if (demo.made_from != nullptr) {
+      fs::copy_file(folder / demo.made_from, folder / ("MARIC." + std::string(demo.input)),
+                    fs::copy_options::overwrite_existing);
+    }
     std::cout << "\n"
               << demo.title << " (MARIC." << demo.input << ", study area 1) in "
               << fs::absolute(folder).string() << "\n";
@@ -82,9 +89,10 @@ int RunDemo(const fs::path& dir) {
     PrintWorkingFileSummary(folder, "MARIC");
     PrintStudyAreaReport(folder, "00001");
   }
-  std::cout << "\nResults are in " << fs::absolute(dir).string()
-            << " (daily/ and monthly/); open the .CSV, .EAW, .mtv, .saw and .set files in a "
-               "spreadsheet.\n";
+  std::cout
+      << "\nResults are in " << fs::absolute(dir).string()
+      << " (daily/, monthly/ and reduced/); open the .CSV, .EAW, .mtv, .saw and .set files in a "
+         "spreadsheet.\n";
   return status;
 }
 

@@ -149,21 +149,22 @@ TEST_F(RunThroughWindowsTest, RefusedRunShowsTheWarningLinesInOrderAndWritesNoth
   EXPECT_TRUE(MessageLines().empty());
 }
 
-// A run that cannot go on: its message box reaches the user while the progress dialog holds
-// every other window, and a second run cannot start meanwhile.
+// A run's message box reaches the user after the trace lines sent before it, while the
+// progress dialog holds every other window and a second run cannot start meanwhile.
 TEST_F(RunThroughWindowsTest, MessageBoxOfARunReachesTheUserWhileTheRunHoldsTheWindows) {
-  folder_.CopyExamples({"SA00001.csv"});
-  folder_.Write("MARIC.dpn", "");
-  window().NamedAction("InputEvaporationPan")->trigger();
-  Choose("TPanAnalysisPath", QStringLiteral("Non-Simulated"));
+  folder_.CopyExamples({"MARIC.day", "SA00001.csv"});
+  folder_.Write("SA00001C007.CSV", "a crop the study area no longer has\n");
+  window().NamedAction("InputWeather")->trigger();
+  Choose("TAnalysisPath", QStringLiteral("Non-Simulated"));
   Fill("MARIC", "33.07", "361", "1");
-  TypeInto(Field("FetchVal"), QStringLiteral("100"));
   bool progress_shown = false;
   bool second_run_started = false;
+  Lines traced_before_box;
   MessageBoxWatcher boxes([&](QMessageBox& box) {
     auto* progress = window().findChild<QProgressDialog*>(QStringLiteral("RunProgress"));
     progress_shown = progress != nullptr && progress->isVisible() &&
                      progress->windowModality() == Qt::ApplicationModal;
+    traced_before_box = MessageLines();
     SaveScreenshot(&box, "message_box");
     if (progress != nullptr) SaveScreenshot(progress, "run_progress");
     QSignalSpy requests(&window(), &app::TKELVARO::windowRequested);
@@ -172,12 +173,16 @@ TEST_F(RunThroughWindowsTest, MessageBoxOfARunReachesTheUserWhileTheRunHoldsTheW
   });
   PressOK();
   ASSERT_EQ(boxes.texts().size(), 1u);
-  EXPECT_EQ(boxes.texts()[0],
-            "The input kind \"dpn\" is not available yet (DPNETo still to come).");
+  EXPECT_TRUE(boxes.texts()[0].starts_with("These result files belong to crops that"))
+      << boxes.texts()[0];
+  EXPECT_NE(boxes.texts()[0].find("SA00001C007.CSV"), std::string::npos);
   EXPECT_TRUE(progress_shown);
   EXPECT_FALSE(second_run_started);
   EXPECT_FALSE(window().run_active());
-  EXPECT_FALSE(folder_.Has("MARIC.wrk"));
+  ASSERT_FALSE(traced_before_box.empty());
+  EXPECT_EQ(traced_before_box.front(), "SA00001");
+  EXPECT_EQ(traced_before_box, MessageLines());  // the balance traced everything before it warned
+  EXPECT_TRUE(folder_.Has("SA00001C006.EAW"));
 }
 
 // Message boxes and trace lines sent from the thread of a run reach the window in the order
