@@ -1,37 +1,64 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QStringList>
 #include <cstdio>
 #include <filesystem>
 
 #include "app/main_window.h"
 #include "app/qt_text.h"
 
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("KELVARO"));
-  QApplication::setApplicationVersion(QStringLiteral(KELVARO_VERSION));
-  QApplication::setDesktopFileName(QStringLiteral("kelvaro"));
+namespace {
 
+constexpr int kExitUsage = 2;
+
+QStringList Arguments(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The command line is read before the window system is reached, so --help and a mistyped
+  // option are answered on a terminal without a display.
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("KELVARO: reference ET, crop water use and ETAW for irrigation study areas"));
-  parser.addHelpOption();
-  parser.addVersionOption();
+  const QCommandLineOption help_option(QStringList{"h", "help"},
+                                       QStringLiteral("Print this help and end."));
+  const QCommandLineOption version_option(QStringLiteral("version"),
+                                          QStringLiteral("Print the version and end."));
   const QCommandLineOption dir_option(
       QStringLiteral("dir"),
       QStringLiteral("Data folder holding the input files and receiving the results (default: "
                      "the current folder)."),
       QStringLiteral("DIR"), QDir::currentPath());
-  parser.addOption(dir_option);
-  parser.process(application);
-
+  parser.addOptions({help_option, version_option, dir_option});
+  if (!parser.parse(Arguments(argc, argv))) {
+    std::fprintf(stderr, "kelvaro: %s\n", qPrintable(parser.errorText()));
+    return kExitUsage;
+  }
+  if (parser.isSet(help_option)) {
+    std::printf("Usage: kelvaro [--dir DIR]\n%s\n", qPrintable(parser.helpText().section('\n', 1)));
+    return 0;
+  }
+  if (parser.isSet(version_option)) {
+    std::printf("kelvaro %s\n", KELVARO_VERSION);
+    return 0;
+  }
   const std::filesystem::path folder = kelvaro::app::PathFromQt(parser.value(dir_option));
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
     std::fprintf(stderr, "kelvaro: the data folder %s does not exist\n", folder.string().c_str());
-    return 2;
+    return kExitUsage;
   }
+
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("KELVARO"));
+  QApplication::setApplicationVersion(QStringLiteral(KELVARO_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral("kelvaro"));
   kelvaro::app::TKELVARO window(folder);
   window.show();
   return QApplication::exec();
