@@ -85,6 +85,7 @@ void GetDataView::BuildPresetMenu() {
 void GetDataView::Activate() {
   model_.FormActivate();
   Pull();
+  adjustSize();  // the path dialog may have hidden or shown fields since the last showing
   show();
   raise();
   activateWindow();
