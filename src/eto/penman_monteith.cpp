@@ -19,24 +19,23 @@ float SunsetHourAngle(float latitude_rad, float declination, float pi) {
   return static_cast<float>(pi * 0.5 - std::atan(x / std::sqrt(1.0 - x * x)));
 }
 
-struct Radiation {
-  float ra = 0.0f;
-  float rso = 0.0f;
-};
+}  // namespace
 
-Radiation ExtraterrestrialRadiation(int doy, const Site& site, float pi) {
+DayRadiation ExtraterrestrialRadiation(int doy, const Site& site, float pi) {
   const double angle = 2.0 * pi * (1.0 / 365) * doy;  // 365 also in leap years
   const float dr = static_cast<float>(1 + 0.033 * std::cos(angle));
   const float declination = static_cast<float>(0.409 * std::sin(angle - 1.39));
   const float sunset = SunsetHourAngle(site.latitude_rad, declination, pi);
   const double phi = site.latitude_rad;
-  Radiation radiation;
+  DayRadiation radiation;
   radiation.ra = static_cast<float>((1440 / pi) * kSolarConstant * dr *
                                     (sunset * std::sin(phi) * std::sin(declination) +
                                      std::cos(phi) * std::cos(declination) * std::sin(sunset)));
   radiation.rso = static_cast<float>((2e-5 * site.elevation_m + 0.75) * radiation.ra);
   return radiation;
 }
+
+namespace {
 
 bool AnyMissing(const WeatherDay& day, float tmax) {
   return IsMissing(day.solar) || IsMissing(tmax) || IsMissing(day.tmin) || IsMissing(day.wind) ||
@@ -72,7 +71,7 @@ PenmanMonteithDay DailyReferenceEt(const WeatherDay& day, const Site& site, floa
 
   const float tmean = (tmax + tmin) * 0.5f;
   const float ea = SaturationVapourPressure(day.td);
-  const Radiation radiation = ExtraterrestrialRadiation(day.doy, site, pi);
+  const DayRadiation radiation = ExtraterrestrialRadiation(day.doy, site, pi);
   result.ra = radiation.ra;
   result.rso = radiation.rso;
 

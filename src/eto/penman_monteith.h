@@ -19,6 +19,14 @@ float CloudinessFactor(float solar, float rso);
 
 Site MakeSite(float latitude_deg, float elevation_m, float pi);
 
+// Extraterrestrial (Ra) and clear-sky (Rso) radiation of a day of the year, MJ/m^2 per day.
+struct DayRadiation {
+  float ra = 0.0f;
+  float rso = 0.0f;
+};
+
+DayRadiation ExtraterrestrialRadiation(int doy, const Site& site, float pi);
+
 // One day's grass reference ET with the radiation terms worth checking.
 struct PenmanMonteithDay {
   float tmax = 0.0f;  // TMax after it was raised to TMin where it was lower
