@@ -66,7 +66,7 @@ std::optional<OfficeProgram> FindOfficeProgram(const DesktopEnvironment& environ
 
 std::vector<std::string> OfficeCommand(const OfficeProgram& program, OfficeModule module,
                                        const std::filesystem::path& file) {
-  const std::string path = std::filesystem::absolute(file).string();
+  const std::string path = std::filesystem::absolute(file).lexically_normal().string();
   const std::string executable = program.executable.string();
   if (program.kind == OfficeProgramKind::kDesktopDefault) return {executable, path};
   if (module == OfficeModule::kWriter) return {executable, "--writer", path};
