@@ -16,6 +16,8 @@ enum class Dialog {
   TTempTimeInterval,
   TGetData,
   TResultFiles,
+  TStatisticsPath,
+  TGetSimulatedStationName,
 };
 
 // What a dialog asks of the front end that shows it. The desktop program opens real windows;
