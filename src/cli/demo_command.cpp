@@ -8,6 +8,7 @@
 
 #include "cli/embedded_examples.h"
 #include "cli/run_command.h"
+#include "cli/stats_command.h"
 #include "cli/study_area_report.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/missing_value.h"
@@ -24,16 +25,17 @@ struct DemoRun {
   const char* input;
   const char* years;
   const char* folder;  // each run in its own folder, so one does not replace the other's results
+  bool statistics;  // also the daily and monthly statistics of the working file
   const char* made_from = nullptr;  // the bundled file the input is a copy of, if it is one
 };
 
 // Maricopa, Arizona (AZMET station 06): measured daily weather 2003-2020, its monthly means,
 // and study area 1.
 constexpr DemoRun kDemoRuns[] = {
-    {"Measured daily weather", "day", "", "daily"},
-    {"30 years generated from the monthly means", "mon", "30", "monthly"},
+    {"Measured daily weather", "day", "", "daily", true},
+    {"30 years generated from the monthly means", "mon", "30", "monthly", false},
     {"Measured days reduced to monthly means, then 30 generated years", "dmn", "30", "reduced",
-     "MARIC.day"},
+     false, "MARIC.day"},
 };
 
 void CopyExamples(const fs::path& into) {
@@ -87,12 +89,15 @@ int RunDemo(const fs::path& dir) {
       continue;
     }
     PrintWorkingFileSummary(folder, "MARIC");
+    if (demo.statistics && WriteStatistics("MARIC", folder, reporter) == kExitDone) {
+      std::cout << "  MARIC.avg, .sdv, .cov (by day of year) and .wxr, .std, .cve (by month): "
+                   "statistics of MARIC.wrk\n";
+    }
     PrintStudyAreaReport(folder, "00001");
   }
-  std::cout
-      << "\nResults are in " << fs::absolute(dir).string()
-      << " (daily/, monthly/ and reduced/); open the .CSV, .EAW, .mtv, .saw and .set files in a "
-         "spreadsheet.\n";
+  std::cout << "\nResults are in " << fs::absolute(dir).string()
+            << " (daily/, monthly/ and reduced/); open the .CSV, .EAW, .mtv, .saw, .set and "
+               "statistics files in a spreadsheet.\n";
   return status;
 }
 

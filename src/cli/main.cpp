@@ -8,6 +8,7 @@
 #include "cli/demo_command.h"
 #include "cli/presets_command.h"
 #include "cli/run_command.h"
+#include "cli/stats_command.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"KELVARO: reference ET, crop water use and ETAW for irrigation study areas"};
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   kelvaro::cli::AddRunCommand(app);
   kelvaro::cli::AddPresetsCommand(app);
+  kelvaro::cli::AddStatsCommand(app);
   kelvaro::cli::AddDemoCommand(app);
   kelvaro::AddCropCommands(app);
   try {

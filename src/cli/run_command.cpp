@@ -29,12 +29,15 @@ void FillDialog(const RunOptions& options, TGetData& dialog) {
 
 }  // namespace
 
-int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
+bool DataFolderExists(const std::filesystem::path& dir) {
   std::error_code error;
-  if (!std::filesystem::is_directory(options.dir, error)) {
-    std::cerr << "The data folder " << options.dir.string() << " does not exist\n";
-    return kExitRefused;
-  }
+  if (std::filesystem::is_directory(dir, error)) return true;
+  std::cerr << "The data folder " << dir.string() << " does not exist\n";
+  return false;
+}
+
+int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
+  if (!DataFolderExists(options.dir)) return kExitRefused;
   Session session(options.dir, reporter);
   ConsoleNavigator navigator;
   TGetData dialog(session, navigator);

@@ -25,6 +25,9 @@ struct RunOptions {
 
 void AddRunCommand(CLI::App& app);
 
+// True when `dir` is a folder; otherwise says so on stderr.
+bool DataFolderExists(const std::filesystem::path& dir);
+
 // Fills the run dialog as a user would and presses OK. Returns the exit status; warnings and
 // message boxes go to stderr.
 int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter);

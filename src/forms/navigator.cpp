@@ -20,6 +20,10 @@ std::string_view DialogName(Dialog dialog) {
       return "TGetData";
     case Dialog::TResultFiles:
       return "TResultFiles";
+    case Dialog::TStatisticsPath:
+      return "TStatisticsPath";
+    case Dialog::TGetSimulatedStationName:
+      return "TGetSimulatedStationName";
   }
   return "?";
 }

@@ -17,6 +17,8 @@ enum class Dialog {
   TTempTimeInterval,
   TGetData,
   TResultFiles,
+  TStatisticsPath,
+  TGetSimulatedStationName,
 };
 
 // The dialog's class name ("TGetData"), as the main window's commands name their windows.

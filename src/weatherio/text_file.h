@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,27 @@ std::vector<std::string> SplitLines(std::string_view contents);
 
 // Lines that already end in their line ends, joined into one text.
 std::string JoinLines(const std::vector<std::string>& lines);
+
+// Reads a text file one line at a time, under the same conventions as ReadTextFile, for files
+// too long to hold whole.
+class LineReader {
+ public:
+  // Nothing when the file cannot be opened for reading.
+  static std::optional<LineReader> Open(const std::filesystem::path& path);
+
+  // The next line without its line end; false at the end of the file.
+  bool Next(std::string& line);
+  // Number of the line Next() returned last, from 1.
+  int line_number() const { return line_number_; }
+  const std::string& name() const { return name_; }
+
+ private:
+  LineReader(std::string name, std::ifstream in) : name_(std::move(name)), in_(std::move(in)) {}
+
+  std::string name_;
+  std::ifstream in_;
+  int line_number_ = 0;
+};
 
 // True for a line holding nothing but white space.
 bool IsBlankLine(const std::string& line);

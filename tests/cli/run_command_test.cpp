@@ -60,6 +60,9 @@ TEST(DemoCommand, RunsTheBundledStudyAreaOnMeasuredAndGeneratedWeather) {
   for (const char* run : {"demo/daily", "demo/monthly", "demo/reduced"}) {
     EXPECT_TRUE(folder.Has(std::string(run) + "/SumofETAWforSA00001.saw")) << run;
   }
+  EXPECT_NE(result.out.find("statistics of MARIC.wrk"), std::string::npos);
+  EXPECT_EQ(folder.Read("demo/daily/MARIC.wxr").substr(0, 49),
+            " monthly Mean Values of MARIC,Number of years=18\n");
 }
 
 TEST(RunCommand, SuccessfulRunExitsWithZero) {

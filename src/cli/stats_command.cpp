@@ -1,0 +1,108 @@
+#include "cli/stats_command.h"
+
+#include <algorithm>
+#include <iostream>
+#include <memory>
+
+#include "cli/command_status.h"
+#include "cli/run_command.h"
+#include "reports/desktop_office.h"
+#include "reports/statistics_dialogs.h"
+#include "stats/statistics_files.h"
+#include "stats/weather_statistics.h"
+
+namespace kelvaro::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct StatsOptions {
+  std::string station;
+  std::string kind = "avg";
+  bool open = false;
+  fs::path dir = ".";
+  bool verbose = false;
+};
+
+constexpr const char* kKindsHelp =
+    "Every run writes all six files beside the working file; --kind only picks the one --open "
+    "shows:\n"
+    "  avg  mean of every column for each day of the year (1-366); its ETo is recomputed from\n"
+    "       that day's mean weather\n"
+    "  sdv  standard deviation of every column for each day of the year\n"
+    "  cov  coefficient of variation (standard deviation / mean, in percent) for each day of\n"
+    "       the year\n"
+    "  wxr  mean of every column for each month\n"
+    "  std  standard deviation of every column for each month\n"
+    "  cve  coefficient of variation of every column for each month\n"
+    "Missing values (-999) are left out: a missing Solar, Wind or Td leaves out all three of\n"
+    "that day, a missing TMax or TMin both, a missing Pcp or ETo both.";
+
+const StatisticChoice& ChoiceOf(const std::string& kind) {
+  return *std::find_if(kStatisticChoices.begin(), kStatisticChoices.end(),
+                       [&](const StatisticChoice& choice) { return choice.ext == kind; });
+}
+
+void PrintWritten(const std::string& station, const fs::path& dir) {
+  std::cout << "Statistics of " << station << ".wrk written to " << dir.string() << ":";
+  for (const StatisticsFileLayout& layout : kStatisticsFiles) {
+    std::cout << " " << station << "." << layout.ext;
+  }
+  std::cout << "\n";
+}
+
+// As the dialog's OK: write the six files, then hand the chosen one to the spreadsheet.
+int WriteAndOpen(const StatsOptions& options, ConsoleReporter& reporter) {
+  Session session(options.dir, reporter);
+  DesktopSpreadsheet spreadsheet(session);
+  ConsoleNavigator navigator;
+  TGetSimulatedStationName dialog(session, spreadsheet, navigator);
+  dialog.Choose(ChoiceOf(options.kind));
+  dialog.FormActivate();
+  dialog.Station.text = options.station;
+  dialog.ButtonOKClick();
+  if (dialog.Warning.visible) {
+    for (const auto& line : dialog.Warning.lines) std::cerr << line << "\n";
+    return kExitRefused;
+  }
+  PrintWritten(options.station, options.dir);
+  return reporter.boxes() > 0 ? kExitError : kExitDone;
+}
+
+int RunStats(const StatsOptions& options) {
+  if (!DataFolderExists(options.dir)) return kExitRefused;
+  ConsoleReporter reporter(options.verbose);
+  if (options.open) return WriteAndOpen(options, reporter);
+  const int status = WriteStatistics(options.station, options.dir, reporter);
+  if (status == kExitDone) PrintWritten(options.station, options.dir);
+  return status;
+}
+
+}  // namespace
+
+int WriteStatistics(const std::string& station, const fs::path& dir, Reporter& reporter) {
+  Session session(dir, reporter);
+  if (!WeatherStatistics(station, session)) {
+    std::cerr << kInvalidInputFileName << "\n";
+    return kExitRefused;
+  }
+  return kExitDone;
+}
+
+void AddStatsCommand(CLI::App& app) {
+  auto options = std::make_shared<StatsOptions>();
+  CLI::App* stats = app.add_subcommand(
+      "stats", "Daily and monthly mean, standard deviation and CV of a working daily file (.wrk)");
+  stats->add_option("--station", options->station, "Working file name without .wrk")->required();
+  std::vector<std::string> kinds;
+  for (const StatisticChoice& choice : kStatisticChoices) kinds.emplace_back(choice.ext);
+  stats->add_option("--kind", options->kind, "The file --open shows (default avg)")
+      ->check(CLI::IsMember(kinds));
+  stats->add_flag("--open", options->open, "Open the chosen file in the spreadsheet");
+  stats->add_option("--dir", options->dir, "Data folder (default: the current folder)");
+  stats->add_flag("--verbose", options->verbose, "Print the trace lines of the statistics");
+  stats->footer(kKindsHelp);
+  stats->callback([options] { RunCommand([&] { return RunStats(*options); }); });
+}
+
+}  // namespace kelvaro::cli

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reports/spreadsheet.h"
+#include "reports/word_processor.h"
+#include "session/session.h"
+
+namespace kelvaro {
+
+// LibreOffice's text import with comma as separator, '"' as text delimiter, UTF-8, from line 1:
+// the program's result files carry extensions a spreadsheet does not know and start with lines
+// that are not CSV records, so the import is named rather than guessed.
+inline constexpr std::string_view kCommaSeparatedImport = "Text - txt - csv (StarCalc):44,34,76,1";
+
+// Where the desktop office programs are looked for.
+struct DesktopEnvironment {
+  std::string search_path;   // the PATH list
+  bool has_display = false;  // an X11 or Wayland display to show a window on
+
+  static DesktopEnvironment OfThisProcess();
+};
+
+enum class OfficeProgramKind { kLibreOffice, kDesktopDefault };
+
+struct OfficeProgram {
+  std::filesystem::path executable;
+  OfficeProgramKind kind = OfficeProgramKind::kLibreOffice;
+};
+
+// LibreOffice ("soffice", else "libreoffice") on the search path, else the desktop's default
+// application ("xdg-open"); nothing without a display or when none is found.
+std::optional<OfficeProgram> FindOfficeProgram(const DesktopEnvironment& environment);
+
+enum class OfficeModule { kCalc, kWriter };
+
+// The command that shows `file` in the spreadsheet or word processor.
+std::vector<std::string> OfficeCommand(const OfficeProgram& program, OfficeModule module,
+                                       const std::filesystem::path& file);
+
+// Starts the office program for each file it is asked to show and never waits for it. Text to
+// paste is written to a file in the data folder first and that file is opened, so nothing
+// depends on a clipboard.
+class DesktopOffice {
+ public:
+  DesktopOffice(const Session& session, DesktopEnvironment environment)
+      : session_(session), environment_(std::move(environment)) {}
+
+  bool Connect();
+  bool connected() const { return program_.has_value(); }
+  void Disconnect() { program_.reset(); }
+  // Throws InputError when not connected or the program cannot be started.
+  void Show(OfficeModule module, const std::filesystem::path& file) const;
+  // Writes `text` to `file_name` in the data folder and returns its path.
+  std::filesystem::path WritePastedText(const std::string& file_name,
+                                        const std::string& text) const;
+
+ private:
+  const Session& session_;
+  DesktopEnvironment environment_;
+  std::optional<OfficeProgram> program_;
+};
+
+// The desktop's spreadsheet. LibreOffice has no window caption to set from outside; the caption
+// is kept and the visibility is what the program last set. Quit forgets the connection: the
+// user's open workbooks are theirs to close.
+class DesktopSpreadsheet : public Spreadsheet {
+ public:
+  explicit DesktopSpreadsheet(const Session& session,
+                              DesktopEnvironment environment = DesktopEnvironment::OfThisProcess())
+      : office_(session, std::move(environment)) {}
+
+  bool Connect() override { return office_.Connect(); }
+  bool Visible() const override { return visible_; }
+  void SetVisible(bool visible) override { visible_ = visible; }
+  void SetCaption(const std::string& caption) override { caption_ = caption; }
+  void OpenWorkbook(const std::filesystem::path& file) override;
+  // The lines are written to `sheet_name` + ".csv" in the data folder, which names the sheet.
+  void NewSheetWithLines(const std::string& sheet_name,
+                         const std::vector<std::string>& lines) override;
+  void Quit() override;
+
+ private:
+  DesktopOffice office_;
+  bool visible_ = false;
+  std::string caption_;
+};
+
+// The desktop's word processor; a new document is a text file named after its caption.
+class DesktopWordProcessor : public WordProcessor {
+ public:
+  explicit DesktopWordProcessor(
+      const Session& session, DesktopEnvironment environment = DesktopEnvironment::OfThisProcess())
+      : office_(session, std::move(environment)) {}
+
+  bool Connect() override { return office_.Connect(); }
+  // A started word processor shows its window.
+  void SetVisible(bool) override {}
+  void SetCaption(const std::string& caption) override { caption_ = caption; }
+  void OpenDocument(const std::filesystem::path& file) override;
+  void NewDocumentWithText(const std::string& text) override;
+
+ private:
+  DesktopOffice office_;
+  std::string caption_;
+};
+
+}  // namespace kelvaro

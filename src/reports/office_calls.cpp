@@ -1,0 +1,52 @@
+#include "reports/office_calls.h"
+
+#include "weatherio/errors.h"
+
+namespace kelvaro {
+
+bool OpenInSpreadsheet(Spreadsheet& spreadsheet, const std::filesystem::path& file,
+                       Reporter& reporter) {
+  if (!spreadsheet.Connect()) {
+    reporter.MessageBox(std::string(kExcelMissing));
+    return false;
+  }
+  // Read before it is set, in the order the spreadsheet has always been driven.
+  static_cast<void>(spreadsheet.Visible());
+  spreadsheet.SetVisible(true);
+  spreadsheet.OpenWorkbook(file);
+  return true;
+}
+
+void NewInputSheet(Spreadsheet& spreadsheet, const std::vector<std::string>& lines) {
+  if (!spreadsheet.Connect()) {
+    throw InputError("No spreadsheet application could be started for the input template");
+  }
+  spreadsheet.SetCaption(std::string(kInputSheetCaption));
+  spreadsheet.SetVisible(true);
+  spreadsheet.NewSheetWithLines(std::string(kInputSheetName), lines);
+}
+
+bool OpenUserGuide(WordProcessor& word, const std::filesystem::path& data_dir, Reporter& reporter) {
+  if (!word.Connect()) {
+    reporter.MessageBox(std::string(kWordMissing));
+    return false;
+  }
+  word.SetVisible(true);
+  word.SetCaption(std::string(kUserGuideCaption));
+  word.OpenDocument(data_dir / kUserGuideFile);
+  return true;
+}
+
+bool NewTextDocument(WordProcessor& word, const std::string& title, const std::string& text,
+                     Reporter& reporter) {
+  if (!word.Connect()) {
+    reporter.MessageBox(std::string(kWordMissing));
+    return false;
+  }
+  word.SetVisible(true);
+  word.SetCaption(title);
+  word.NewDocumentWithText(text);
+  return true;
+}
+
+}  // namespace kelvaro

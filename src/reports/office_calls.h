@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reports/spreadsheet.h"
+#include "reports/word_processor.h"
+#include "session/reporter.h"
+
+namespace kelvaro {
+
+// What the user is shown when an office application cannot be reached; files written before
+// stay where they are.
+inline constexpr std::string_view kExcelMissing = "Excel may not be installed";
+inline constexpr std::string_view kWordMissing = "Word may not be installed";
+
+inline constexpr std::string_view kInputSheetCaption = "Input File";
+inline constexpr std::string_view kInputSheetName = "Input files";
+inline constexpr std::string_view kUserGuideCaption = "UserGuide";
+inline constexpr std::string_view kUserGuideFile = "UserGuide.doc";
+
+// Connect, read and then set the visibility, open the file as a workbook. Reports kExcelMissing
+// and returns false when the spreadsheet cannot be reached.
+bool OpenInSpreadsheet(Spreadsheet& spreadsheet, const std::filesystem::path& file,
+                       Reporter& reporter);
+
+// The input template's sheet: connect, caption "Input File", visible, a new sheet "Input files"
+// holding the lines. Connecting is not guarded here: a failure throws InputError.
+void NewInputSheet(Spreadsheet& spreadsheet, const std::vector<std::string>& lines);
+
+// The user's guide "UserGuide.doc" of the data folder; reports kWordMissing and returns false
+// when the word processor cannot be reached.
+bool OpenUserGuide(WordProcessor& word, const std::filesystem::path& data_dir, Reporter& reporter);
+
+// A new document captioned `title` holding `text`; reports kWordMissing and returns false when
+// the word processor cannot be reached.
+bool NewTextDocument(WordProcessor& word, const std::string& title, const std::string& text,
+                     Reporter& reporter);
+
+}  // namespace kelvaro

@@ -1,0 +1,84 @@
+#include "stats/weather_accumulation.h"
+
+#include <string>
+
+#include "weatherio/errors.h"
+#include "weatherio/field_split.h"
+#include "weatherio/missing_value.h"
+#include "weatherio/number_parse.h"
+#include "weatherio/station_line.h"
+#include "weatherio/text_file.h"
+#include "weatherio/working_daily_file.h"
+
+namespace kelvaro {
+namespace {
+
+void AddTo(ColumnSums& sums, const std::array<float, kStatisticsColumnCount>& values,
+           const std::array<bool, kVariableGroupCount>& accepted) {
+  for (int column = 0; column < kStatisticsColumnCount; ++column) {
+    const VariableGroup group = kGroupOfColumn[static_cast<size_t>(column)];
+    if (!accepted[group]) continue;
+    const float value = values[static_cast<size_t>(column)];
+    sums.sum[static_cast<size_t>(column)] += value;
+    sums.squares[static_cast<size_t>(column)] += value * value;
+  }
+  for (int group = 0; group < kVariableGroupCount; ++group) {
+    if (accepted[static_cast<size_t>(group)]) ++sums.count[static_cast<size_t>(group)];
+  }
+}
+
+// Latitude and elevation are the last two fields of the station line.
+void ReadStationLine(const std::string& line, WeatherAccumulation& into) {
+  const auto fields = SplitFieldsFromRight(line, 3);
+  into.latitude_deg = ParseFloat(fields[1]);
+  into.elevation_m = ParseFloat(fields[2]);
+}
+
+WeatherDay ReadDataLine(const std::string& line) {
+  WeatherDay day = ParseWorkingDay(line);
+  if (day.month < 1 || day.month > 12) {
+    throw InputError("Mon " + std::to_string(day.month) + " is outside 1..12");
+  }
+  return day;
+}
+
+}  // namespace
+
+void WeatherAccumulation::Add(const WeatherDay& day) {
+  if (day.doy == 1) ++year_count;
+  // Before the missing-value tests, so a missing TMax takes a valid TMin.
+  const float tmax = day.tmax < day.tmin ? day.tmin : day.tmax;
+  const std::array<float, kStatisticsColumnCount> values{day.solar, tmax,    day.tmin, day.wind,
+                                                         day.td,    day.pcp, day.eto};
+  std::array<bool, kVariableGroupCount> accepted{true, true, true};
+  for (int column = 0; column < kStatisticsColumnCount; ++column) {
+    if (IsMissing(values[static_cast<size_t>(column)])) {
+      accepted[kGroupOfColumn[static_cast<size_t>(column)]] = false;
+    }
+  }
+  AddTo(by_day[static_cast<size_t>(day.doy)], values, accepted);
+  AddTo(by_month[static_cast<size_t>(day.month)], values, accepted);
+}
+
+std::optional<WeatherAccumulation> AccumulateWorkingFile(const std::filesystem::path& path) {
+  auto reader = LineReader::Open(path);
+  if (!reader) return std::nullopt;
+  WeatherAccumulation sums;
+  std::string line;
+  int data_lines = 0;
+  if (!reader->Next(line)) throw InputError(reader->name() + " is empty");
+  try {
+    ReadStationLine(line, sums);
+    while (reader->Next(line)) {
+      if (reader->line_number() <= kHeaderLineCount || IsBlankLine(line)) continue;
+      sums.Add(ReadDataLine(line));
+      ++data_lines;
+    }
+  } catch (...) {
+    RethrowWithLocation(reader->name(), reader->line_number());
+  }
+  if (data_lines == 0) throw InputError(reader->name() + " holds no daily weather");
+  return sums;
+}
+
+}  // namespace kelvaro

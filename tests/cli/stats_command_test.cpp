@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "support/cli_runner.h"
+#include "support/test_folder.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::RunInFolder;
+using testing::TestFolder;
+
+constexpr const char* kSixFiles = "MARST.avg\nMARST.cov\nMARST.cve\nMARST.sdv\nMARST.std\n";
+
+class StatsCommandTest : public ::testing::Test {
+ protected:
+  StatsCommandTest() {
+    folder_.Write("MARST.wrk", testing::ReadBytes(testing::GoldenPath("stats/MARST.wrk")));
+  }
+  // Runs with an office program of the test's own making, or none, on the search path.
+  testing::CliRun Stats(const std::string& arguments, const std::string& display = "") {
+    return RunInFolder(folder_, "PATH='" + (bin_.path()).string() + ":/usr/bin:/bin' DISPLAY='" +
+                                    display + "' WAYLAND_DISPLAY= \"$CLI\" stats " + arguments);
+  }
+  std::string Listing() const { return folder_.Listing(); }
+
+  TestFolder folder_;
+  TestFolder bin_;
+};
+
+TEST_F(StatsCommandTest, WritesTheSixFiles) {
+  const auto result = Stats("--station MARST");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out,
+            "Statistics of MARST.wrk written to .: MARST.avg MARST.sdv MARST.cov MARST.wxr "
+            "MARST.std MARST.cve\n");
+  EXPECT_EQ(Listing(), std::string(kSixFiles) + "MARST.wrk\nMARST.wxr\n");
+  EXPECT_EQ(folder_.Read("MARST.std"), testing::ReadBytes(testing::GoldenPath("stats/MARST.std")));
+}
+
+TEST_F(StatsCommandTest, VerboseShowsTheTraceLines) {
+  const auto result = Stats("--station MARST --verbose");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.err.substr(0, 26), "enter penman\nenter penman\n");
+}
+
+TEST_F(StatsCommandTest, RefusalsAndBadInput) {
+  struct Case {
+    std::string arguments;
+    int status;
+    std::string err;
+  };
+  folder_.Write("BAD.wrk", " BAD,38,18\nheader\nunits\n 2003, 14,1,1,1,2,3,4,5,6,7\n");
+  const Case cases[] = {
+      {"--station Davis", 2, "An invalid input file name\n"},
+      {"--station BAD", 1, "kelvaro-cli: BAD.wrk, line 4: Mon 14 is outside 1..12\n"},
+      {"--station ../MARST", 1,
+       "kelvaro-cli: The input file name '../MARST' may not contain a path separator, '..' or a "
+       "control character\n"},
+      {"--station MARST --dir /nonexistent/x", 2,
+       "The data folder /nonexistent/x does not exist\n"},
+  };
+  for (const Case& c : cases) {
+    const auto result = Stats(c.arguments);
+    EXPECT_EQ(result.status, c.status) << c.arguments;
+    EXPECT_EQ(result.err, c.err) << c.arguments;
+    EXPECT_EQ(Listing(), "BAD.wrk\nMARST.wrk\n") << c.arguments;
+  }
+  EXPECT_NE(Stats("--station MARST --kind mon").status, 0);
+}
+
+TEST_F(StatsCommandTest, OpenWithoutAnOfficeProgramLeavesTheFiles) {
+  const auto result = Stats("--station MARST --kind std --open");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "Excel may not be installed\n");
+  EXPECT_EQ(Listing(), std::string(kSixFiles) + "MARST.wrk\nMARST.wxr\n");
+}
+
+TEST_F(StatsCommandTest, OpenHandsTheChosenFileToTheSpreadsheet) {
+  bin_.Write("soffice",
+             "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.args\"\n");
+  std::filesystem::permissions(bin_ / "soffice", std::filesystem::perms::owner_all);
+  const auto result = Stats("--station MARST --kind cve --open --dir .", ":0");
+  EXPECT_EQ(result.status, 0) << result.err;
+  for (int wait = 0; wait < 100 && !bin_.Has("soffice.args"); ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_EQ(bin_.Read("soffice.args"),
+            "--calc\n--infilter=Text - txt - csv (StarCalc):44,34,76,1\n" +
+                (folder_ / "MARST.cve").string() + "\n");
+}
+
+}  // namespace
+}  // namespace kelvaro
