@@ -24,10 +24,10 @@ GetDataView::GetDataView(TGetData& model, std::function<void(const std::function
   setWindowTitle(ToQt(kRunDialogCaption));
   BuildPresetMenu();
 
-  AddField(model_.Station, kStationLabel, "Station");
+  AddField(model_.Station, kInputFilenameLabel, "Station");
   AddField(model_.Latitude, kLatitudeLabel, "Latitude");
   AddField(model_.Elevation, kElevationLabel, "Elevation");
-  AddField(model_.SA, kSALabel, "SA");
+  AddField(model_.SA, kSaNumberLabel, "SA");
   AddField(model_.Years, kYearsLabel, "Years");
   AddField(model_.FetchVal, kFetchLabel, "FetchVal");
 

@@ -2,25 +2,25 @@
 
 #include <QCloseEvent>
 #include <QDate>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/background_run.h"
 #include "app/crop_soil_entry_view.h"
 #include "app/get_data_view.h"
 #include "app/guide_browser.h"
-#include "app/help_selector_view.h"
 #include "app/help_window_view.h"
+#include "app/list_choice_view.h"
 #include "app/message_box.h"
-#include "app/path_dialog_view.h"
 #include "app/qt_text.h"
+#include "app/statistics_view.h"
 #include "help/user_guide.h"
+#include "reports/desktop_office.h"
+#include "reports/office_calls.h"
 
 // The guide and the icon are compiled into the program's static library, whose resources
 // register only when asked to.
@@ -32,13 +32,20 @@ namespace {
 constexpr auto kDataFolderItem = "Data Folder...";
 constexpr auto kDataFolderTitle = "Choose the data folder";
 
-bool OpenWithDesktop(const std::filesystem::path& document) {
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(document)));
+QStringList Items(const auto& choices, auto item) {
+  QStringList items;
+  for (const auto& choice : choices) items << ToQt(choice.*item);
+  return items;
 }
 
 }  // namespace
 
-TKELVARO::TKELVARO(std::filesystem::path data_folder, QWidget* parent)
+OfficeServers DesktopOfficeServers(const Session& session) {
+  return {std::make_unique<DesktopSpreadsheet>(session),
+          std::make_unique<DesktopWordProcessor>(session)};
+}
+
+TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& office, QWidget* parent)
     : QMainWindow(parent),
       rich_edit_(new QTextEdit),
       folder_label_(new QLabel),
@@ -49,7 +56,9 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, QWidget* parent)
       crop_soil_entry_(QDate::currentDate().year()),
       help_input_data_(kHelpInputData),
       help_output_data_(kHelpOutputData),
-      open_document_(&OpenWithDesktop) {
+      office_(office(session_)),
+      statistics_(session_, *office_.spreadsheet, navigator_),
+      statistics_path_(statistics_, navigator_) {
   static const bool resources_registered = (RegisterResources(), true);
   (void)resources_registered;
   setObjectName(QStringLiteral("TKELVARO"));
@@ -148,12 +157,10 @@ void TKELVARO::BuildToolbar() {
 }
 
 void TKELVARO::BuildDialogs() {
-  for (const PathDialogLayout& layout : kPathDialogs) {
-    path_dialogs_.push_back(std::make_unique<PathDialog>(layout.id, get_data_, navigator_));
-    path_views_[layout.id] = new PathDialogView(*path_dialogs_.back(), layout.id, this);
-  }
-  get_data_view_ = new GetDataView(
-      get_data_, [this](const std::function<void()>& command) { RunInBackground(command); }, this);
+  BuildChoiceDialogs();
+  const auto run = [this](const std::function<void()>& command) { RunInBackground(command); };
+  get_data_view_ = new GetDataView(get_data_, run, this);
+  statistics_view_ = new StatisticsView(statistics_, run, this);
   crop_soil_view_ = new CropSoilEntryView(
       crop_soil_entry_, navigator_,
       [this](const SaveOutcome& saved) {
@@ -165,14 +172,62 @@ void TKELVARO::BuildDialogs() {
   for (const HelpWindowLayout& layout : HelpWindows()) {
     help_views_[layout.id] = new HelpWindowView(layout, this);
   }
-  const auto open_help = [this](HelpWindow id) { ShowHelpWindow(id); };
-  input_selector_view_ = new HelpSelectorView(help_input_data_, open_help, this);
-  output_selector_view_ = new HelpSelectorView(help_output_data_, open_help, this);
   guide_ = new GuideBrowser(this);
   placeholder_ =
       new QMessageBox(QMessageBox::Information, QString(), QString(), QMessageBox::Ok, this);
   placeholder_->setObjectName(QStringLiteral("Placeholder"));
   placeholder_->setModal(false);
+}
+
+// The path dialogs, the help selectors and the statistics chooser: a list, OK and Cancel.
+void TKELVARO::BuildChoiceDialogs() {
+  for (const PathDialogLayout& layout : kPathDialogs) {
+    path_dialogs_.push_back(std::make_unique<PathDialog>(layout.id, get_data_, navigator_));
+    PathDialog& model = *path_dialogs_.back();
+    path_views_[layout.id] = new ListChoiceView(ToQt(DialogName(layout.id)), ToQt(layout.caption),
+                                                QString(), Items(layout.choices, &PathChoice::item),
+                                                {[&model] {
+                                                   model.FormActivate();
+                                                   return model.selected;
+                                                 },
+                                                 [&model](int index) {
+                                                   model.selected = index;
+                                                   model.ButtonOKClick();
+                                                 },
+                                                 [&model] { model.ButtonCancelClick(); }},
+                                                this);
+  }
+  for (HelpSelector* model : {&help_input_data_, &help_output_data_}) {
+    const HelpSelectorLayout& layout = model->layout();
+    ListChoiceView*& view =
+        model == &help_input_data_ ? input_selector_view_ : output_selector_view_;
+    view = new ListChoiceView(ToQt(layout.name), ToQt(layout.caption), ToQt(layout.label),
+                              Items(layout.choices, &HelpChoice::item),
+                              {[model] {
+                                 model->FormActivate();
+                                 return model->selected;
+                               },
+                               [this, model, &view](int index) {
+                                 model->selected = index;
+                                 view->hide();
+                                 ShowHelpWindow(model->ButtonOKClick());
+                               },
+                               [&view] { view->hide(); }},
+                              this);
+  }
+  statistics_path_view_ = new ListChoiceView(
+      QStringLiteral("TStatisticsPath"), ToQt(kStatisticsPathCaption), ToQt(kStatisticsPathHeading),
+      Items(kStatisticChoices, &StatisticChoice::list_item),
+      {[this] {
+         statistics_path_.FormActivate();
+         return statistics_path_.StatisticsPathCombo;
+       },
+       [this](int index) {
+         statistics_path_.StatisticsPathCombo = index;
+         statistics_path_.ButtonOKClick();
+       },
+       [this] { statistics_path_.ButtonCancelClick(); }},
+      this);
 }
 
 void TKELVARO::RunCommand(const MainWindowCommand& command) {
@@ -201,6 +256,10 @@ void TKELVARO::OpenDialog(Dialog dialog) {
 void TKELVARO::CloseDialog(Dialog dialog) {
   if (dialog == Dialog::TGetData) {
     get_data_view_->hide();
+  } else if (dialog == Dialog::TGetSimulatedStationName) {
+    statistics_view_->hide();
+  } else if (dialog == Dialog::TStatisticsPath) {
+    statistics_path_view_->hide();
   } else if (const auto view = path_views_.find(dialog); view != path_views_.end()) {
     view->second->hide();
   }
@@ -215,17 +274,26 @@ void TKELVARO::ShowRunDialog() { get_data_view_->Activate(); }
 void TKELVARO::ShowCropSoilEntry() { crop_soil_view_->Activate(); }
 void TKELVARO::ShowHelpWindow(HelpWindow id) { help_views_.at(id)->Activate(); }
 
-HelpSelectorView* TKELVARO::selector_view(std::string_view name) const {
+ListChoiceView* TKELVARO::selector_view(std::string_view name) const {
   return name == kHelpInputData.name ? input_selector_view_ : output_selector_view_;
 }
 
 void TKELVARO::ShowHelpSelector(std::string_view name) { selector_view(name)->Activate(); }
 
+void TKELVARO::ShowStatistics(std::string_view ext) {
+  for (const StatisticChoice& choice : kStatisticChoices) {
+    if (!ext.empty() && choice.ext == ext) statistics_.Choose(choice);
+  }
+  statistics_view_->Activate();
+}
+
+void TKELVARO::ShowStatisticsPath() { statistics_path_view_->Activate(); }
+
 // The guide document of the data folder goes to the word processor, as the system has it;
 // without one the guide that comes with the program opens in its own browser.
 void TKELVARO::ShowUserGuide() {
   if (const auto document = FindUserGuideDocument(session_.data_dir)) {
-    if (!open_document_(*document)) ShowMessageBox(this, ToQt(kWordMayNotBeInstalled));
+    OpenUserGuide(*office_.word, session_.data_dir, reporter_);
     return;
   }
   guide_->Activate();

@@ -21,6 +21,9 @@
 #include "dispatch/run_dialog.h"
 #include "help/help_selectors.h"
 #include "help/help_windows.h"
+#include "reports/spreadsheet.h"
+#include "reports/statistics_dialogs.h"
+#include "reports/word_processor.h"
 #include "session/session.h"
 
 namespace kelvaro::app {
@@ -28,9 +31,18 @@ namespace kelvaro::app {
 class CropSoilEntryView;
 class GetDataView;
 class GuideBrowser;
-class HelpSelectorView;
 class HelpWindowView;
-class PathDialogView;
+class ListChoiceView;
+class StatisticsView;
+
+// The spreadsheet and word processor the windows hand files to.
+struct OfficeServers {
+  std::unique_ptr<Spreadsheet> spreadsheet;
+  std::unique_ptr<WordProcessor> word;
+};
+using OfficeFactory = std::function<OfficeServers(const Session&)>;
+// LibreOffice, or the desktop's default applications.
+OfficeServers DesktopOfficeServers(const Session& session);
 
 // The main window: menus, toolbar and named actions that open the dialogs, the message area
 // RichEdit1 for the operations' trace lines, and the data folder in the status bar. Every dialog
@@ -39,7 +51,8 @@ class TKELVARO : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TKELVARO(std::filesystem::path data_folder, QWidget* parent = nullptr);
+  explicit TKELVARO(std::filesystem::path data_folder,
+                    const OfficeFactory& office = &DesktopOfficeServers, QWidget* parent = nullptr);
   ~TKELVARO() override;
 
   void RunCommand(const MainWindowCommand& command);
@@ -54,6 +67,9 @@ class TKELVARO : public QMainWindow {
   void ShowCropSoilEntry();
   void ShowHelpWindow(HelpWindow id);
   void ShowHelpSelector(std::string_view name);
+  // The statistics dialog, first told which statistic when the command names one.
+  void ShowStatistics(std::string_view ext);
+  void ShowStatisticsPath();
   void ShowUserGuide();
   void ShowPlaceholder(const WindowRequest& request);
 
@@ -61,22 +77,22 @@ class TKELVARO : public QMainWindow {
   const std::filesystem::path& data_folder() const { return session_.data_dir; }
   bool run_active() const { return run_active_; }
 
-  // The platform's choosers; tests answer them directly.
+  // The platform's directory chooser; tests answer it directly.
   using DirectoryChooser = std::function<std::optional<std::filesystem::path>(const QString&)>;
-  using DocumentOpener = std::function<bool(const std::filesystem::path&)>;
   void SetDirectoryChooser(DirectoryChooser chooser) { choose_directory_ = std::move(chooser); }
-  void SetDocumentOpener(DocumentOpener opener) { open_document_ = std::move(opener); }
 
   // The named action of that name ("InputWeather").
   QAction* NamedAction(std::string_view name) const;
   QTextEdit* RichEdit1() const { return rich_edit_; }
   QLabel* folder_label() const { return folder_label_; }
   QMessageBox* placeholder() const { return placeholder_; }
-  PathDialogView* path_view(Dialog id) const { return path_views_.at(id); }
+  ListChoiceView* path_view(Dialog id) const { return path_views_.at(id); }
   GetDataView* get_data_view() const { return get_data_view_; }
   CropSoilEntryView* crop_soil_view() const { return crop_soil_view_; }
   HelpWindowView* help_view(HelpWindow id) const { return help_views_.at(id); }
-  HelpSelectorView* selector_view(std::string_view name) const;
+  ListChoiceView* selector_view(std::string_view name) const;
+  StatisticsView* statistics_view() const { return statistics_view_; }
+  ListChoiceView* statistics_path_view() const { return statistics_path_view_; }
   GuideBrowser* guide() const { return guide_; }
   TGetData& run_dialog() { return get_data_; }
   TCropSoilEntry& crop_soil_entry() { return crop_soil_entry_; }
@@ -94,6 +110,7 @@ class TKELVARO : public QMainWindow {
   void BuildToolbar();
   void BuildNamedActions();
   void BuildDialogs();
+  void BuildChoiceDialogs();
   void RunInBackground(const std::function<void()>& command);
   QAction* CommandAction(std::string_view caption, std::string_view command, QObject* owner);
 
@@ -107,19 +124,23 @@ class TKELVARO : public QMainWindow {
   TCropSoilEntry crop_soil_entry_;
   HelpSelector help_input_data_;
   HelpSelector help_output_data_;
+  OfficeServers office_;
+  TGetSimulatedStationName statistics_;
+  TStatisticsPath statistics_path_;
 
-  std::map<Dialog, PathDialogView*> path_views_;
+  std::map<Dialog, ListChoiceView*> path_views_;
   GetDataView* get_data_view_ = nullptr;
   CropSoilEntryView* crop_soil_view_ = nullptr;
   std::map<HelpWindow, HelpWindowView*> help_views_;
-  HelpSelectorView* input_selector_view_ = nullptr;
-  HelpSelectorView* output_selector_view_ = nullptr;
+  ListChoiceView* input_selector_view_ = nullptr;
+  ListChoiceView* output_selector_view_ = nullptr;
+  StatisticsView* statistics_view_ = nullptr;
+  ListChoiceView* statistics_path_view_ = nullptr;
   GuideBrowser* guide_ = nullptr;
   QMessageBox* placeholder_ = nullptr;
   std::map<std::string_view, QAction*> named_actions_;
 
   DirectoryChooser choose_directory_;
-  DocumentOpener open_document_;
   bool run_active_ = false;
   std::vector<Dialog> opened_during_run_;
 };

@@ -20,6 +20,10 @@ void Help(TKELVARO& window, const WindowRequest& request) {
   if (const auto id = FindHelpWindow(request.window)) window.ShowHelpWindow(*id);
 }
 void UserGuide(TKELVARO& window, const WindowRequest&) { window.ShowUserGuide(); }
+void Statistics(TKELVARO& window, const WindowRequest& request) {
+  window.ShowStatistics(request.ext);
+}
+void StatisticsPath(TKELVARO& window, const WindowRequest&) { window.ShowStatisticsPath(); }
 
 constexpr WindowRoute kRoutes[] = {
     {"TAnalysisPath", &PathDialog},
@@ -36,8 +40,8 @@ constexpr WindowRoute kRoutes[] = {
     {"TGetSumSA", nullptr},
     {"TGetSACropInfo", nullptr},
     {"TGetCropItemNum", nullptr},
-    {"TGetSimulatedStationName", nullptr},
-    {"TStatisticsPath", nullptr},
+    {"TGetSimulatedStationName", &Statistics},
+    {"TStatisticsPath", &StatisticsPath},
     {"TOutputFiles", nullptr},
     {"TResultFiles", nullptr},
     {"THelpInputData", &HelpSelector},

@@ -4,6 +4,9 @@
 #include <span>
 #include <string_view>
 
+#include "dispatch/run_dialog.h"
+#include "reports/statistics_dialogs.h"
+
 namespace kelvaro {
 
 // One command of the main window: the window it opens and what it sets on that window before
@@ -19,9 +22,6 @@ struct MainWindowCommand {
 
 inline constexpr std::string_view kUserGuideWindow = "UserGuide";
 
-inline constexpr std::string_view kSaNumberLabel = "SA number (1-99999):";
-inline constexpr std::string_view kInputFilenameLabel = "Input filename:";
-
 inline constexpr std::array<MainWindowCommand, 38> kMainWindowCommands{{
     // Named actions.
     {"InputWeather", "InputFiles", "TAnalysisPath", "", "", ""},
@@ -35,18 +35,18 @@ inline constexpr std::array<MainWindowCommand, 38> kMainWindowCommands{{
     {"MTVDAU", "OutputFiles", "TShowSAFiles", "mtv", "mtv File Extension - monthly mean ETAW by SA",
      kSaNumberLabel},
     {"ViewOutputFiles", "OutputFiles", "TOutputFiles", "", "", ""},
-    {"StaMean", "Statistics", "TGetSimulatedStationName", "avg",
-     "Statistical Analysis - daily mean weather data by filename", ""},
-    {"StaSTDev", "Statistics", "TGetSimulatedStationName", "sdv",
-     "Statistical Analysis - daily standard deviation weather data by filename", ""},
-    {"StaCV", "Statistics", "TGetSimulatedStationName", "cov",
-     "Statistical Analysis - daily CV weather data by filename", ""},
-    {"StaMonMean", "Statistics", "TGetSimulatedStationName", "wxr",
-     "Statistical Analysis - monthly mean weather data by filename", ""},
-    {"StaMonSTDev", "Statistics", "TGetSimulatedStationName", "std",
-     "Statistical Analysis - monthly standard deviation weather data by filename", ""},
-    {"StaMonCV", "Statistics", "TGetSimulatedStationName", "cve",
-     "Statistical Analysis - monthly CV weather data by filename", ""},
+    {"StaMean", "Statistics", "TGetSimulatedStationName", kStatisticChoices[0].ext,
+     kStatisticChoices[0].caption, ""},
+    {"StaSTDev", "Statistics", "TGetSimulatedStationName", kStatisticChoices[1].ext,
+     kStatisticChoices[1].caption, ""},
+    {"StaCV", "Statistics", "TGetSimulatedStationName", kStatisticChoices[2].ext,
+     kStatisticChoices[2].caption, ""},
+    {"StaMonMean", "Statistics", "TGetSimulatedStationName", kStatisticChoices[3].ext,
+     kStatisticChoices[3].caption, ""},
+    {"StaMonSTDev", "Statistics", "TGetSimulatedStationName", kStatisticChoices[4].ext,
+     kStatisticChoices[4].caption, ""},
+    {"StaMonCV", "Statistics", "TGetSimulatedStationName", kStatisticChoices[5].ext,
+     kStatisticChoices[5].caption, ""},
     {"StaCropNorm", "Statistics", "TGetCropItemNum", "nor", "", ""},
     {"HelpInput", "Help", "THelpInputFiles", "", "", ""},
     {"HelpOutput", "Help", "THelpOutputFiles", "", "", ""},

@@ -17,10 +17,10 @@ inline constexpr std::string_view kRunDialogCaption = "GetData";
 inline constexpr std::string_view kExtensionLabel = "Your input file extension is: ";
 
 // Labels of the run dialog's fields, in the dialog's order.
-inline constexpr std::string_view kStationLabel = "Input filename:";
+inline constexpr std::string_view kInputFilenameLabel = "Input filename:";
 inline constexpr std::string_view kLatitudeLabel = "Latitude (degrees):";
 inline constexpr std::string_view kElevationLabel = "Elevation (meters):";
-inline constexpr std::string_view kSALabel = "SA number (1-99999):";
+inline constexpr std::string_view kSaNumberLabel = "SA number (1-99999):";
 inline constexpr std::string_view kYearsLabel = "Years to simulate:";
 inline constexpr std::string_view kFetchLabel = "Fetch (1-1000 m):";
 

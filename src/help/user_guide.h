@@ -6,15 +6,12 @@
 
 namespace kelvaro {
 
-// "User's Guide" opens this document of the data folder in the word processor when it exists,
-// and the guide that comes with the program otherwise.
-inline constexpr std::string_view kUserGuideDocument = "UserGuide.doc";
-inline constexpr std::string_view kUserGuideWordCaption = "UserGuide";
-inline constexpr std::string_view kWordMayNotBeInstalled = "Word may not be installed";
-// Title of the program's own help browser showing the bundled guide.
+// Title of the program's own help browser, which shows the guide that comes with the program
+// when the data folder holds no guide document.
 inline constexpr std::string_view kBundledGuideCaption = "KELVARO User's Guide";
 
-// The user's guide document of the data folder, found without regard to letter case.
+// The user's guide document of the data folder ("UserGuide.doc"), found without regard to
+// letter case.
 std::optional<std::filesystem::path> FindUserGuideDocument(const std::filesystem::path& data_dir);
 
 }  // namespace kelvaro

@@ -1,6 +1,7 @@
 #include "reports/office_calls.h"
 
 #include "weatherio/errors.h"
+#include "weatherio/file_naming.h"
 
 namespace kelvaro {
 
@@ -33,7 +34,8 @@ bool OpenUserGuide(WordProcessor& word, const std::filesystem::path& data_dir, R
   }
   word.SetVisible(true);
   word.SetCaption(std::string(kUserGuideCaption));
-  word.OpenDocument(data_dir / kUserGuideFile);
+  // Found without regard to letter case, as every file of the data folder.
+  word.OpenDocument(FindInFolder(data_dir, std::string(kUserGuideFile)));
   return true;
 }
 

@@ -28,10 +28,16 @@ MessageBoxWatcher::MessageBoxWatcher(std::function<void(QMessageBox&)> on_box)
   timer_.start();
 }
 
-MainWindowTest::MainWindowTest() : window_(std::make_unique<app::TKELVARO>(folder_.path())) {
+MainWindowTest::MainWindowTest() {
+  window_ = std::make_unique<app::TKELVARO>(folder_.path(), [this](const Session&) {
+    auto spreadsheet = std::make_unique<RecordingSpreadsheet>();
+    auto word = std::make_unique<RecordingWordProcessor>();
+    spreadsheet_ = spreadsheet.get();
+    word_ = word.get();
+    return app::OfficeServers{std::move(spreadsheet), std::move(word)};
+  });
   window_->SetDirectoryChooser(
       [this](const QString&) -> std::optional<std::filesystem::path> { return folder_.path(); });
-  window_->SetDocumentOpener([](const std::filesystem::path&) { return true; });
   window_->show();
   QApplication::processEvents();
 }

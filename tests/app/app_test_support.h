@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "support/recording_office.h"
 #include "support/test_folder.h"
 
 namespace kelvaro::testing {
@@ -53,6 +54,9 @@ class MainWindowTest : public ::testing::Test {
   std::vector<std::string> MessageLines() const;
 
   TestFolder folder_;
+  // The office servers the windows hand files to; owned by the window.
+  RecordingSpreadsheet* spreadsheet_ = nullptr;
+  RecordingWordProcessor* word_ = nullptr;
   std::unique_ptr<app::TKELVARO> window_;
 };
 

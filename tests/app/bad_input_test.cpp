@@ -7,7 +7,7 @@
 
 #include "app/crop_soil_entry_view.h"
 #include "app/get_data_view.h"
-#include "app/path_dialog_view.h"
+#include "app/list_choice_view.h"
 #include "app_test_support.h"
 
 namespace kelvaro::testing {

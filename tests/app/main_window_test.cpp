@@ -7,7 +7,7 @@
 #include <QToolBar>
 
 #include "app/guide_browser.h"
-#include "app/help_selector_view.h"
+#include "app/list_choice_view.h"
 #include "app/window_routes.h"
 #include "app_test_support.h"
 #include "dispatch/main_window_commands.h"
@@ -26,6 +26,7 @@ const std::map<std::string, QString>& ShownCaptions() {
       {"TEToAnalysisPath", "ETo Analysis Path"},
       {"TTempAnalysisPath", "Temperature Analysis Path"},
       {"TCropSoilEntry", "Crop/Soil Data Entry"},
+      {"TStatisticsPath", "Statistical Analysis"},
       {"THelpInputData", "Input Data Help"},
       {"THelpOutputData", "Output Data Help"},
       {"THelpInputFiles", "Help Input Files"},
@@ -73,6 +74,10 @@ class MainWindowCommandsTest : public MainWindowTest {
     }
     QWidget* shown = ShownWindow(QString::fromStdString(window_name));
     ASSERT_NE(shown, nullptr) << window_name << " is not shown";
+    if (!command.caption.empty()) {
+      EXPECT_EQ(shown->windowTitle().toStdString(), command.caption);
+      return;
+    }
     ASSERT_TRUE(ShownCaptions().count(window_name)) << window_name;
     EXPECT_EQ(shown->windowTitle(), ShownCaptions().at(window_name));
   }
@@ -136,9 +141,9 @@ TEST_F(MainWindowCommandsTest, PlaceholderWindowsAreTheDialogsStillToCome) {
     if (route.open == nullptr)
       waiting << QString::fromUtf8(route.window.data(), route.window.size());
   }
-  EXPECT_EQ(waiting, (QStringList{"TDataFileEntry", "TShowSAFiles", "TGetOutSA", "TGetSumSA",
-                                  "TGetSACropInfo", "TGetCropItemNum", "TGetSimulatedStationName",
-                                  "TStatisticsPath", "TOutputFiles", "TResultFiles"}));
+  EXPECT_EQ(waiting,
+            (QStringList{"TDataFileEntry", "TShowSAFiles", "TGetOutSA", "TGetSumSA",
+                         "TGetSACropInfo", "TGetCropItemNum", "TOutputFiles", "TResultFiles"}));
   for (const MainWindowCommand& command : kMainWindowCommands) {
     EXPECT_NE(app::FindWindowRoute(command.window), nullptr) << command.window;
   }
@@ -165,7 +170,7 @@ TEST_F(MainWindowCommandsTest, HelpSelectorsOpenTheChosenTopic) {
     const QString selector_name = QString::fromLatin1(
         std::string_view(expected.menu_item) == "Output Files" ? "THelpOutputData"
                                                                : "THelpInputData");
-    auto* selector = qobject_cast<app::HelpSelectorView*>(ShownWindow(selector_name));
+    auto* selector = qobject_cast<app::ListChoiceView*>(ShownWindow(selector_name));
     ASSERT_NE(selector, nullptr);
     EXPECT_EQ(selector->combo()->currentIndex(), 0);  // activation selects the first topic
     selector->combo()->setCurrentIndex(expected.choice);
@@ -203,20 +208,25 @@ TEST_F(MainWindowCommandsTest, UserGuideOpensTheDocumentOfTheDataFolderOrTheBund
   EXPECT_TRUE(guide.contains("ETAW"));
   window().guide()->hide();
 
-  folder_.Write("UserGuide.doc", "a guide of the study area");
-  std::vector<std::filesystem::path> opened;
-  window().SetDocumentOpener([&](const std::filesystem::path& document) {
-    opened.push_back(document);
-    return true;
-  });
-  MenuItem(QStringLiteral("User's Guide"), QStringLiteral("User's Guide"))->trigger();
-  ASSERT_EQ(opened.size(), 1u);
-  EXPECT_EQ(opened[0], folder_ / "UserGuide.doc");
-  EXPECT_FALSE(window().guide()->isVisible());
+  EXPECT_TRUE(word_->calls.empty());
 
-  window().SetDocumentOpener([](const std::filesystem::path&) { return false; });
+  folder_.Write("userguide.DOC", "a guide of the study area");
+  MenuItem(QStringLiteral("User's Guide"), QStringLiteral("User's Guide"))->trigger();
+  EXPECT_EQ(word_->calls,
+            (std::vector<std::string>{"connect", "visible true", "caption UserGuide",
+                                      "open " + (folder_ / "userguide.DOC").string()}));
+  EXPECT_FALSE(window().guide()->isVisible());
+}
+
+TEST(UserGuideWithoutWordProcessor, SaysWordMayNotBeInstalled) {
+  TestFolder folder;
+  folder.Write("UserGuide.doc", "a guide");
+  app::TKELVARO window(folder.path(), [](const Session&) {
+    return app::OfficeServers{std::make_unique<RecordingSpreadsheet>(false),
+                              std::make_unique<RecordingWordProcessor>(false)};
+  });
   MessageBoxWatcher boxes;
-  window().NamedAction("UserGuide2")->trigger();
+  window.NamedAction("UserGuide2")->trigger();
   EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Word may not be installed"});
 }
 

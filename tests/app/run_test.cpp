@@ -11,7 +11,7 @@
 #include "app/background_run.h"
 #include "app/get_data_view.h"
 #include "app/gui_reporter.h"
-#include "app/path_dialog_view.h"
+#include "app/list_choice_view.h"
 #include "app_test_support.h"
 #include "support/cli_runner.h"
 
@@ -31,7 +31,7 @@ class RunThroughWindowsTest : public MainWindowTest {
  protected:
   // Answers a path dialog with the item of that caption.
   void Choose(const char* dialog, const QString& item) {
-    auto* view = qobject_cast<app::PathDialogView*>(ShownWindow(QString::fromLatin1(dialog)));
+    auto* view = qobject_cast<app::ListChoiceView*>(ShownWindow(QString::fromLatin1(dialog)));
     ASSERT_NE(view, nullptr) << dialog << " is not shown";
     EXPECT_EQ(view->combo()->currentIndex(), 0);
     view->combo()->setCurrentIndex(view->combo()->findText(item));

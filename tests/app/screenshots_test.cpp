@@ -10,9 +10,9 @@
 #include "app/crop_soil_entry_view.h"
 #include "app/get_data_view.h"
 #include "app/guide_browser.h"
-#include "app/help_selector_view.h"
 #include "app/help_window_view.h"
-#include "app/path_dialog_view.h"
+#include "app/list_choice_view.h"
+#include "app/statistics_view.h"
 #include "app_test_support.h"
 
 namespace kelvaro::testing {
@@ -98,6 +98,10 @@ TEST_F(ScreenshotTest, HelpWindowsSelectorsGuideAndPlaceholder) {
     window().ShowHelpSelector(name);
     Picture(window().selector_view(name), std::string("help_selector_") + name);
   }
+  window().ShowStatisticsPath();
+  Picture(window().statistics_path_view(), "statistics_path");
+  window().NamedAction("StaMonSTDev")->trigger();
+  Picture(window().statistics_view(), "statistics");
   window().ShowUserGuide();
   SaveScreenshot(window().guide(), "users_guide");
   window().RunCommand(*FindMainWindowCommand("MTVDAU"));
