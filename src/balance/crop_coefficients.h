@@ -18,7 +18,7 @@ struct CropCoefficients {
 
 // Builds one crop's curve IKc and applied coefficient Kc for every year of `table` (whose ETo
 // and OKc are already filled), replacing those of any crop before it. `pi` is the session's.
-// The row must have passed CheckCropRowForBalance.
+// The row must have passed CheckCropRow (as every row read from a crop file has).
 CropCoefficients BuildCropCoefficients(const CropRow& row, YearDayTable& table, float pi);
 
 }  // namespace kelvaro

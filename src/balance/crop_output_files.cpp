@@ -1,7 +1,12 @@
 #include "balance/crop_output_files.h"
 
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
 #include "weatherio/file_naming.h"
 #include "weatherio/fixed_point_text.h"
+#include "weatherio/letter_case.h"
 #include "weatherio/row_format.h"
 
 namespace kelvaro {
@@ -77,17 +82,52 @@ std::string MonthlyRows(const CropSums& sums) {
   return text;
 }
 
+// The crop number of a per-crop result file name of the study area, if it is one.
+std::optional<int> CropNumberOfResult(const std::string& name, const std::string& sa5) {
+  const std::string prefix = "SA" + sa5 + "C";
+  const auto dot = name.rfind('.');
+  if (dot == std::string::npos || dot <= prefix.size() ||
+      !EqualsIgnoringCase(name.substr(0, prefix.size()), prefix)) {
+    return std::nullopt;
+  }
+  const std::string extension = name.substr(dot);
+  if (!EqualsIgnoringCase(extension, ".CSV") && !EqualsIgnoringCase(extension, ".EAW") &&
+      !EqualsIgnoringCase(extension, ".mtv")) {
+    return std::nullopt;
+  }
+  const std::string digits = name.substr(prefix.size(), dot - prefix.size());
+  if (digits.size() > 9 || !std::all_of(digits.begin(), digits.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+      })) {
+    return std::nullopt;
+  }
+  return std::stoi(digits);
+}
+
 }  // namespace
 
 std::string CropFileStem(const std::string& sa5, int crop_number) {
   return "SA" + sa5 + "C" + Printf("%03d", crop_number);
 }
 
-CropOutputs::CropOutputs(const std::filesystem::path& folder, const std::string& sa5,
-                         int crop_number, const CropRow& row)
-    : daily_(ResultFile(folder, sa5, crop_number, ".CSV")),
-      annual_(ResultFile(folder, sa5, crop_number, ".EAW")),
-      monthly_(ResultFile(folder, sa5, crop_number, ".mtv")) {
+std::vector<std::string> StaleCropResultFiles(const std::filesystem::path& folder,
+                                              const std::string& sa5, int crop_count) {
+  std::vector<std::string> stale;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    const auto number = CropNumberOfResult(name, sa5);
+    if (number && (*number == 0 || *number > crop_count)) stale.push_back(name);
+  }
+  std::sort(stale.begin(), stale.end());
+  return stale;
+}
+
+CropOutputs::CropOutputs(OutputFileSet& files, const std::filesystem::path& folder,
+                         const std::string& sa5, int crop_number, const CropRow& row)
+    : daily_(files.Add(ResultFile(folder, sa5, crop_number, ".CSV"))),
+      annual_(files.Add(ResultFile(folder, sa5, crop_number, ".EAW"))),
+      monthly_(files.Add(ResultFile(folder, sa5, crop_number, ".mtv"))) {
   const std::string first_line = Printf(" %s,%s\n", row.name.c_str(), row.code.c_str());
   daily_.Write(first_line);
   daily_.Write(kDailyHeader);
@@ -118,9 +158,9 @@ void CropOutputs::WriteDailyRow(const DailyBalanceRow& r) {
 void CropOutputs::FinishCrop(const CropSums& sums, const YearDayTable& table) {
   annual_.Write(AnnualRows(sums, table));
   monthly_.Write(MonthlyRows(sums));
-  daily_.Commit();
-  annual_.Commit();
-  monthly_.Commit();
+  daily_.Finish();
+  annual_.Finish();
+  monthly_.Finish();
 }
 
 }  // namespace kelvaro

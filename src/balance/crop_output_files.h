@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "balance/crop_sums.h"
 #include "balance/soil_water_balance.h"
@@ -15,24 +16,31 @@ namespace kelvaro {
 // beyond, so row 1000 never overwrites the files of row 1 or of any other row.
 std::string CropFileStem(const std::string& sa5, int crop_number);
 
+// Result files in `folder` of crop numbers above `crop_count` (or 0): "SA" + SA5 + "C" + digits
+// with the extension .CSV, .EAW or .mtv in any letter case, left by a run on a longer crop file.
+// Sorted by name.
+std::vector<std::string> StaleCropResultFiles(const std::filesystem::path& folder,
+                                              const std::string& sa5, int crop_count);
+
 // The three result files of one crop: daily balance (.CSV), annual sums (.EAW) and monthly
-// means (.mtv). Nothing replaces the files already there until FinishCrop.
+// means (.mtv), made in the study area's set, which replaces the old files when the whole study
+// area is done.
 class CropOutputs {
  public:
   // OpenCropOutputs: the files' header lines.
-  CropOutputs(const std::filesystem::path& folder, const std::string& sa5, int crop_number,
-              const CropRow& row);
+  CropOutputs(OutputFileSet& files, const std::filesystem::path& folder, const std::string& sa5,
+              int crop_number, const CropRow& row);
 
   void WriteDailyRow(const DailyBalanceRow& row);
 
-  // The annual rows with their 9999 average row and the twelve monthly rows; then all three
-  // files replace the old ones.
+  // The annual rows with their 9999 average row and the twelve monthly rows; the three files are
+  // then complete (and closed) and wait for the set's commit.
   void FinishCrop(const CropSums& sums, const YearDayTable& table);
 
  private:
-  OutputFile daily_;
-  OutputFile annual_;
-  OutputFile monthly_;
+  OutputFile& daily_;
+  OutputFile& annual_;
+  OutputFile& monthly_;
   std::string line_;
 };
 

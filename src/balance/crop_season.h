@@ -20,9 +20,4 @@ StageDays SeasonStageDays(const CropRow& row);
 // Days between wettings during initial growth; 0 in the crop file means 30.
 int WettingFrequencyDays(const CropRow& row);
 
-// Refuses a crop row the balance cannot use: a code without a crop class 1..4 in its ninth
-// character, a planting or ending day outside 1..366, a stage percentage outside 0..100, or a
-// negative wetting frequency. Throws InputError.
-void CheckCropRowForBalance(const CropRow& row);
-
 }  // namespace kelvaro

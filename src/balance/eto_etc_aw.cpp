@@ -40,13 +40,7 @@ std::optional<CropFile> ReadCrops(const RunParameters& run, Session& session) {
     session.reporter.MessageBox("Couldn't find " + run.SAFileName() + ".");
     return std::nullopt;
   }
-  for (size_t k = 0; k < file->rows.size(); ++k) {
-    try {
-      CheckCropRowForBalance(file->rows[k]);
-    } catch (const InputError& error) {
-      throw InputError(file->name + ", crop row " + std::to_string(k + 1) + ": " + error.what());
-    }
-  }
+  if (file->rows.empty()) throw InputError(file->name + " holds no crops");
   return file;
 }
 
@@ -63,15 +57,26 @@ YearDayTable WeatherTable(const WorkingDailyFile& file) {
 }
 
 void BalanceCrop(const CropRow& row, int crop_number, const std::string& sa5, YearDayTable& table,
-                 Session& session, StudyAreaSummaries& summaries) {
+                 Session& session, OutputFileSet& files, StudyAreaSummaries& summaries) {
   const CropCoefficients coefficients = BuildCropCoefficients(row, table, session.global_pi);
   const IrrigationThresholds thresholds = PlaceIrrigations(row, coefficients.stages, table);
-  CropOutputs outputs(session.data_dir, sa5, crop_number, row);
+  CropOutputs outputs(files, session.data_dir, sa5, crop_number, row);
   const CropSums sums =
       RunSoilWaterBalance(row, coefficients, thresholds, table, session.reporter,
                           [&outputs](const DailyBalanceRow& day) { outputs.WriteDailyRow(day); });
   outputs.FinishCrop(sums, table);
   summaries.AddCrop(row, MonthAverages(sums));
+}
+
+// Results of crop rows the crop file no longer has would pass for results of this run.
+void WarnOfStaleResults(const CropFile& crops, const std::string& sa5, Session& session) {
+  const auto stale =
+      StaleCropResultFiles(session.data_dir, sa5, static_cast<int>(crops.rows.size()));
+  if (stale.empty()) return;
+  std::string names;
+  for (const auto& name : stale) names += (names.empty() ? "" : ", ") + name;
+  session.reporter.Warn("These result files belong to crops that " + crops.name +
+                        " no longer holds and are not current: " + names);
 }
 
 }  // namespace
@@ -88,12 +93,15 @@ void EToETcAW(const RunParameters& run, Session& session) {
   if (!crops) return;
 
   YearDayTable table = WeatherTable(*weather);
-  StudyAreaSummaries summaries(session.data_dir, sa5, table.year_count());
+  // Every result file of the study area is replaced at the end, all of them or none.
+  OutputFileSet files;
+  StudyAreaSummaries summaries(files, session.data_dir, sa5, table.year_count());
   int crop_number = 0;
   for (const CropRow& row : crops->rows) {
-    BalanceCrop(row, ++crop_number, sa5, table, session, summaries);
+    BalanceCrop(row, ++crop_number, sa5, table, session, files, summaries);
   }
-  summaries.Commit();
+  files.CommitAll();
+  WarnOfStaleResults(*crops, sa5, session);
 }
 
 }  // namespace kelvaro

@@ -1,5 +1,7 @@
 #include "balance/irrigation_thresholds.h"
 
+#include <cmath>
+
 namespace kelvaro {
 namespace {
 
@@ -58,7 +60,8 @@ void ScanForLastIrrigation(const SeasonETc& etc, const StageDays& days, float yt
     running += etc.Day(f);
     if (running + initial_mm > season_mm - ytd_mm) {
       thresholds.last_irrigation_day = f;
-      const int irrigations = static_cast<int>(running / ytd_mm) + 1;
+      // Counted in float: a tiny threshold or a huge ETc gives more irrigations than an int holds.
+      const float irrigations = std::trunc(running / ytd_mm) + 1.0f;
       thresholds.mid[year] = running / irrigations;
       if (wettings.count == 0) thresholds.initial[year] = thresholds.mid[year];
       thresholds.last[year] = ytd_mm;

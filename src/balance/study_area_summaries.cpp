@@ -27,10 +27,10 @@ std::string SummaryRow(const CropRow& row, const std::array<float, 12>& values) 
 
 }  // namespace
 
-StudyAreaSummaries::StudyAreaSummaries(const std::filesystem::path& folder, const std::string& sa5,
-                                       int year_count)
-    : etaw_(FindInFolder(folder, "SumofETAWforSA" + sa5 + ".saw")),
-      etc_(FindInFolder(folder, "SumofETcforSA" + sa5 + ".set")) {
+StudyAreaSummaries::StudyAreaSummaries(OutputFileSet& files, const std::filesystem::path& folder,
+                                       const std::string& sa5, int year_count)
+    : etaw_(files.Add(FindInFolder(folder, "SumofETAWforSA" + sa5 + ".saw"))),
+      etc_(files.Add(FindInFolder(folder, "SumofETcforSA" + sa5 + ".set"))) {
   etaw_.Write(Header("Summary of ETAW for study area", sa5, year_count));
   etc_.Write(Header("Summary of ETc for study area", sa5, year_count));
 }
@@ -44,11 +44,6 @@ void StudyAreaSummaries::AddCrop(const CropRow& row, const std::array<MonthAvera
   }
   etaw_.Write(SummaryRow(row, etaw));
   etc_.Write(SummaryRow(row, etc));
-}
-
-void StudyAreaSummaries::Commit() {
-  etaw_.Commit();
-  etc_.Commit();
 }
 
 }  // namespace kelvaro

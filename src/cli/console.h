@@ -8,7 +8,7 @@
 
 namespace kelvaro::cli {
 
-// Message boxes go to stderr, one line each; trace lines only when asked for.
+// Message boxes and warnings go to stderr, one line each; trace lines only when asked for.
 class ConsoleReporter : public Reporter {
  public:
   explicit ConsoleReporter(bool verbose) : verbose_(verbose) {}
@@ -20,6 +20,8 @@ class ConsoleReporter : public Reporter {
   void Trace(const std::string& line) override {
     if (verbose_) std::cerr << line << "\n";
   }
+  // Warnings are printed but leave the exit status of a run that succeeded.
+  void Warn(const std::string& text) override { std::cerr << "Warning: " << text << "\n"; }
   int boxes() const { return boxes_; }
 
  private:

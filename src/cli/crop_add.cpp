@@ -12,6 +12,7 @@
 #include "crops/crop_soil_entry.h"
 #include "weatherio/errors.h"
 #include "weatherio/letter_case.h"
+#include "weatherio/message_text.h"
 
 namespace kelvaro {
 namespace {
@@ -40,7 +41,7 @@ void CheckLetter(const std::string& text, const std::string& letters, const std:
                  const std::string& choices) {
   const std::string letter = ToUpperAscii(text);
   if (letter.size() != 1 || letters.find(letter) == std::string::npos) {
-    throw InputError(option + " takes " + choices + ", not '" + text + "'");
+    throw InputError(option + " takes " + choices + ", not " + Quoted(text));
   }
 }
 
@@ -48,8 +49,8 @@ void ChooseCrop(const CropAddOptions& options, TCropSoilEntry& form) {
   if (!Given(options, "--crop")) return;  // the form warns that no crop was chosen
   const auto index = FindCropByListItem(options.crop);
   if (!index) {
-    throw InputError("Unknown crop '" + options.crop +
-                     "'; `kelvaro-cli crop list` shows the crop names");
+    throw InputError("Unknown crop " + Quoted(options.crop) +
+                     "; `kelvaro-cli crop list` shows the crop names");
   }
   form.CropNameComboChange(*index);
 }

@@ -25,14 +25,17 @@ struct DemoRun {
   const char* input;
   const char* years;
   const char* folder;  // each run in its own folder, so one does not replace the other's results
-  bool statistics;     // also the daily and monthly statistics of the working file
+  const char* made_from = nullptr;  // the bundled file the input is a copy of, if it is one
+  bool statistics = false;          // also the daily and monthly statistics of the working file
 };
 
 // Maricopa, Arizona (AZMET station 06): measured daily weather 2003-2020, its monthly means,
 // and study area 1.
 constexpr DemoRun kDemoRuns[] = {
-    {"Measured daily weather", "day", "", "daily", true},
-    {"30 years generated from the monthly means", "mon", "30", "monthly", false},
+    {"Measured daily weather", "day", "", "daily", nullptr, true},
+    {"30 years generated from the monthly means", "mon", "30", "monthly"},
+    {"Measured days reduced to monthly means, then 30 generated years", "dmn", "30", "reduced",
+     "MARIC.day"},
 };
 
 void CopyExamples(const fs::path& into) {
@@ -64,6 +67,10 @@ int RunDemo(const fs::path& dir) {
   for (const DemoRun& demo : kDemoRuns) {
     const fs::path folder = dir / demo.folder;
     CopyExamples(folder);
+    if (demo.made_from != nullptr) {
+      fs::copy_file(folder / demo.made_from, folder / ("MARIC." + std::string(demo.input)),
+                    fs::copy_options::overwrite_existing);
+    }
     std::cout << "\n"
               << demo.title << " (MARIC." << demo.input << ", study area 1) in "
               << fs::absolute(folder).string() << "\n";
@@ -89,8 +96,8 @@ int RunDemo(const fs::path& dir) {
     PrintStudyAreaReport(folder, "00001");
   }
   std::cout << "\nResults are in " << fs::absolute(dir).string()
-            << " (daily/ and monthly/); open the .CSV, .EAW, .mtv, .saw, .set and statistics "
-               "files in a spreadsheet.\n";
+            << " (daily/, monthly/ and reduced/); open the .CSV, .EAW, .mtv, .saw, .set and "
+               "statistics files in a spreadsheet.\n";
   return status;
 }
 

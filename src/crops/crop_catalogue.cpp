@@ -100,6 +100,7 @@ std::optional<int> FindCropByListItem(std::string_view name) {
 }
 
 int CropClass(float crop_no) {
+  if (crop_no < 1.0f) return 0;  // no class; also keeps the conversion below in range
   if (crop_no <= 3.0f) return static_cast<int>(crop_no);
   if (crop_no < 4.0f) return 3;
   return 4;

@@ -39,7 +39,8 @@ std::string_view CropListItem(int index);
 std::optional<int> FindCropByListItem(std::string_view name);
 
 // Crop class 1..4 of a crop number: up to 3 counts as class 1 or 2 (by its integer part), above
-// 3 and below 4 is class 3, above 4 is class 4. Selects the coefficient rules and form inputs.
+// 3 and below 4 is class 3, above 4 is class 4; below 1 there is no class (0). Selects the
+// coefficient rules and form inputs.
 int CropClass(float crop_no);
 
 // Available water of a soil letter, mm of water per mm of soil: L 0.075, M 0.125, H 0.175 (upper-

@@ -26,7 +26,9 @@ bool EndsWithLineBreak(const std::filesystem::path& path) {
 
 std::filesystem::path AppendCropRow(const std::filesystem::path& folder, int sa_number,
                                     const CropRow& row) {
-  const auto path = FindInFolder(folder, CropFileName(sa_number));
+  const auto found = FindInFolder(folder, CropFileName(sa_number));
+  // A link leading out of the folder or a read-only file is refused before anything is read.
+  const auto path = CheckedDestination(found);
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
   // An empty file gets the header too: readers skip three lines, which would hide the first row.
@@ -35,8 +37,8 @@ std::filesystem::path AppendCropRow(const std::filesystem::path& folder, int sa_
   // last row.
   const std::string separator = !is_new && !EndsWithLineBreak(path) ? "\n" : "";
   // Header and first row go out in one write, so a new file never holds a header alone.
-  AppendToFile(path, (is_new ? CropFileHeader() : separator) + FormatCropRow(row));
-  return path;
+  AppendToFile(found, (is_new ? CropFileHeader() : separator) + FormatCropRow(row));
+  return found;
 }
 
 std::optional<CropFile> ReadStudyAreaCrops(const std::filesystem::path& folder, int sa_number) {

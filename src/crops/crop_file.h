@@ -20,7 +20,8 @@ std::string CropFileName(int sa_number);
 
 // Appends one row to the study area's crop file in `folder`, writing the three header lines first
 // when the file is new or empty, and a line break first when its last line lacks one. Returns
-// the file's path. Throws InputError when it cannot be written.
+// the file's path. Throws InputError when it cannot be written, and refuses (naming it) a crop
+// file that is a link leading outside `folder` or that the user made read-only.
 std::filesystem::path AppendCropRow(const std::filesystem::path& folder, int sa_number,
                                     const CropRow& row);
 

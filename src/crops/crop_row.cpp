@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "crops/crop_row_checks.h"
 #include "weatherio/field_split.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/row_format.h"
@@ -42,26 +43,35 @@ std::string FormatCropRow(const CropRow& row) {
 
 CropRow ParseCropRow(std::string_view line) {
   const auto f = SplitFieldsFromRight(line, kCropRowFieldCount);
+  const auto number = [&f](size_t i, const char* field) { return ParseColumnFloat(f[i], field); };
+  const auto whole = [&f](size_t i, const char* field) { return ParseColumnInt(f[i], field); };
   CropRow row;
   row.code = std::string(Trim(f[0]));
   row.name = std::string(Trim(f[1]));
-  row.planting_doy = ParseInt(f[2]);
-  row.ending_doy = ParseInt(f[3]);
-  row.area_ha = ParseInt(f[4]);
-  row.max_soil_depth_mm = ParseFloat(f[5]);
-  row.max_root_depth_mm = ParseFloat(f[6]);
-  row.allowable_depletion_pct = ParseFloat(f[7]);
-  row.available_water = ParseFloat(f[8]);
-  row.plant_available_water_mm = ParseFloat(f[9]);
-  row.yield_threshold_mm = ParseFloat(f[10]);
-  row.wetting_frequency_days = ParseInt(f[11]);
-  for (size_t i = 0; i < 4; ++i) row.ground_cover_pct[i] = ParseInt(f[12 + i]);
-  for (size_t i = 0; i < 4; ++i) row.cover_crop_doy[i] = ParseInt(f[16 + i]);
-  for (size_t i = 0; i < 3; ++i) row.stage_pct[i] = ParseInt(f[20 + i]);
-  for (size_t i = 0; i < 3; ++i) row.kc[i] = ParseFloat(f[23 + i]);
-  row.ks = ParseFloat(f[26]);
-  row.stress_begin_doy = ParseInt(f[27]);
-  row.stress_end_doy = ParseInt(f[28]);
+  row.planting_doy = whole(2, "planting day");
+  row.ending_doy = whole(3, "ending day");
+  row.area_ha = whole(4, "area");
+  row.max_soil_depth_mm = number(5, "maximum soil depth");
+  row.max_root_depth_mm = number(6, "maximum rooting depth");
+  row.allowable_depletion_pct = number(7, "allowable depletion");
+  row.available_water = number(8, "available water");
+  row.plant_available_water_mm = number(9, "plant-available water");
+  row.yield_threshold_mm = number(10, "yield-threshold depletion");
+  row.wetting_frequency_days = whole(11, "wetting frequency");
+  constexpr const char* kCovers[] = {"ground cover on date B", "ground cover on date C",
+                                     "ground cover on date D", "ground cover on date E"};
+  for (size_t i = 0; i < 4; ++i) row.ground_cover_pct[i] = whole(12 + i, kCovers[i]);
+  constexpr const char* kCoverDays[] = {"cover crop 1 begin", "cover crop 1 end",
+                                        "cover crop 2 begin", "cover crop 2 end"};
+  for (size_t i = 0; i < 4; ++i) row.cover_crop_doy[i] = whole(16 + i, kCoverDays[i]);
+  constexpr const char* kStages[] = {"percent of season to date B", "percent of season to date C",
+                                     "percent of season to date D"};
+  for (size_t i = 0; i < 3; ++i) row.stage_pct[i] = whole(20 + i, kStages[i]);
+  constexpr const char* kKcs[] = {"Kc1", "Kc2", "Kc3"};
+  for (size_t i = 0; i < 3; ++i) row.kc[i] = number(23 + i, kKcs[i]);
+  row.ks = number(26, "Ks");
+  row.stress_begin_doy = whole(27, "stress begin");
+  row.stress_end_doy = whole(28, "stress end");
   row.pre_irrigated = std::string(Trim(f[29]));
   row.row_marker = ParseInt(f[30]);
   return row;
@@ -74,9 +84,12 @@ std::optional<CropFile> ReadCropFile(const std::filesystem::path& path) {
   for (size_t i = kHeaderLineCount; i < text->lines.size(); ++i) {
     if (IsBlankLine(text->lines[i])) continue;
     try {
-      file.rows.push_back(ParseCropRow(text->lines[i]));
+      CropRow row = ParseCropRow(text->lines[i]);
+      CheckCropRow(row);
+      file.rows.push_back(std::move(row));
     } catch (...) {
-      RethrowWithLocation(file.name, static_cast<int>(i + 1));
+      RethrowWithLocation(LineLocation(file.name, static_cast<int>(i + 1)) + " (crop " +
+                          std::to_string(file.rows.size() + 1) + ")");
     }
   }
   return file;

@@ -66,8 +66,10 @@ class TCropSoilEntry {
   // Fills the crop-specific fields from catalogue entry `list_index` (0..64) and shows the
   // optional inputs of its class; the blank item and any other index change nothing.
   void SelectCrop(int list_index);
-  // Checks the entries and appends the row. Throws ConversionError when an entry is not a
-  // number or a date, InputError when a text would break the row; nothing is written then.
+  // Checks the entries and appends the row. Values outside their meaning (depletion 0..100 %,
+  // Ks 0..1, depths above 0, area, wetting frequency 0 or more, ground cover 0..100 %) and a row
+  // the water balance would refuse add warning lines. Throws ConversionError when an entry is
+  // not a number or a date, InputError when a text would break the row; nothing is written then.
   SaveOutcome SaveCropRow(Navigator& navigator);
 
   int selected_crop() const { return selected_crop_; }  // list index, -1 for none
@@ -132,6 +134,10 @@ class TCropSoilEntry {
   CropRow BuildRow(int sa_number);
   int EntryDoy(std::string_view label, const FormField& entry, const FormField& default_date) const;
   int GroundCover(const FormField& entry, const FormField& default_value, char date);
+  // Entries whose value is refused with a warning line naming the entry.
+  float InRange(std::string_view label, const std::string& text, float highest);
+  float Depth(std::string_view label, const std::string& text);
+  int WholePercent(std::string_view label, const std::string& text);
   void FillClassValues(int crop_class, CropRow& row, CropCodeParts& code);
   void FillCoverCrops(CropRow& row) const;
   void FillStress(CropRow& row, CropCodeParts& code);

@@ -1,14 +1,15 @@
 // The save step of the crop/soil entry form: checks, conversions and the appended row.
 #include <algorithm>
 #include <cctype>
-#include <limits>
 
 #include "crops/crop_catalogue.h"
 #include "crops/crop_file.h"
+#include "crops/crop_row_checks.h"
 #include "crops/crop_soil_entry.h"
 #include "crops/form_text.h"
 #include "weatherio/errors.h"
 #include "weatherio/letter_case.h"
+#include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
 
 namespace kelvaro {
@@ -26,8 +27,8 @@ std::string UpperCasedLetter(const std::string& text, std::string_view what) {
     return c == ',' || std::iscntrl(static_cast<unsigned char>(c)) != 0;
   });
   if (breaks_row) {
-    throw InputError("The " + std::string(what) + " '" + text +
-                     "' may not contain a comma or a control character");
+    throw InputError("The " + std::string(what) + " " + Quoted(text) +
+                     " may not contain a comma or a control character");
   }
   return ToUpperAscii(letter);
 }
@@ -50,11 +51,6 @@ int IntEntry(std::string_view label, const std::string& text) {
   return Labelled(label, [&] { return ParseInt(text); });
 }
 
-// Percentages are whole numbers; fractions are cut off.
-int Truncated(std::string_view label, const std::string& text) {
-  return static_cast<int>(FloatEntry(label, text));
-}
-
 int DateDoy(std::string_view label, const std::string& text, int current_year) {
   return Labelled(label, [&] { return DayOfYearOf(ParseShortDate(text, current_year)); });
 }
@@ -69,6 +65,14 @@ SaveOutcome TCropSoilEntry::SaveCropRow(Navigator& navigator) {
     return {};
   }
   CropRow row = BuildRow(sa_number);
+  // The checks the water balance makes, so that no row is written that a run would refuse.
+  if (warning_.Warning.empty()) {
+    try {
+      CheckCropRow(row);
+    } catch (const InputError& error) {
+      warning_.Add(std::string("The crop row cannot be used: ") + error.what());
+    }
+  }
   if (!warning_.Warning.empty()) {
     warning_.Show();
     return {};
@@ -105,12 +109,14 @@ CropRow TCropSoilEntry::BuildRow(int sa_number) {
   row.ending_doy = code.ending_doy = EntryDoy("Ending date", EndingDate, DefEndingDate);
 
   row.area_ha = IntEntry("Hectares planted", HectaresPlanted.text);
-  row.max_soil_depth_mm = FloatEntry("Maximum soil depth", TextOr(MaxSoilDepth, DefMaxSoil));
-  row.max_root_depth_mm = FloatEntry("Rooting depth", TextOr(RootingDepth, DefRootingDepth));
+  if (row.area_ha < 0) warning_.Add("Hectares planted should not be negative");
+  row.max_soil_depth_mm = Depth("Maximum soil depth", TextOr(MaxSoilDepth, DefMaxSoil));
+  row.max_root_depth_mm = Depth("Rooting depth", TextOr(RootingDepth, DefRootingDepth));
   row.allowable_depletion_pct =
-      FloatEntry("Allowable depletion", TextOr(AllowableDepletion, DefAllowableDepletion));
+      InRange("Allowable depletion", TextOr(AllowableDepletion, DefAllowableDepletion), 100.0f);
   row.wetting_frequency_days = code.wetting_frequency_days =
       IntEntry("Wetting frequency", TextOr(WettingFrequency, DefWettingFrequency));
+  if (row.wetting_frequency_days < 0) warning_.Add("Wetting frequency should not be negative");
   code.soil = UpperCasedLetter(SoilType.text, "soil type");
   if (code.soil.empty()) code.soil = kDefSoilType;
   code.pre_irrigated = UpperCasedLetter(TextOr(PreIrrigated, DefPreIrrigated), "pre-irrigation");
@@ -122,8 +128,8 @@ CropRow TCropSoilEntry::BuildRow(int sa_number) {
   row.yield_threshold_mm = row.allowable_depletion_pct * 0.01f * row.plant_available_water_mm;
 
   FillClassValues(CropClass(FloatEntry("Crop number", CropNo.text)), row, code);
-  row.stage_pct = {Truncated("Date B", AToB.text), Truncated("Date C", AToC.text),
-                   Truncated("Date D", AToD.text)};
+  row.stage_pct = {WholePercent("Date B", AToB.text), WholePercent("Date C", AToC.text),
+                   WholePercent("Date D", AToD.text)};
   row.kc = {FloatEntry("Kc1", KcAB.text), FloatEntry("Kc2", KcCD.text),
             FloatEntry("Kc3", KcE.text)};
   FillCoverCrops(row);
@@ -139,22 +145,29 @@ int TCropSoilEntry::EntryDoy(std::string_view label, const FormField& entry,
   return DateDoy(label, TextOr(entry, default_date), current_year_);
 }
 
+float TCropSoilEntry::InRange(std::string_view label, const std::string& text, float highest) {
+  const float value = FloatEntry(label, text);
+  if (value < 0.0f || value > highest) {
+    warning_.Add(std::string(label) + " should be between 0 and " + NumberText(highest));
+  }
+  return value;
+}
+
+float TCropSoilEntry::Depth(std::string_view label, const std::string& text) {
+  const float depth_mm = FloatEntry(label, text);
+  if (depth_mm <= 0.0f) warning_.Add(std::string(label) + " should be above 0");
+  return depth_mm;
+}
+
+// Percentages are whole numbers; fractions are cut off. A refused value is never written, so
+// 0 stands in for it.
+int TCropSoilEntry::WholePercent(std::string_view label, const std::string& text) {
+  const float percent = InRange(label, text, 100.0f);
+  return percent >= 0.0f && percent <= 100.0f ? static_cast<int>(percent) : 0;
+}
+
 int TCropSoilEntry::GroundCover(const FormField& entry, const FormField& default_value, char date) {
-  const std::string label = std::string("Ground cover on date ") + date;
-  const std::string& text = TextOr(entry, default_value);
-  const float percent = FloatEntry(label, text);
-  // Covers enter square roots in the coefficient curve of evergreen trees. The save is refused,
-  // so the value returned then is never written.
-  if (percent < 0.0f) {
-    warning_.Add(label + " should not be negative");
-    return 0;
-  }
-  // The row holds whole percentages as int; a larger cover cannot be written.
-  if (percent >= static_cast<float>(std::numeric_limits<int>::max())) {
-    throw ConversionError(label + ": '" + std::string(Trim(text)) +
-                          "' is not a valid integer value");
-  }
-  return static_cast<int>(percent);
+  return WholePercent(std::string("Ground cover on date ") + date, TextOr(entry, default_value));
 }
 
 void TCropSoilEntry::FillClassValues(int crop_class, CropRow& row, CropCodeParts& code) {
@@ -202,7 +215,7 @@ void TCropSoilEntry::FillStress(CropRow& row, CropCodeParts& code) {
     code.stress_factor = DefStressFactor.text + ".00";
     return;
   }
-  row.ks = FloatEntry("Stress factor", StressFactor.text);
+  row.ks = InRange("Stress factor", StressFactor.text, 1.0f);
   code.stress_factor = std::string(Trim(StressFactor.text));
   if (StressStartingDate.Empty()) warning_.Add(std::string(kEnterStressStart));
   if (StressEndingDate.Empty()) warning_.Add(std::string(kEnterStressEnd));

@@ -8,6 +8,7 @@
 
 #include "weatherio/calendar.h"
 #include "weatherio/errors.h"
+#include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/row_format.h"
 
@@ -62,8 +63,8 @@ std::string NumberText(float value) {
 CalendarDate ParseShortDate(std::string_view text, int current_year) {
   const auto date = ReadDate(Trim(text), current_year);
   if (!date) {
-    throw ConversionError("'" + std::string(text) +
-                          "' is not a valid date (YYYY-MM-DD, or MM-DD in the current year)");
+    throw ConversionError(Quoted(text) +
+                          " is not a valid date (YYYY-MM-DD, or MM-DD in the current year)");
   }
   return *date;
 }

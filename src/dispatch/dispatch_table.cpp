@@ -1,6 +1,11 @@
 #include "dispatch/dispatch_table.h"
 
 #include "balance/eto_etc_aw.h"
+#include "eto/daily_output.h"
+#include "eto/eto_covertion.h"
+#include "eto/mon_eto.h"
+#include "eto/montly_output.h"
+#include "eto/pan_eto.h"
 #include "eto/wth_eto.h"
 #include "generator/generate_weather.h"
 
@@ -14,13 +19,13 @@ struct NamedOperation {
 
 // Operations still to be written are listed without a function, so their rows report plainly.
 constexpr std::array<NamedOperation, 13> kOperations{{
-    {"DPNETo", nullptr},
+    {"DPNETo", &DPNETo},
     {"WTHETo", &WTHETo},
-    {"DailyOutput", nullptr},
-    {"MontlyOutput", nullptr},
-    {"EToCovertion", nullptr},
-    {"MonETo", nullptr},
-    {"PanETo", nullptr},
+    {"DailyOutput", &DailyOutput},
+    {"MontlyOutput", &MontlyOutput},
+    {"EToCovertion", &EToCovertion},
+    {"MonETo", &MonETo},
+    {"PanETo", &PanETo},
     {"GenerateWeather", &GenerateWeather},
     {"GenerateWeather2", nullptr},
     {"SimulatedEToHargres", nullptr},

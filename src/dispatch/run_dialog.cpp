@@ -2,20 +2,35 @@
 
 #include <fstream>
 
+#include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
 
 namespace kelvaro {
 namespace {
 
+// The number the operations use: that of the field's first five characters. When those are no
+// number although the whole text is ("1234e-2"), the message says so.
+float UsedNumber(const std::string& label, const std::string& text) {
+  const std::string used = FirstCharacters(text, 5);
+  try {
+    return ParseFloat(used);
+  } catch (const ConversionError& error) {
+    if (used == text) throw;
+    throw ConversionError(label + " " + Quoted(text) + " is read by its first five characters, " +
+                          error.what());
+  }
+}
+
 // Bounds are exclusive: a value on a bound is refused and gets the range message too.
 bool LatitudeInRange(const std::string& text) {
-  const float latitude = ParseFloat(text);
+  const float latitude = UsedNumber("Latitude", text);
   return latitude < 90 && latitude > -90;
 }
 
 bool ElevationInRange(const std::string& text) {
-  const float elevation = ParseFloat(text);
+  const float elevation = UsedNumber("Elevation", text);
   return elevation < 4000 && elevation > -200;
 }
 

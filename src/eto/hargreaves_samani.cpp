@@ -2,13 +2,19 @@
 
 #include <cmath>
 
+#include "eto/solar_geometry.h"
 #include "weatherio/weather_records.h"
 
 namespace kelvaro {
 
-float HargreavesSamaniEt(float ra, float tmax, float tmin) {
-  const float tmean = (tmax + tmin) / 2;
-  return static_cast<float>(0.0023 * ra * (tmean + 17.8) * std::sqrt(tmax - tmin) / kLatentHeat);
+float HargreavesSamani(int doy, float tmax, float tmin, float latitude_rad, float pi,
+                       NegativeEt negative) {
+  const float ra = ExtraterrestrialRadiation(doy, latitude_rad, pi);
+  const float tmean = (tmax + tmin) * 0.5f;
+  const float eto =
+      static_cast<float>((tmean + 17.8) * 0.0023 * ra * std::sqrt(tmax - tmin) / kLatentHeat);
+  if (negative == NegativeEt::kZero && !(eto >= 0.0f)) return 0.0f;
+  return eto;
 }
 
 }  // namespace kelvaro

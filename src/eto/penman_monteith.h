@@ -19,13 +19,23 @@ float CloudinessFactor(float solar, float rso);
 
 Site MakeSite(float latitude_deg, float elevation_m, float pi);
 
-// Extraterrestrial (Ra) and clear-sky (Rso) radiation of a day of the year, MJ/m^2 per day.
-struct DayRadiation {
-  float ra = 0.0f;
-  float rso = 0.0f;
+// The weather of one day, or of a month's or a year-day's mean day.
+struct ReferenceEtWeather {
+  int doy = 0;                   // day of year of the solar geometry
+  float solar_mj_per_m2 = 0.0f;  // per day
+  float tmax = 0.0f;             // oC
+  float tmin = 0.0f;             // oC
+  float wind_m_per_s = 0.0f;     // at 2 m
+  float td = 0.0f;               // mean dew point, oC
 };
 
-DayRadiation ExtraterrestrialRadiation(int doy, const Site& site, float pi);
+// Where the operations that compute Penman-Monteith differ.
+struct PenmanMonteithOptions {
+  float pi = 0.0f;  // pi of the solar geometry (the session's, or the statistics' own)
+  // Daily weather holds f within 0..1; monthly means use 1.35 Rs/Rso - 0.35 as it comes.
+  bool limit_cloudiness = true;
+  float soil_heat_flux = 0.0f;  // G, MJ/m^2 per day
+};
 
 // One day's grass reference ET with the radiation terms worth checking.
 struct PenmanMonteithDay {
@@ -35,8 +45,14 @@ struct PenmanMonteithDay {
   float eto = 0.0f;   // mm per day; -999 when an input is missing
 };
 
-// Penman-Monteith for a short grass surface with soil heat flux 0. Uses day.doy, solar, tmax,
-// tmin, wind (at 2 m), td and pcp.
+// Penman-Monteith for a short grass surface, with the inputs exactly as given (no TMax
+// correction, no missing-value test). ETo is -999 where the result is not a finite number (an
+// unlimited cloudiness factor with Rso = 0).
+PenmanMonteithDay ReferenceEt(const ReferenceEtWeather& weather, const Site& site,
+                              const PenmanMonteithOptions& options);
+
+// The daily equation of raw and generated weather: TMax raised to TMin where it is lower,
+// f within 0..1, G = 0, and ETo -999 when Solar, TMax, TMin, Wind, Td or Pcp is missing.
 PenmanMonteithDay DailyReferenceEt(const WeatherDay& day, const Site& site, float pi);
 
 }  // namespace kelvaro

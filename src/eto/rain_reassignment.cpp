@@ -8,6 +8,7 @@
 #include "weatherio/field_split.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/physical_bounds.h"
 #include "weatherio/row_format.h"
 #include "weatherio/station_line.h"
 
@@ -16,7 +17,18 @@ namespace {
 
 constexpr int kColumns = 11;
 enum Column { kYear, kMon, kDay, kDoy, kSolar, kTMax, kTMin, kWind, kTd, kPcp, kEto };
-using Row = std::array<float, kColumns>;
+
+// One eto row: the calendar columns as read (integers), Solar to ETo as reals.
+struct Row {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int doy = 0;
+  std::array<float, kColumns - kSolar> values{};  // Solar, TMax, TMin, Wind, Td, Pcp, ETo
+
+  float& operator[](Column column) { return values[static_cast<size_t>(column - kSolar)]; }
+  float operator[](Column column) const { return values[static_cast<size_t>(column - kSolar)]; }
+};
 
 struct DayValue {
   int day = 0;
@@ -45,10 +57,9 @@ void ReassignMonth(std::vector<Row>& rows) {
   std::vector<DayValue> by_eto;
   std::vector<DayValue> by_rain;
   for (const Row& row : rows) {
-    const int day = static_cast<int>(row[kDay]);
     // A day without ETo sorts as the thirstiest and so gets one of the smallest amounts.
-    by_eto.push_back({day, IsMissing(row[kEto]) ? 999.0f : row[kEto]});
-    by_rain.push_back({day, row[kPcp]});
+    by_eto.push_back({row.day, IsMissing(row[kEto]) ? 999.0f : row[kEto]});
+    by_rain.push_back({row.day, row[kPcp]});
   }
   OrderByValue(by_eto, true);
   OrderByValue(by_rain, false);
@@ -57,30 +68,34 @@ void ReassignMonth(std::vector<Row>& rows) {
   }
 }
 
+// The calendar columns keep the layout's "%4.0f" of the stored results.
 std::string FormatCopyRow(const Row& r) {
-  return Printf(" %4.0f,%4.0f,%4.0f,%4.0f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", r[kYear],
-                r[kMon], r[kDay], r[kDoy], r[kSolar], r[kTMax], r[kTMin], r[kWind], r[kTd], r[kPcp],
-                r[kEto]);
+  return Printf(" %4.0f,%4.0f,%4.0f,%4.0f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n",
+                static_cast<double>(r.year), static_cast<double>(r.month),
+                static_cast<double>(r.day), static_cast<double>(r.doy), r[kSolar], r[kTMax],
+                r[kTMin], r[kWind], r[kTd], r[kPcp], r[kEto]);
 }
 
 Row ParseRow(const std::string& line) {
   const auto fields = SplitFieldsFromRight(line, kColumns);
-  Row row{};
-  for (size_t c = 0; c < fields.size(); ++c) row[c] = ParseFloat(fields[c]);
+  Row row;
+  row.year = ParseYear(fields[kYear]);
+  row.month = ParseIntInRange(fields[kMon], "Mon", 1, 12);
+  row.day = ParseIntInRange(fields[kDay], "Day", 1, 31);
+  row.doy = ParseIntInRange(fields[kDoy], "DOY", 1, 366);
+  for (int c = kSolar; c < kColumns; ++c) {
+    row[static_cast<Column>(c)] = ParseFloat(fields[static_cast<size_t>(c)]);
+  }
   return row;
 }
 
-// Length of the row's month in the row's year; refuses a month outside 1..12.
-int MonthLength(const Row& row) {
-  const int month = static_cast<int>(row[kMon]);
-  if (month < 1 || month > 12) throw InputError("month " + std::to_string(month) + " is not 1..12");
-  return DayNum(static_cast<int>(row[kYear]))[static_cast<size_t>(month - 1)];
-}
+// Length of the row's month in the row's year.
+int MonthLength(const Row& row) { return DayNum(row.year)[static_cast<size_t>(row.month - 1)]; }
 
 void CheckWholeMonth(const std::vector<Row>& rows, int length) {
   bool in_order = static_cast<int>(rows.size()) == length;
   for (size_t i = 0; in_order && i < rows.size(); ++i) {
-    in_order = static_cast<int>(rows[i][kDay]) == static_cast<int>(i + 1);
+    in_order = rows[i].day == static_cast<int>(i + 1);
   }
   if (!in_order) {
     throw InputError("the days of the month ending here are not 1 to " + std::to_string(length) +
@@ -99,7 +114,7 @@ std::vector<std::string> ReassignRain(const TextFile& eto_file) {
       month_rows.push_back(ParseRow(eto_file.lines[i]));
       const Row& row = month_rows.back();
       const int length = MonthLength(row);
-      if (static_cast<int>(row[kDay]) != length && month_rows.size() < 31) continue;
+      if (row.day != length && month_rows.size() < 31) continue;
       CheckWholeMonth(month_rows, length);
       ReassignMonth(month_rows);
       for (const Row& r : month_rows) copy_lines.push_back(FormatCopyRow(r));

@@ -1,5 +1,6 @@
 #include "eto/wth_eto.h"
 
+#include "eto/operation_files.h"
 #include "eto/penman_monteith.h"
 #include "eto/rain_reassignment.h"
 #include "weatherio/daily_weather_file.h"
@@ -9,7 +10,6 @@
 #include "weatherio/number_parse.h"
 #include "weatherio/output_file.h"
 #include "weatherio/row_format.h"
-#include "weatherio/station_line.h"
 #include "weatherio/text_file.h"
 
 namespace kelvaro {
@@ -33,8 +33,7 @@ std::string FormatEtoRow(const WeatherDay& day, const PenmanMonteithDay& et) {
 // The eto file's lines, header included.
 std::vector<std::string> EtoLines(const std::vector<WeatherDay>& days, const RunParameters& run,
                                   const Site& site, float pi) {
-  std::vector<std::string> lines{
-      StationLine(run.FileStem(), run.LatitudeText(), run.ElevationText()), kEtoColumns, kEtoUnits};
+  std::vector<std::string> lines{ResultStationLine(run.FileStem(), run), kEtoColumns, kEtoUnits};
   for (const WeatherDay& day : days) {
     lines.push_back(FormatEtoRow(day, DailyReferenceEt(day, site, pi)));
   }
@@ -44,14 +43,9 @@ std::vector<std::string> EtoLines(const std::vector<WeatherDay>& days, const Run
 }  // namespace
 
 void WTHETo(const RunParameters& run, Session& session) {
-  const std::string stem = run.FileStem();
-  CheckSafeName(stem, "station name");
-  const std::string input_name = stem + "." + run.Extension();
-  const auto input = ReadTextFile(FindInFolder(session.data_dir, input_name));
-  if (!input) {
-    session.reporter.MessageBox("Couldn't find " + input_name + ".");
-    return;
-  }
+  const std::string stem = SafeFileStem(run);
+  const auto input = ReadInputOrReport(stem + "." + run.Extension(), session);
+  if (!input) return;
   const float latitude_deg = ParseFloat(run.LatitudeText());
   const float elevation_m = ParseFloat(run.ElevationText());
   const Site site = MakeSite(latitude_deg, elevation_m, session.global_pi);
@@ -73,13 +67,11 @@ void WTHETo(const RunParameters& run, Session& session) {
     OutputFile copy_file(output("cpy"));
     copy_file.Write(copy_text);
     work_file.Write(eto_lines.front() + copy_text);
-    eto_file.Commit();
-    copy_file.Commit();
+    CommitTogether({&eto_file, &copy_file, &work_file});
   } else {
     work_file.Write(eto_text);
-    eto_file.Commit();
+    CommitTogether({&eto_file, &work_file});
   }
-  work_file.Commit();
 }
 
 }  // namespace kelvaro

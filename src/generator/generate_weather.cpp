@@ -147,7 +147,7 @@ void GenerateWeather(const RunParameters& run, Session& session) {
   std_dev.Write(StatisticsHeader(kStdDevTitle, title_station, years) + StatisticsRows(sds));
   cve.Write(StatisticsHeader(kCvTitle, title_station, years) +
             StatisticsRows(CoefficientsOfVariation(simulated_means, sds)));
-  for (OutputFile* file : {&tmp, &wxr, &std_dev, &cve, &gen}) file->Commit();
+  CommitTogether({&tmp, &wxr, &std_dev, &cve, &gen});
 }
 
 }  // namespace kelvaro

@@ -12,6 +12,9 @@ class Reporter {
   virtual ~Reporter() = default;
   virtual void MessageBox(const std::string& text) = 0;
   virtual void Trace(const std::string& line) = 0;
+  // A notice after a run that did not fail (for example result files that are no longer
+  // current); a message box unless the front end shows warnings apart.
+  virtual void Warn(const std::string& text) { MessageBox(text); }
 };
 
 // Keeps everything it is told, in order; front ends print it, tests read it.
@@ -19,13 +22,16 @@ class RecordingReporter : public Reporter {
  public:
   void MessageBox(const std::string& text) override { boxes_.push_back(text); }
   void Trace(const std::string& line) override { traces_.push_back(line); }
+  void Warn(const std::string& text) override { warnings_.push_back(text); }
 
   const std::vector<std::string>& boxes() const { return boxes_; }
   const std::vector<std::string>& traces() const { return traces_; }
+  const std::vector<std::string>& warnings() const { return warnings_; }
 
  private:
   std::vector<std::string> boxes_;
   std::vector<std::string> traces_;
+  std::vector<std::string> warnings_;
 };
 
 }  // namespace kelvaro

@@ -1,16 +1,17 @@
 #include "session/run_parameters.h"
 
+#include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
 
 namespace kelvaro {
 
-std::string RunParameters::FileStem() const { return Station.substr(0, 5); }
+std::string RunParameters::FileStem() const { return FirstCharacters(Station, 5); }
 
-std::string RunParameters::Extension() const { return ext.substr(0, 3); }
+std::string RunParameters::Extension() const { return FirstCharacters(ext, 3); }
 
-std::string RunParameters::LatitudeText() const { return Latitude.substr(0, 5); }
+std::string RunParameters::LatitudeText() const { return FirstCharacters(Latitude, 5); }
 
-std::string RunParameters::ElevationText() const { return Elevation.substr(0, 5); }
+std::string RunParameters::ElevationText() const { return FirstCharacters(Elevation, 5); }
 
 std::string RunParameters::SA5() const {
   return SA.size() >= 5 ? SA : std::string(5 - SA.size(), '0') + SA;
@@ -18,6 +19,6 @@ std::string RunParameters::SA5() const {
 
 std::string RunParameters::SAFileName() const { return "SA" + SA5() + ".CSV"; }
 
-int RunParameters::YearsToSimulate() const { return ParseInt(Years.substr(0, 2)); }
+int RunParameters::YearsToSimulate() const { return ParseInt(FirstCharacters(Years, 2)); }
 
 }  // namespace kelvaro

@@ -15,6 +15,7 @@ struct RunParameters {
   std::string ext;
   std::string DataReady = "no";
 
+  // "First n characters" count characters, not bytes: "Zürich" gives the stem "Züric".
   // First five characters of Station: the stem of every file an operation reads or writes.
   std::string FileStem() const;
   // First three characters of ext.

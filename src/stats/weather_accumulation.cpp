@@ -34,14 +34,6 @@ void ReadStationLine(const std::string& line, WeatherAccumulation& into) {
   into.elevation_m = ParseFloat(fields[2]);
 }
 
-WeatherDay ReadDataLine(const std::string& line) {
-  WeatherDay day = ParseWorkingDay(line);
-  if (day.month < 1 || day.month > 12) {
-    throw InputError("Mon " + std::to_string(day.month) + " is outside 1..12");
-  }
-  return day;
-}
-
 }  // namespace
 
 void WeatherAccumulation::Add(const WeatherDay& day) {
@@ -71,7 +63,7 @@ std::optional<WeatherAccumulation> AccumulateWorkingFile(const std::filesystem::
     ReadStationLine(line, sums);
     while (reader->Next(line)) {
       if (reader->line_number() <= kHeaderLineCount || IsBlankLine(line)) continue;
-      sums.Add(ReadDataLine(line));
+      sums.Add(ParseWorkingDay(line));
       ++data_lines;
     }
   } catch (...) {

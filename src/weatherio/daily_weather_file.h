@@ -9,12 +9,17 @@
 namespace kelvaro {
 
 // One data line of a daily weather file: Year, Mon, Day, DOY, Solar, TMax, TMin, Wind, Td, Pcp
-// and, when `with_eto`, ETo. Year is kept as text exactly as read (not converted); the other
-// columns are converted after trimming. Throws ConversionError or InputError.
+// and, when `with_eto`, ETo. Year is kept as text exactly as read and also converted; the other
+// columns are converted after trimming. Refused: a year outside 1..9998, Mon outside 1..12, Day
+// outside 1..31, DOY outside 1..366 and values outside their physical bounds (-999 passes).
+// Throws ConversionError or InputError naming the column.
 WeatherDay ParseWeatherDay(std::string_view line, bool with_eto);
 
-// Every data line of a daily weather file, after its three header lines; blank lines carry no
-// day and are passed over. Errors name the file and the line.
+// Refuses a day that does not follow `previous`: the same year and a later DOY, or the next year.
+void CheckDayOrder(const WeatherDay& previous, const WeatherDay& day);
+
+// Every data line of a daily weather file, after its three header lines, in calendar order;
+// blank lines carry no day and are passed over. Errors name the file and the line.
 std::vector<WeatherDay> ParseWeatherDays(const TextFile& file, bool with_eto);
 
 }  // namespace kelvaro

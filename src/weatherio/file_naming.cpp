@@ -5,6 +5,7 @@
 
 #include "weatherio/errors.h"
 #include "weatherio/letter_case.h"
+#include "weatherio/message_text.h"
 
 namespace kelvaro {
 bool IsSafeName(std::string_view text) {
@@ -17,8 +18,8 @@ bool IsSafeName(std::string_view text) {
 
 void CheckSafeName(std::string_view text, std::string_view what) {
   if (!IsSafeName(text)) {
-    throw InputError("The " + std::string(what) + " '" + std::string(text) +
-                     "' may not contain a path separator, '..' or a control character");
+    throw InputError("The " + std::string(what) + " " + Quoted(text) +
+                     " may not contain a path separator, '..' or a control character");
   }
 }
 

@@ -3,6 +3,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <string>
+
+#include "weatherio/errors.h"
+#include "weatherio/row_format.h"
 
 namespace kelvaro {
 namespace {
@@ -29,8 +33,12 @@ void AppendPadded(std::string& out, const char* begin, const char* end, int widt
 }  // namespace
 
 void AppendFixed(std::string& out, float value, int width, int decimals) {
+  if (!std::isfinite(value)) {
+    const std::string format = "%" + std::to_string(width) + "." + std::to_string(decimals) + "f";
+    throw InvariantError(NonFiniteValueMessage(format.c_str()));
+  }
   const double scaled = static_cast<double>(value) * kPowersOfTen[decimals];
-  if (!std::isfinite(scaled) || std::fabs(scaled) >= 1e18) {
+  if (std::fabs(scaled) >= 1e18) {
     char text[64];
     const int length = std::snprintf(text, sizeof text, "%*.*f", width, decimals, value);
     out.append(text, static_cast<size_t>(length));

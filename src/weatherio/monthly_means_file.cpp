@@ -3,6 +3,7 @@
 #include "weatherio/errors.h"
 #include "weatherio/field_split.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/physical_bounds.h"
 #include "weatherio/station_line.h"
 
 namespace kelvaro {
@@ -11,16 +12,17 @@ namespace {
 MonthlyMeans ParseMonthlyRow(const std::string& line, MonthlyColumns columns) {
   const auto fields = SplitFieldsFromRight(line, static_cast<int>(columns));
   MonthlyMeans row;
-  row.month = ParseInt(fields[0]);
-  row.solar = ParseFloat(fields[1]);
-  row.tmax = ParseFloat(fields[2]);
-  row.tmin = ParseFloat(fields[3]);
-  row.wind = ParseFloat(fields[4]);
-  row.td = ParseFloat(fields[5]);
-  row.pcp = ParseFloat(fields[6]);
-  row.nrd = ParseFloat(fields[7]);
-  row.pan = ParseFloat(fields[8]);
-  if (columns == MonthlyColumns::kWithEto) row.eto = ParseFloat(fields[9]);
+  row.month = ParseColumnInt(fields[0], "Mon");
+  row.solar = ParseWeatherValue(fields[1], "Solar", kSolarBounds);
+  row.tmax = ParseWeatherValue(fields[2], "TMax", kTemperatureBounds);
+  row.tmin = ParseWeatherValue(fields[3], "TMin", kTemperatureBounds);
+  row.wind = ParseWeatherValue(fields[4], "Wind", kWindBounds);
+  row.td = ParseWeatherValue(fields[5], "Td", kTemperatureBounds);
+  row.pcp = ParseWeatherValue(fields[6], "Pcp", kMonthlyRainBounds);
+  row.nrd = ParseWeatherValue(fields[7], "NRD", kRainDaysBounds);
+  row.pan = ParseWeatherValue(fields[8], "Pan", kPanBounds);
+  if (columns == MonthlyColumns::kWithEto)
+    row.eto = ParseWeatherValue(fields[9], "ETo", kEtoBounds);
   return row;
 }
 
@@ -34,7 +36,8 @@ std::array<MonthlyMeans, 12> ReadMonthlyMeans(const TextFile& file, MonthlyColum
     try {
       months[count] = ParseMonthlyRow(file.lines[i], columns);
     } catch (...) {
-      RethrowWithLocation(file.name, static_cast<int>(i + 1));
+      RethrowWithLocation(LineLocation(file.name, static_cast<int>(i + 1)) + " (month " +
+                          std::to_string(count + 1) + ")");
     }
     ++count;
   }

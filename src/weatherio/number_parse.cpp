@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "weatherio/errors.h"
+#include "weatherio/message_text.h"
 
 namespace kelvaro {
 namespace {
@@ -23,6 +24,15 @@ bool ConvertWhole(std::string_view text, Number& value) {
   return error == std::errc() && stop == end;
 }
 
+template <typename Convert>
+auto InColumn(std::string_view column, Convert convert) {
+  try {
+    return convert();
+  } catch (const ConversionError& error) {
+    throw ConversionError(std::string(column) + " " + error.what());
+  }
+}
+
 }  // namespace
 
 std::string_view Trim(std::string_view text) {
@@ -37,7 +47,7 @@ float ParseFloat(std::string_view text) {
   float value = 0.0f;
   // "nan" and "inf" are no value any file of the program holds.
   if (number.empty() || !ConvertWhole(number, value) || !std::isfinite(value)) {
-    throw ConversionError("'" + std::string(Trim(text)) + "' is not a valid floating point value");
+    throw ConversionError(Quoted(Trim(text)) + " is not a valid floating point value");
   }
   return value;
 }
@@ -46,13 +56,29 @@ int32_t ParseInt(std::string_view text) {
   const std::string_view number = WithoutPlusSign(Trim(text));
   int32_t value = 0;
   if (number.empty() || !ConvertWhole(number, value)) {
-    throw ConversionError("'" + std::string(Trim(text)) + "' is not a valid integer value");
+    throw ConversionError(Quoted(Trim(text)) + " is not a valid integer value");
   }
   return value;
 }
 
+float ParseColumnFloat(std::string_view text, std::string_view column) {
+  return InColumn(column, [&] { return ParseFloat(text); });
+}
+
+int32_t ParseColumnInt(std::string_view text, std::string_view column) {
+  return InColumn(column, [&] { return ParseInt(text); });
+}
+
 void RethrowWithLocation(const std::string& file_name, int line_number) {
-  const std::string where = file_name + ", line " + std::to_string(line_number) + ": ";
+  RethrowWithLocation(LineLocation(file_name, line_number));
+}
+
+std::string LineLocation(const std::string& file_name, int line_number) {
+  return file_name + ", line " + std::to_string(line_number);
+}
+
+void RethrowWithLocation(const std::string& location) {
+  const std::string where = location + ": ";
   try {
     throw;
   } catch (const ConversionError& error) {

@@ -1,55 +1,227 @@
 #include "weatherio/output_file.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
 
 #include "weatherio/errors.h"
 
 namespace kelvaro {
-
+namespace fs = std::filesystem;
 namespace {
 
-// A hidden name beside the result: ".Davis.eto.partial".
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& path) {
-  std::string name = ".";
-  name.append(path.filename().string()).append(".partial");
-  return path.parent_path() / name;
+constexpr size_t kFlushBytes = 1 << 20;
+constexpr int kMaxLinkDepth = 40;
+
+std::string CouldNotWrite(const std::string& name) { return "Couldn't write " + name + "."; }
+
+fs::path FolderOf(const fs::path& path) {
+  std::error_code error;
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  return fs::weakly_canonical(fs::absolute(folder, error), error);
+}
+
+// Where a chain of links ends, resolved; a link that points nowhere ends at the name it gives.
+fs::path LinkTarget(const fs::path& link) {
+  std::error_code error;
+  fs::path current = fs::absolute(link, error);
+  for (int depth = 0; depth < kMaxLinkDepth && fs::is_symlink(fs::symlink_status(current, error));
+       ++depth) {
+    const fs::path next = fs::read_symlink(current, error);
+    if (error) break;
+    current = next.is_absolute() ? next : current.parent_path() / next;
+  }
+  return fs::weakly_canonical(current, error);
+}
+
+bool IsInside(const fs::path& target, const fs::path& folder) {
+  const fs::path relative = target.lexically_relative(folder);
+  return !relative.empty() && relative != "." && *relative.begin() != "..";
+}
+
+// The user's own refusal to have the file changed: no write permission for anyone, or none for
+// us. (Permission bits are read as well because the superuser may write any file.)
+bool IsReadOnly(const fs::path& path) {
+  std::error_code error;
+  const fs::perms perms = fs::status(path, error).permissions();
+  constexpr fs::perms kWrite =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  return (perms & kWrite) == fs::perms::none || ::access(path.c_str(), W_OK) != 0;
+}
+
+// A fresh file beside `name` that nobody can have prepared: an unpredictable name, created
+// exclusively, so an existing file or link of that name is never opened.
+int CreateExclusively(const fs::path& folder, const std::string& name, fs::path& created) {
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char suffix[24];
+    std::snprintf(suffix, sizeof suffix, "%08x%08x", random(), random());
+    const fs::path candidate = folder / ("." + name + "." + suffix + ".partial");
+    const int descriptor =
+        ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (descriptor >= 0) {
+      created = candidate;
+      return descriptor;
+    }
+    if (errno != EEXIST) break;
+  }
+  throw InputError(CouldNotWrite(name));
+}
+
+bool WriteAll(int descriptor, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = ::write(descriptor, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    text.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+void Rename(const fs::path& from, const fs::path& to, const std::string& name) {
+  std::error_code error;
+  fs::rename(from, to, error);
+  if (error) throw InputError(CouldNotWrite(name));
 }
 
 }  // namespace
 
-OutputFile::OutputFile(std::filesystem::path path)
-    : path_(std::move(path)), temporary_path_(TemporaryPathFor(path_)) {}
+fs::path CheckedDestination(const fs::path& path) {
+  const std::string name = path.filename().string();
+  std::error_code error;
+  const fs::file_status link_status = fs::symlink_status(path, error);
+  if (!fs::exists(link_status)) return path;
+  fs::path destination = path;
+  if (fs::is_symlink(link_status)) {
+    destination = LinkTarget(path);
+    if (!IsInside(destination, FolderOf(path))) {
+      throw InputError(name + " is a link to " + destination.string() +
+                       ", outside the data folder; it is not written through.");
+    }
+    if (!fs::exists(fs::symlink_status(destination, error))) return destination;
+  }
+  if (!fs::is_regular_file(fs::status(destination, error))) {
+    throw InputError(name + " is not a regular file and is left as it is.");
+  }
+  if (IsReadOnly(destination)) throw InputError(name + " is read-only and is left as it is.");
+  return destination;
+}
+
+OutputFile::OutputFile(const fs::path& path)
+    : requested_(path), destination_(CheckedDestination(path)), name_(path.filename().string()) {
+  descriptor_ =
+      CreateExclusively(destination_.parent_path(), destination_.filename().string(), temporary_);
+}
 
 OutputFile::~OutputFile() {
+  if (descriptor_ >= 0) ::close(descriptor_);
   if (!committed_) {
     std::error_code ignored;
-    std::filesystem::remove(temporary_path_, ignored);
+    fs::remove(temporary_, ignored);
   }
 }
 
-void OutputFile::Write(std::string_view text) { contents_.append(text); }
+void OutputFile::Write(std::string_view text) {
+  pending_.append(text);
+  if (pending_.size() >= kFlushBytes) Flush();
+}
+
+void OutputFile::Flush() {
+  if (descriptor_ < 0 || !WriteAll(descriptor_, pending_)) failed_ = true;
+  pending_.clear();
+}
+
+void OutputFile::Finish() {
+  if (descriptor_ < 0) {
+    if (failed_ || !pending_.empty()) throw InputError(CouldNotWrite(name_));
+    return;
+  }
+  Flush();
+  if (::close(descriptor_) != 0) failed_ = true;
+  descriptor_ = -1;
+  if (failed_) throw InputError(CouldNotWrite(name_));
+}
 
 void OutputFile::Commit() {
-  {
-    std::ofstream out(temporary_path_, std::ios::binary | std::ios::trunc);
-    out.write(contents_.data(), static_cast<std::streamsize>(contents_.size()));
-    out.close();
-    if (!out) throw InputError("Couldn't write " + path_.filename().string() + ".");
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary_path_, path_, error);
-  if (error) throw InputError("Couldn't write " + path_.filename().string() + ".");
+  Finish();
+  destination_ = CheckedDestination(requested_);
+  Rename(temporary_, destination_, name_);
   committed_ = true;
 }
 
-void AppendToFile(const std::filesystem::path& path, std::string_view text) {
-  std::ofstream out(path, std::ios::binary | std::ios::app);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) throw InputError("Couldn't write " + path.filename().string() + ".");
+// The old result, if any, is kept under a fresh name of its own until the whole set is in place.
+void OutputFile::Replace() {
+  std::error_code error;
+  if (fs::exists(fs::symlink_status(destination_, error))) {
+    ::close(
+        CreateExclusively(destination_.parent_path(), destination_.filename().string(), backup_));
+    Rename(destination_, backup_, name_);
+  }
+  try {
+    Rename(temporary_, destination_, name_);
+  } catch (const InputError&) {
+    Restore();
+    throw;
+  }
+  committed_ = true;
 }
 
-void WriteWholeFile(const std::filesystem::path& path, std::string_view text) {
+void OutputFile::Restore() noexcept {
+  std::error_code ignored;
+  if (!backup_.empty()) {
+    fs::rename(backup_, destination_, ignored);
+    backup_.clear();
+  } else if (committed_) {
+    fs::remove(destination_, ignored);
+  }
+  committed_ = false;
+}
+
+void OutputFile::DropBackup() noexcept {
+  std::error_code ignored;
+  if (!backup_.empty()) fs::remove(backup_, ignored);
+  backup_.clear();
+}
+
+void CommitTogether(const std::vector<OutputFile*>& files) {
+  for (OutputFile* file : files) file->Finish();
+  for (OutputFile* file : files) file->destination_ = CheckedDestination(file->requested_);
+  size_t replaced = 0;
+  try {
+    for (; replaced < files.size(); ++replaced) files[replaced]->Replace();
+  } catch (...) {
+    while (replaced > 0) files[--replaced]->Restore();
+    throw;
+  }
+  for (OutputFile* file : files) file->DropBackup();
+}
+
+OutputFile& OutputFileSet::Add(const fs::path& path) {
+  files_.push_back(std::make_unique<OutputFile>(path));
+  return *files_.back();
+}
+
+void OutputFileSet::CommitAll() {
+  std::vector<OutputFile*> files;
+  files.reserve(files_.size());
+  for (const auto& file : files_) files.push_back(file.get());
+  CommitTogether(files);
+}
+
+void AppendToFile(const fs::path& path, std::string_view text) {
+  const std::string name = path.filename().string();
+  const fs::path destination = CheckedDestination(path);
+  const int descriptor =
+      ::open(destination.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (descriptor < 0) throw InputError(CouldNotWrite(name));
+  const bool written = WriteAll(descriptor, text);
+  if (::close(descriptor) != 0 || !written) throw InputError(CouldNotWrite(name));
+}
+
+void WriteWholeFile(const fs::path& path, std::string_view text) {
   OutputFile file(path);
   file.Write(text);
   file.Commit();

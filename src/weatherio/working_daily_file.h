@@ -17,13 +17,14 @@ struct WorkingDailyFile {
   std::vector<WeatherDay> days;
 };
 
-// One data line; throws ConversionError or InputError (without location).
+// One data line (ParseWeatherDay with ETo); throws ConversionError or InputError (without
+// location).
 WeatherDay ParseWorkingDay(std::string_view line);
 
 // Reads the whole file. Blank lines are ignored. Refused, naming file and line: too few fields,
-// a non-numeric field ("nan" and "inf" included), a DOY outside 1..366, a day not after the one
-// before it in the same year, and years that do not follow one another (a year earlier than the
-// one before it, or a gap).
+// a non-numeric field ("nan" and "inf" included), a year outside 1..9998, a DOY outside 1..366, a
+// value outside its physical bounds, a day not after the one before it in the same year, and
+// years that do not follow one another (a year earlier than the one before it, or a gap).
 // Returns nothing when the file cannot be opened.
 std::optional<WorkingDailyFile> ReadWorkingDailyFile(const std::filesystem::path& path);
 

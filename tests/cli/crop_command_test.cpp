@@ -61,7 +61,7 @@ TEST(CropCommand, FormWarningsGoToStderrWithStatusTwo) {
                                  "$CLI crop add --sa 1 --crop Citrus --area 3 "
                                  "--cover-b -5");
   EXPECT_EQ(cover.status, 2);
-  EXPECT_EQ(cover.err, "Ground cover on date B should not be negative\n");
+  EXPECT_EQ(cover.err, "Ground cover on date B should be between 0 and 100\n");
   EXPECT_EQ(folder.Listing(), "");
 }
 

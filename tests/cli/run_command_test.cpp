@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "support/cli_runner.h"
+#include "support/example_conversions.h"
 #include "support/test_folder.h"
 
 namespace kelvaro {
@@ -55,7 +56,8 @@ TEST(DemoCommand, RunsTheBundledStudyAreaOnMeasuredAndGeneratedWeather) {
       << result.out;
   EXPECT_NE(result.out.find("MARIC.wrk: 30 years"), std::string::npos);
   EXPECT_NE(result.out.find("Corn (grain)"), std::string::npos);
-  for (const char* run : {"demo/daily", "demo/monthly"}) {
+  EXPECT_NE(result.out.find("(MARIC.dmn, study area 1)"), std::string::npos);
+  for (const char* run : {"demo/daily", "demo/monthly", "demo/reduced"}) {
     EXPECT_TRUE(folder.Has(std::string(run) + "/SumofETAWforSA00001.saw")) << run;
   }
   EXPECT_NE(result.out.find("statistics of MARIC.wrk"), std::string::npos);
@@ -70,6 +72,35 @@ TEST(RunCommand, SuccessfulRunExitsWithZero) {
       RunCli("run --input day --station MARIC --lat 33.07 --elev 361 --sa 1" + In(folder));
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_TRUE(folder.Has("SA00001C006.EAW"));
+}
+
+TEST(RunCommand, PanAndEtoKindsRun) {
+  TestFolder folder;
+  folder.CopyExamples({"SA00001.csv"});
+  const std::string eto = testing::ReadBytes(testing::GoldenPath("eto/day/MARDY.eto"));
+  folder.Write("STATN.dpn", testing::DailyPanFileOf(eto));
+  folder.Write("STATN.det", testing::DailyEtoFileOf(eto));
+  const std::string station = " --station STATN --lat 33.07 --elev 361 --sa 1";
+  const auto pan = RunCli("run --input dpn --fetch 100" + station + In(folder));
+  EXPECT_EQ(pan.status, 0) << pan.err;
+  EXPECT_NE(folder.Read("STATN.wrk").find("STATN_dpn"), std::string::npos);
+  const auto daily_eto = RunCli("run --input det" + station + In(folder));
+  EXPECT_EQ(daily_eto.status, 0) << daily_eto.err;
+  EXPECT_NE(folder.Read("STATN.wrk").find("STATN_det"), std::string::npos);
+  EXPECT_TRUE(folder.Has("SA00001C006.EAW"));
+}
+
+TEST(RunCommand, FetchOfZeroIsRefusedBeforeAnythingIsWritten) {
+  TestFolder folder;
+  folder.CopyExamples({"SA00001.csv"});
+  folder.Write("STATN.dpn", "STATN.dpn,33.07,361\nYear\n#\n 2004,1,1,1,0,5\n");
+  const auto result = RunCli(
+      "run --input dpn --fetch 0 --station STATN --lat 33.07 --elev 361 "
+      "--sa 1" +
+      In(folder));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "kelvaro-cli: The fetch should be larger than 0 meters (entered: 0)\n");
+  EXPECT_EQ(folder.Listing(), "SA00001.csv\nSTATN.dpn\n");
 }
 
 TEST(PresetsCommand, ListsEveryPresetStation) {

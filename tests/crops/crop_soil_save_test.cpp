@@ -254,9 +254,6 @@ TEST_F(CropSave, NotANumberAndInfinityAreRefusedLikeAnyNonNumericEntry) {
        "Stress factor: 'NAN' is not a valid floating point value"},
       {&TCropSoilEntry::GroundCoverDateC, "nan",
        "Ground cover on date C: 'nan' is not a valid floating point value"},
-      // A cover that no whole number holds.
-      {&TCropSoilEntry::GroundCoverDateD, "1e20",
-       "Ground cover on date D: '1e20' is not a valid integer value"},
   };
   for (const Case& bad : cases) {
     TCropSoilEntry form = FormWithCrop("Almonds");
@@ -307,8 +304,8 @@ TEST_F(CropSave, NegativeGroundCoverIsRefused) {
   form.GroundCoverDateB.text = "-5";
   form.GroundCoverDateE.text = "-0.5";
   EXPECT_EQ(Save(form).result, SaveResult::kRefused);
-  EXPECT_EQ(form.warning().Warning, (Lines{"Ground cover on date B should not be negative",
-                                           "Ground cover on date E should not be negative"}));
+  EXPECT_EQ(form.warning().Warning, (Lines{"Ground cover on date B should be between 0 and 100",
+                                           "Ground cover on date E should be between 0 and 100"}));
   EXPECT_EQ(folder_.Listing(), "");
 }
 

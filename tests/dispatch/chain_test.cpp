@@ -1,9 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "dispatch/run_dialog.h"
+#include "eto/pan_coefficient.h"
+#include "eto/wth_eto.h"
+#include "support/example_conversions.h"
+#include "support/golden.h"
 #include "support/recording_navigator.h"
+#include "support/station_run.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
+#include "weatherio/rain_and_evaporation_file.h"
+#include "weatherio/row_format.h"
+#include "weatherio/working_daily_file.h"
 
 namespace kelvaro {
 namespace {
@@ -15,7 +23,7 @@ class ChainTest : public ::testing::Test {
  protected:
   ChainTest() { folder_.CopyExamples({"MARIC.day", "MARIC.mon", "SA00001.csv"}); }
 
-  void Press(const char* ext, const char* years) {
+  void Press(const char* ext, const char* years, const char* fetch = "") {
     dialog_.SetExtension(ext);
     dialog_.FormActivate();
     dialog_.Station.text = "MARICOPA";  // operations read the first five characters
@@ -23,14 +31,27 @@ class ChainTest : public ::testing::Test {
     dialog_.Elevation.text = "361";
     dialog_.SA.text = "1";
     dialog_.Years.text = years;
+    dialog_.FetchVal.text = fetch;
     folder_.Write("MARICOPA." + std::string(ext), "");
     dialog_.ButtonOKClick();
   }
 
+  void ExpectRunWithoutFailures() const {
+    EXPECT_EQ(dialog_.Warning.lines, Lines{});
+    EXPECT_TRUE(reporter_.boxes().empty());
+    EXPECT_EQ(navigator_.events, (Lines{"close TGetData", "open TResultFiles"}));
+  }
+
+  // The measured days with their ETo, as the "day" chain writes them.
+  std::string MeasuredEto() {
+    Session session(folder_.path(), reporter_);
+    WTHETo(testing::StationRun("MARIC", "day"), session);
+    return folder_.Read("MARIC.eto");
+  }
+
   void ExpectStudyAreaResults() const {
-    for (const char* name :
-         {"MARIC.eto", "MARIC.wrk", "SA00001C001.CSV", "SA00001C006.EAW", "SA00001C006.mtv",
-          "SumofETAWforSA00001.saw", "SumofETcforSA00001.set"}) {
+    for (const char* name : {"MARIC.wrk", "SA00001C001.CSV", "SA00001C006.EAW", "SA00001C006.mtv",
+                             "SumofETAWforSA00001.saw", "SumofETcforSA00001.set"}) {
       EXPECT_TRUE(folder_.Has(name)) << name;
     }
   }
@@ -50,6 +71,7 @@ TEST_F(ChainTest, DailyWeatherRunsThroughEtoToTheStudyAreaBalance) {
   EXPECT_EQ(navigator_.events, (Lines{"close TGetData", "open TResultFiles"}));
   EXPECT_EQ(folder_.Read("MARIC.wrk"), folder_.Read("MARIC.eto"));
   EXPECT_FALSE(folder_.Has("MARIC.gen"));
+  EXPECT_TRUE(folder_.Has("MARIC.eto"));
   ExpectStudyAreaResults();
 }
 
@@ -59,6 +81,7 @@ TEST_F(ChainTest, MonthlyMeansRunThroughTheGeneratorAndLeaveTheGeneratedExtensio
   EXPECT_EQ(dialog_.ext, "gen");
   EXPECT_TRUE(folder_.Has("MARIC.gen"));
   EXPECT_TRUE(folder_.Has("MARIC.cpy"));
+  EXPECT_TRUE(folder_.Has("MARIC.eto"));
   ExpectStudyAreaResults();
   EXPECT_NE(folder_.Read("SumofETAWforSA00001.saw").find("Number of years=   3"),
             std::string::npos);
@@ -69,6 +92,80 @@ TEST_F(ChainTest, EmptyDailyFileAbandonsTheRunBeforeAnyResultIsWritten) {
   EXPECT_THROW(Press("day", ""), InputError);
   EXPECT_FALSE(folder_.Has("MARIC.wrk"));
   EXPECT_FALSE(folder_.Has("SumofETAWforSA00001.saw"));
+}
+
+TEST_F(ChainTest, StationNetworkExportRunsAsItsDailyWeather) {
+  const std::string measured = folder_.Read("MARIC.day");
+  folder_.Write("MARIC.qrd", testing::StationNetworkExportOf(measured));
+  folder_.Write("MARIC.day", "");
+  Press("qrd", "");
+  ExpectRunWithoutFailures();
+  EXPECT_EQ(dialog_.ext, "day");
+  const std::string day = folder_.Read("MARIC.day");
+  EXPECT_EQ(day.substr(day.find("\n 2003")), measured.substr(measured.find("\n 2003")));
+  EXPECT_TRUE(folder_.Has("MARIC.eto"));
+  ExpectStudyAreaResults();
+}
+
+TEST_F(ChainTest, StationNetworkExportIsReducedToMonthlyMeansAndGenerated) {
+  folder_.Write("MARIC.cdm", testing::StationNetworkExportOf(folder_.Read("MARIC.day")));
+  Press("cdm", "3");
+  ExpectRunWithoutFailures();
+  EXPECT_EQ(dialog_.ext, "gen");
+  testing::ExpectMatchesGolden(folder_.Read("MARIC.mon"), "montly_output/MARIC.mon");
+  EXPECT_TRUE(folder_.Has("MARIC.gen"));
+  EXPECT_EQ(session_.global_pi, kShortPi);
+  ExpectStudyAreaResults();
+}
+
+TEST_F(ChainTest, DailyWeatherIsReducedToMonthlyMeansAndGenerated) {
+  folder_.Write("MARIC.dmn", folder_.Read("MARIC.day"));
+  Press("dmn", "3");
+  ExpectRunWithoutFailures();
+  testing::ExpectMatchesGolden(folder_.Read("MARIC.mon"), "montly_output/MARIC.mon");
+  EXPECT_NE(folder_.Read("SumofETAWforSA00001.saw").find("Number of years=   3"),
+            std::string::npos);
+  ExpectStudyAreaResults();
+}
+
+TEST_F(ChainTest, DailyEtoGivesTheBalanceOfTheWeatherItCameFrom) {
+  Press("day", "");
+  const std::string from_weather = folder_.Read("SumofETAWforSA00001.saw");
+  folder_.Write("MARIC.det", testing::DailyEtoFileOf(folder_.Read("MARIC.eto")));
+  std::filesystem::remove(folder_ / "SumofETAWforSA00001.saw");
+  navigator_.events.clear();
+  Press("det", "");
+  ExpectRunWithoutFailures();
+  EXPECT_NE(folder_.Read("MARIC.wrk").find("MARIC_det"), std::string::npos);
+  // The balance needs only the days' ETo and rain.
+  EXPECT_EQ(folder_.Read("SumofETAWforSA00001.saw"), from_weather);
+}
+
+TEST_F(ChainTest, DailyPanRunsThroughItsEtoToTheBalance) {
+  const std::string pan = testing::DailyPanFileOf(MeasuredEto());
+  folder_.Write("MARIC.dpn", pan);
+  std::filesystem::remove(folder_ / "MARIC.wrk");
+  Press("dpn", "", "100");
+  ExpectRunWithoutFailures();
+  const auto wrk = ReadWorkingDailyFile(folder_ / "MARIC.wrk");
+  ASSERT_TRUE(wrk.has_value());
+  ASSERT_EQ(wrk->days.size(), 6575u);
+  const auto pan_days = ParseRainAndEvaporationDays(TextFile{"MARIC.dpn", SplitLines(pan)});
+  for (size_t d : {size_t{0}, size_t{200}, size_t{6574}}) {
+    EXPECT_EQ(Printf("%.2f", wrk->days[d].eto),
+              Printf("%.2f", PanToETo(pan_days[d].evaporation, PanCoefficient(100), kShortPi)));
+    EXPECT_EQ(wrk->days[d].pcp, pan_days[d].pcp);
+  }
+  EXPECT_EQ(wrk->days[0].solar, -999.0f);
+  ExpectStudyAreaResults();
+}
+
+TEST_F(ChainTest, PanRunWithoutAFetchIsRefusedByTheDialog) {
+  folder_.Write("MARIC.dpn", testing::DailyPanFileOf(MeasuredEto()));
+  std::filesystem::remove(folder_ / "MARIC.wrk");
+  Press("dpn", "");
+  EXPECT_EQ(dialog_.Warning.lines, Lines{"Enter a fetch value"});
+  EXPECT_FALSE(folder_.Has("MARIC.wrk"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "eto/hargreaves_samani.h"
 #include "session/session.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/row_format.h"
@@ -98,6 +99,40 @@ TEST(PenmanMonteith, CloudinessFactorStaysWithinZeroAndOne) {
   // No clear-sky radiation at all (polar night): 0, never NaN.
   EXPECT_EQ(CloudinessFactor(0.0f, 0.0f), 0.0f);
   EXPECT_EQ(CloudinessFactor(0.0f, -3.0f), 0.0f);
+}
+
+ReferenceEtWeather WorkedWeather() {
+  const WeatherDay day = WorkedDay();
+  return {day.doy, day.solar, day.tmax, day.tmin, day.wind, day.td};
+}
+
+TEST(PenmanMonteith, OptionsOfTheMonthlyMeans) {
+  const Site site = MakeSite(38.5f, 18.5f, kStartPi);
+  const float daily = ReferenceEt(WorkedWeather(), site, {kStartPi, true, 0.0f}).eto;
+  EXPECT_EQ(daily, DailyReferenceEt(WorkedDay(), site, kStartPi).eto);
+  // Rs/Rso = 0.9 keeps f below 1: the limits change nothing here.
+  EXPECT_EQ(ReferenceEt(WorkedWeather(), site, {kStartPi, false, 0.0f}).eto, daily);
+  // Rs above Rso: f is 1 with the limits and 1.54 without, a larger long-wave loss.
+  ReferenceEtWeather bright = WorkedWeather();
+  bright.solar_mj_per_m2 = 30.0f;
+  EXPECT_LT(ReferenceEt(bright, site, {kStartPi, false, 0.0f}).eto,
+            ReferenceEt(bright, site, {kStartPi, true, 0.0f}).eto);
+  // Heat into the soil is energy the grass does not evaporate.
+  EXPECT_LT(ReferenceEt(WorkedWeather(), site, {kStartPi, true, 1.0f}).eto, daily);
+  EXPECT_GT(ReferenceEt(WorkedWeather(), site, {kStartPi, true, -1.0f}).eto, daily);
+}
+
+TEST(HargreavesSamani, WorkedDayAndNegativeValues) {
+  const float latitude_rad = static_cast<float>(kShortPi * 38.5 / 180);
+  // Ra 28.58 MJ/m^2 as in the Penman-Monteith worked day; 0.0023 Ra (22.05 + 17.8) sqrt(16.1)
+  // / 2.45 = 4.29 mm.
+  EXPECT_NEAR(HargreavesSamani(266, 30.1f, 14.0f, latitude_rad, kShortPi, NegativeEt::kKept),
+              4.2898f, 1e-3f);
+  const float cold_rad = static_cast<float>(kShortPi * 60 / 180);
+  EXPECT_NEAR(HargreavesSamani(15, -20.0f, -30.0f, cold_rad, kShortPi, NegativeEt::kKept), -0.0696f,
+              1e-3f);
+  EXPECT_EQ(HargreavesSamani(15, -20.0f, -30.0f, cold_rad, kShortPi, NegativeEt::kZero), 0.0f);
+  EXPECT_EQ(HargreavesSamani(15, 5.0f, 10.0f, cold_rad, kShortPi, NegativeEt::kZero), 0.0f);
 }
 
 }  // namespace

@@ -104,5 +104,31 @@ TEST(RainReassignment, MonthWithAGapIsRefusedWithItsLine) {
   }
 }
 
+// Day and month were read through a float: a day of 1e10 overflowed the conversion to int, and
+// a day of 1.5 was taken as day 1.
+TEST(RainReassignment, CalendarColumnsAreWholeNumbersInRange) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"1e10", "TESTS.eto, line 4: Day '1e10' is not a valid integer value"},
+      {"1.5", "TESTS.eto, line 4: Day '1.5' is not a valid integer value"},
+      {"40", "TESTS.eto, line 4: Day 40 is outside 1..31"},
+  };
+  for (const auto& [day, message] : cases) {
+    TextFile file = EtoFile(2001, 4, April(2.0f));
+    auto fields = SplitFieldsFromRight(file.lines[3], 11);
+    fields[2] = day;
+    std::string line = fields[0];
+    for (size_t i = 1; i < fields.size(); ++i) line += "," + fields[i];
+    file.lines[3] = line;
+    try {
+      ReassignRain(file);
+      ADD_FAILURE() << day << " accepted";
+    } catch (const std::runtime_error& error) {
+      EXPECT_EQ(std::string(error.what()), message);
+    }
+  }
+  TextFile month_13 = EtoFile(2001, 13, April(2.0f));
+  EXPECT_THROW(ReassignRain(month_13), InputError);
+}
+
 }  // namespace
 }  // namespace kelvaro

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "session/reporter.h"
 #include "session/session.h"
@@ -110,7 +111,28 @@ TEST_F(WTHEToTest, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
       {"non-numeric field",
        header + good +
            " 2004,   1,   2,   2,    8.25,   19.2x,    6.60,    1.11,    7.50,    0.00\n",
-       "BADIN.day, line 5: '19.2x' is not a valid floating point value"},
+       "BADIN.day, line 5: TMax '19.2x' is not a valid floating point value"},
+      // Once a result full of nan and -inf, with success.
+      {"impossible radiation",
+       header + good +
+           " 2004,   1,   2,   2,    1e30,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 5: Solar 1e+30 is outside 0..60 MJ/m^2"},
+      {"impossible dew point",
+       header + " 2004,   1,   1,   1,    8.25,   19.20,    6.60,    1.11,  -120.0,    0.00\n",
+       "BADIN.day, line 4: Td -120 is outside -90..70 oC"},
+      // Once reported as a line of the working file, which nobody edited.
+      {"day out of order", header + good + good,
+       "BADIN.day, line 5: day 1 of 2004 comes after day 1"},
+      {"year gap",
+       header + good +
+           " 2006,   1,   2,   2,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 5: year 2005 is missing"},
+      {"averages year",
+       header + " 9999,   1,   1,   1,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 4: Year 9999 is outside 1..9998"},
+      {"month 13",
+       header + " 2004,  13,   1,   1,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 4: Mon 13 is outside 1..12"},
       {"too few fields", header + " 2004,   1,   2,   2,    8.25,   19.20\n",
        "BADIN.day, line 4: expected 10 fields, found 6"},
   };
@@ -126,6 +148,41 @@ TEST_F(WTHEToTest, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
     }
     EXPECT_EQ(folder.Listing(), "BADIN.day\n") << bad.what;
   }
+}
+
+// A planted link once led the eto file out of the data folder and then became the result.
+TEST_F(WTHEToTest, LinksAndReadOnlyResultsAreNeverWrittenThrough) {
+  TestFolder outside;
+  outside.Write("precious", "keep me");
+  CopyGolden("MARDY.day", "MARDY.day");
+  std::filesystem::create_symlink(outside / "precious", folder_ / ".MARDY.eto.partial");
+  Run(Maricopa("MARDY", "day"));
+  EXPECT_EQ(outside.Read("precious"), "keep me");
+  EXPECT_FALSE(std::filesystem::is_symlink(folder_ / "MARDY.eto"));
+  ExpectMatchesGolden(folder_.Read("MARDY.eto"), "eto/day/MARDY.eto");
+
+  // A working file linked outside is refused, and the eto file beside it is not replaced either.
+  folder_.Write("MARDY.eto", "earlier eto");
+  std::filesystem::remove(folder_ / "MARDY.wrk");
+  std::filesystem::create_symlink(outside / "precious", folder_ / "MARDY.wrk");
+  try {
+    Run(Maricopa("MARDY", "day"));
+    ADD_FAILURE() << "written through the link";
+  } catch (const InputError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "MARDY.wrk is a link to " + (outside / "precious").string() +
+                  ", outside the data folder; it is not written through.");
+  }
+  EXPECT_EQ(outside.Read("precious"), "keep me");
+  EXPECT_EQ(folder_.Read("MARDY.eto"), "earlier eto");
+
+  std::filesystem::remove(folder_ / "MARDY.wrk");
+  folder_.Write("MARDY.wrk", "protected");
+  testing::MakeReadOnly(folder_ / "MARDY.wrk");
+  EXPECT_THROW(Run(Maricopa("MARDY", "day")), InputError);
+  EXPECT_EQ(folder_.Read("MARDY.wrk"), "protected");
+  EXPECT_EQ(folder_.Read("MARDY.eto"), "earlier eto");
+  EXPECT_EQ(folder_.Listing(), ".MARDY.eto.partial\nMARDY.day\nMARDY.eto\nMARDY.wrk\n");
 }
 
 TEST_F(WTHEToTest, StationHoldingAPathIsRefusedBeforeAnyFileIsTouched) {

@@ -59,6 +59,11 @@ std::string ReadBytes(const std::filesystem::path& path) {
   return contents.str();
 }
 
+void MakeReadOnly(const std::filesystem::path& path) {
+  using std::filesystem::perms;
+  std::filesystem::permissions(path, perms::owner_read | perms::group_read | perms::others_read);
+}
+
 std::filesystem::path GoldenPath(const std::string& relative) {
   return std::filesystem::path(KELVARO_GOLDEN_DIR) / relative;
 }

@@ -31,6 +31,9 @@ class TestFolder {
 
 std::string ReadBytes(const std::filesystem::path& path);
 
+// Takes every write permission away, as a user protecting a file does.
+void MakeReadOnly(const std::filesystem::path& path);
+
 // Path of a file under tests/golden/ and of the measured station records of tests/data/stations/.
 std::filesystem::path GoldenPath(const std::string& relative);
 std::filesystem::path StationDataPath(const std::string& name);

@@ -7,6 +7,8 @@
 #include <limits>
 #include <random>
 
+#include "weatherio/errors.h"
+
 namespace kelvaro {
 namespace {
 
@@ -26,11 +28,28 @@ TEST(FixedPointText, MatchesPrintfOnHalfwayAndEdgeValues) {
   // 0.0625 and 0.1875 are exact halfway cases at three decimals: printf rounds them to even.
   for (float value :
        {0.0f, -0.0f, 0.0625f, 0.1875f, -0.0625f, 2.0005f, 0.0005f, -0.0004f, 999.9995f, 12345.678f,
-        -999.0f, 1e9f, 3e20f, std::numeric_limits<float>::infinity(),
-        std::numeric_limits<float>::quiet_NaN()}) {
+        -999.0f, 1e9f, 3e20f, std::numeric_limits<float>::max()}) {
     for (int decimals = 0; decimals <= 3; ++decimals) {
       EXPECT_EQ(ViaAppend(value, 7, decimals), ViaPrintf(value, 7, decimals)) << value;
     }
+  }
+}
+
+// A result never shows "nan" or "inf": a value that is not finite fails the run instead.
+TEST(FixedPointText, NonFiniteValuesAreADefectNotText) {
+  for (float value :
+       {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+        std::numeric_limits<float>::quiet_NaN()}) {
+    std::string text = "kept";
+    try {
+      AppendFixed(text, value, 6, 3);
+      ADD_FAILURE() << value << " was written";
+    } catch (const InvariantError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                "A value to be written with the format \"%6.3f\" is not a finite number; nothing "
+                "was written.");
+    }
+    EXPECT_EQ(text, "kept");
   }
 }
 

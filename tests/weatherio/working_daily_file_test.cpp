@@ -51,7 +51,7 @@ TEST(WorkingDailyFile, MalformedLinesAreRefusedWithFileAndLine) {
   EXPECT_EQ(ReadError(Line(2003, 1) + "2003,    1,   2,   2,   19.30\n"),
             "DAVIS.wrk, line 5: expected 11 fields, found 5");
   EXPECT_EQ(ReadError(Line(2003, 1, "    abc ")),
-            "DAVIS.wrk, line 4: 'abc' is not a valid floating point value");
+            "DAVIS.wrk, line 4: Pcp 'abc' is not a valid floating point value");
   EXPECT_EQ(ReadError(Line(2003, 0)), "DAVIS.wrk, line 4: DOY 0 is outside 1..366");
   EXPECT_EQ(ReadError(Line(2003, 1) + Line(2003, 367)),
             "DAVIS.wrk, line 5: DOY 367 is outside 1..366");
@@ -61,12 +61,13 @@ TEST(WorkingDailyFile, NanAndInfinityAreNotNumbers) {
   // The number conversion reads them; one in the rain or ETo column would make every later
   // balance result of a crop nan.
   EXPECT_EQ(ReadError(Line(2003, 1) + Line(2003, 2, "     nan")),
-            "DAVIS.wrk, line 5: 'nan' is not a valid floating point value");
+            "DAVIS.wrk, line 5: Pcp 'nan' is not a valid floating point value");
   EXPECT_EQ(ReadError(Line(2003, 1, "    0.00", "     inf")),
-            "DAVIS.wrk, line 4: 'inf' is not a valid floating point value");
+            "DAVIS.wrk, line 4: ETo 'inf' is not a valid floating point value");
   std::string solar = Line(2003, 1);
   solar.replace(solar.find("   19.30"), 8, "    -INF");
-  EXPECT_EQ(ReadError(solar), "DAVIS.wrk, line 4: '-INF' is not a valid floating point value");
+  EXPECT_EQ(ReadError(solar),
+            "DAVIS.wrk, line 4: Solar '-INF' is not a valid floating point value");
 }
 
 TEST(WorkingDailyFile, DaysAndYearsMustFollowOneAnother) {
@@ -77,6 +78,22 @@ TEST(WorkingDailyFile, DaysAndYearsMustFollowOneAnother) {
   EXPECT_EQ(ReadError(Line(2003, 365) + Line(2006, 1)),
             "DAVIS.wrk, line 5: years 2004 to 2005 are missing");
   EXPECT_EQ(ReadError(Line(2003, 365) + Line(2004, 1) + Line(2004, 2)), "");
+}
+
+TEST(WorkingDailyFile, ImpossibleYearsAndValuesAreRefused) {
+  // Year 9999 would give an annual row that reads as the averages row; the lowest int once
+  // overflowed the year arithmetic.
+  EXPECT_EQ(ReadError(Line(9999, 1)), "DAVIS.wrk, line 4: Year 9999 is outside 1..9998");
+  EXPECT_EQ(ReadError(Line(0, 1)), "DAVIS.wrk, line 4: Year 0 is outside 1..9998");
+  EXPECT_EQ(ReadError("-2147483648" + Line(1, 1).substr(1)),
+            "DAVIS.wrk, line 4: Year -2147483648 is outside 1..9998");
+  EXPECT_EQ(ReadError(Line(9998, 366)), "");
+  EXPECT_EQ(ReadError(Line(2003, 1) + Line(2003, 2, "    0.00", "   1e30")),
+            "DAVIS.wrk, line 5: ETo 1e+30 is outside -10..40 mm");
+  EXPECT_EQ(ReadError(Line(2003, 1, "   -0.01")),
+            "DAVIS.wrk, line 4: Pcp -0.01 is outside 0..2000 mm");
+  // Penman-Monteith's small negative values on dewy days are results the program writes itself.
+  EXPECT_EQ(ReadError(Line(2003, 1, "    0.00", "   -0.20")), "");
 }
 
 }  // namespace

@@ -1,0 +1,119 @@
+#include "eto/montly_output.h"
+
+#include <array>
+
+#include "eto/hargreaves_samani.h"
+#include "eto/operation_files.h"
+#include "weatherio/daily_weather_file.h"
+#include "weatherio/data_lines.h"
+#include "weatherio/errors.h"
+#include "weatherio/letter_case.h"
+#include "weatherio/missing_value.h"
+#include "weatherio/number_parse.h"
+#include "weatherio/row_format.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr const char* kMonthColumns =
+    "   Mon,   Solar,    TMax,    TMin,    Wind,     Td,      Pcp,    NRD,    Pan\n";
+constexpr const char* kMonthUnits =
+    "     #,  MJ/m^2,      oC,      oC,     m/s,     oC,       mm,      #,     mm \n";
+
+struct MonthSums {
+  int days = 0;  // complete days
+  float solar = 0.0f;
+  float tmax = 0.0f;
+  float tmin = 0.0f;
+  float wind = 0.0f;
+  float td = 0.0f;
+  float pcp = 0.0f;
+  int rain_days = 0;
+};
+
+WeatherDay ParseDay(const std::string& line) {
+  WeatherDay day = ParseWeatherDay(line, false);
+  day.year = ParseInt(day.year_text);
+  if (day.month < 1 || day.month > 12) {
+    throw InputError("Mon " + std::to_string(day.month) + " is outside 1..12");
+  }
+  if (day.tmax < day.tmin) day.tmax = day.tmin;
+  return day;
+}
+
+bool IsComplete(const WeatherDay& day) {
+  return !IsMissing(day.solar) && !IsMissing(day.tmax) && !IsMissing(day.tmin) &&
+         !IsMissing(day.wind) && !IsMissing(day.pcp) && !IsMissing(day.td);
+}
+
+void AddDay(const WeatherDay& day, float eth, MonthSums& month) {
+  ++month.days;
+  month.solar += day.solar;
+  month.tmax += day.tmax;
+  month.tmin += day.tmin;
+  month.wind += day.wind;
+  month.td += day.td;
+  month.pcp += day.pcp;
+  if (IsRainDay(day.pcp, eth)) ++month.rain_days;
+}
+
+std::array<MonthSums, 12> SumMonths(const std::vector<WeatherDay>& days, float latitude_deg,
+                                    Session& session) {
+  std::array<MonthSums, 12> months{};
+  for (const WeatherDay& day : days) {
+    if (!IsComplete(day)) continue;
+    session.UseShortPi();
+    const float pi = session.global_pi;
+    const float latitude_rad = static_cast<float>((1.0 / 180) * pi * latitude_deg);
+    const float eth =
+        HargreavesSamani(day.doy, day.tmax, day.tmin, latitude_rad, pi, NegativeEt::kKept);
+    AddDay(day, eth, months[static_cast<size_t>(day.month - 1)]);
+  }
+  return months;
+}
+
+std::string FormatMonthRow(int month, const MonthSums& sums, int years) {
+  if (sums.days == 0) {
+    return Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", month, kMissing,
+                  kMissing, kMissing, kMissing, kMissing, kMissing, kMissing, kMissing);
+  }
+  const auto mean = [&sums](float sum) { return sum / static_cast<float>(sums.days); };
+  const auto per_year = [years](float total) { return total / static_cast<float>(years); };
+  return Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", month, mean(sums.solar),
+                mean(sums.tmax), mean(sums.tmin), mean(sums.wind), mean(sums.td),
+                per_year(sums.pcp), per_year(static_cast<float>(sums.rain_days)), kMissing);
+}
+
+// Years from the first line's to the last line's, as the rain totals are averaged over them.
+int YearsCovered(const std::vector<WeatherDay>& days, const std::string& file_name) {
+  const int first = days.front().year;
+  const int last = days.back().year;
+  if (last < first) {
+    throw InputError(file_name + ": the last line's year " + std::to_string(last) +
+                     " is before the first line's year " + std::to_string(first));
+  }
+  return last - first + 1;
+}
+
+}  // namespace
+
+bool IsRainDay(float pcp_mm, float eth_mm) { return pcp_mm > 2 * eth_mm; }
+
+void MontlyOutput(const RunParameters& run, Session& session) {
+  const std::string stem = SafeFileStem(run);
+  const auto input = ReadInputOrReport(stem + "." + run.Extension(), session);
+  if (!input) return;
+  const float latitude_deg = ParseFloat(run.LatitudeText());
+  const auto days = ParseDataLines(*input, ParseDay);
+  if (days.empty()) throw InputError(input->name + " holds no daily weather");
+  const int years = YearsCovered(days, input->name);
+  const auto months = SumMonths(days, latitude_deg, session);
+
+  std::string text = ResultStationLine(ToUpperAscii(stem), run) + kMonthColumns + kMonthUnits;
+  for (size_t m = 0; m < months.size(); ++m) {
+    text += FormatMonthRow(static_cast<int>(m + 1), months[m], years);
+  }
+  WriteResult(stem + ".mon", text, session);
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,157 @@
+// What a run of the water balance leaves on disk when it fails, when the crop file was shortened
+// and when the crop file holds impossible values.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "balance/balance_fixtures.h"
+#include "balance/eto_etc_aw.h"
+#include "session/reporter.h"
+#include "support/test_folder.h"
+#include "weatherio/errors.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::CropFileText;
+using testing::MakeCrop;
+using testing::MakeYears;
+using testing::TestFolder;
+using Lines = std::vector<std::string>;
+
+class StudyAreaRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_.Write("TESTS.wrk", testing::WorkingFileText(MakeYears(2001, 2, [](WeatherDay& d) {
+                    d.eto = 4.0f + (d.doy % 7);
+                    d.pcp = d.doy % 15 == 0 ? 12.0f : 0.0f;
+                  })));
+  }
+
+  void Run() {
+    RunParameters run;
+    run.Station = "TESTS";
+    run.SA = "12";
+    Session session(folder_.path(), reporter_);
+    EToETcAW(run, session);
+  }
+
+  // The message of the error the run throws, or "" when it throws none.
+  std::string RunError() {
+    try {
+      Run();
+    } catch (const std::runtime_error& error) {
+      return error.what();
+    }
+    return "";
+  }
+
+  // Every file of the folder with its contents.
+  std::string Snapshot() const {
+    std::string all;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+      all += entry.path().filename().string() + "\n" + testing::ReadBytes(entry.path());
+    }
+    return all;
+  }
+
+  std::vector<CropRow> ThreeCrops() const {
+    return {MakeCrop(1, "Corn", 100, 260), MakeCrop(2, "Alfalfa", 1, 365),
+            MakeCrop(1, "Tomato", 90, 240)};
+  }
+
+  TestFolder folder_;
+  RecordingReporter reporter_;
+};
+
+// One result that could not be written once left crop 1 new and crops 2 and 3 old.
+TEST_F(StudyAreaRun, AFailedRunLeavesEveryPreviousResultAsItWas) {
+  folder_.Write("SA00012.CSV", CropFileText(ThreeCrops()));
+  Run();
+  std::vector<CropRow> changed = ThreeCrops();
+  for (CropRow& row : changed) row.allowable_depletion_pct = 40.0f;
+  folder_.Write("SA00012.CSV", CropFileText(changed));
+  testing::MakeReadOnly(folder_ / "SA00012C002.EAW");
+  const std::string before = Snapshot();
+  EXPECT_EQ(RunError(), "SA00012C002.EAW is read-only and is left as it is.");
+  EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(StudyAreaRun, ResultsOfCropsNoLongerInTheFileAreNamedInAWarning) {
+  folder_.Write("SA00012.CSV", CropFileText(ThreeCrops()));
+  Run();
+  EXPECT_TRUE(reporter_.warnings().empty());
+  folder_.Write("SA00012.CSV", CropFileText({ThreeCrops()[0]}));
+  Run();
+  EXPECT_TRUE(reporter_.boxes().empty());
+  EXPECT_EQ(reporter_.warnings(),
+            Lines{"These result files belong to crops that SA00012.CSV no longer holds and are not "
+                  "current: SA00012C002.CSV, SA00012C002.EAW, SA00012C002.mtv, SA00012C003.CSV, "
+                  "SA00012C003.EAW, SA00012C003.mtv"});
+}
+
+TEST_F(StudyAreaRun, ACropFileWithoutCropsIsRefused) {
+  folder_.Write("SA00012.CSV", CropFileText({}) + "\n  \n");
+  EXPECT_EQ(RunError(), "SA00012.CSV holds no crops");
+  EXPECT_EQ(folder_.Listing(), "SA00012.CSV\nTESTS.wrk\n");
+}
+
+TEST_F(StudyAreaRun, HandEditedValuesOutsideTheirMeaningAreRefusedNamingTheRow) {
+  struct Case {
+    void (*edit)(CropRow&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {[](CropRow& r) { r.allowable_depletion_pct = 500.0f; },
+       "allowable depletion 500 is outside 0..100"},
+      {[](CropRow& r) { r.allowable_depletion_pct = -50.0f; },
+       "allowable depletion -50 is outside 0..100"},
+      {[](CropRow& r) { r.ks = 1e30f; }, "Ks 1e+30 is outside 0..1"},
+      {[](CropRow& r) { r.ks = -5.0f; }, "Ks -5 is outside 0..1"},
+      {[](CropRow& r) { r.max_root_depth_mm = 0.0f; }, "maximum rooting depth 0 is not above 0"},
+      {[](CropRow& r) { r.max_soil_depth_mm = -1.0f; }, "maximum soil depth -1 is not above 0"},
+      {[](CropRow& r) { r.wetting_frequency_days = -5; }, "wetting frequency -5 is negative"},
+      {[](CropRow& r) { r.area_ha = -3; }, "area -3 is negative"},
+      {[](CropRow& r) { r.kc[0] = 1e30f; }, "Kc1 1e+30 is outside 0..3"},
+      {[](CropRow& r) { r.ground_cover_pct[2] = 150; },
+       "ground cover on date D 150 is outside 0..100"},
+      {[](CropRow& r) { r.available_water = 2.0f; }, "available water 2 is outside 0..1"},
+      {[](CropRow& r) { r.yield_threshold_mm = -1.0f; },
+       "yield-threshold depletion -1 is negative"},
+      {[](CropRow& r) { r.stress_end_doy = 400; }, "stress end 400 is outside 0..366"},
+  };
+  for (const Case& c : cases) {
+    std::vector<CropRow> rows = ThreeCrops();
+    c.edit(rows[1]);
+    folder_.Write("SA00012.CSV", CropFileText(rows));
+    EXPECT_EQ(RunError(), std::string("SA00012.CSV, line 5 (crop 2): ") + c.message);
+  }
+  EXPECT_EQ(folder_.Listing(), "SA00012.CSV\nTESTS.wrk\n");
+}
+
+// A yield threshold of 1e-30 once overflowed the count of irrigations (a float-to-int
+// conversion), giving a negative mid-season threshold.
+TEST_F(StudyAreaRun, ATinyYieldThresholdGivesFiniteNonNegativeThresholds) {
+  CropRow tiny = MakeCrop(1, "Corn", 100, 260);
+  tiny.yield_threshold_mm = 1e-30f;
+  // Rounding of the season sums lets this season's scan find its last irrigation.
+  const auto days = MakeYears(
+      2001, 1, [](WeatherDay& d) { d.eto = 0.4f + 0.37f * static_cast<float>(d.doy % 4); });
+  const testing::CropRun run = testing::RunCrop(tiny, days);
+  ASSERT_EQ(run.thresholds.last_irrigation_day, 260);
+  EXPECT_GE(run.thresholds.mid[1], 0.0f);
+  EXPECT_TRUE(std::isfinite(run.thresholds.mid[1]));
+  folder_.Write("SA00012.CSV", CropFileText({tiny}));
+  Run();
+  for (const char* name : {"SA00012C001.CSV", "SA00012C001.EAW", "SA00012C001.mtv",
+                           "SumofETAWforSA00012.saw", "SumofETcforSA00012.set"}) {
+    const std::string text = folder_.Read(name);
+    EXPECT_EQ(text.find("nan"), std::string::npos) << name;
+    EXPECT_EQ(text.find("inf"), std::string::npos) << name;
+  }
+}
+
+}  // namespace
+}  // namespace kelvaro

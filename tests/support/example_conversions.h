@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace kelvaro::testing {
+
+// The days of a daily weather file (the day layout, three header lines) as a weather-station
+// network would export them: fifteen fields, two-digit years, Solar in mean W/m^2, every value
+// marked "*" as measured.
+std::string StationNetworkExportOf(const std::string& day_file_text);
+
+// The days of a file with ETo (eto or wrk layout) as a daily ETo file (det) or as a daily pan
+// file (dpn, with EPan = ETo / 0.8), each with three header lines.
+std::string DailyEtoFileOf(const std::string& eto_file_text);
+std::string DailyPanFileOf(const std::string& eto_file_text);
+
+}  // namespace kelvaro::testing
