@@ -49,7 +49,9 @@ void WTHETo(const RunParameters& run, Session& session) {
   const float latitude_deg = ParseFloat(run.LatitudeText());
   const float elevation_m = ParseFloat(run.ElevationText());
   const Site site = MakeSite(latitude_deg, elevation_m, session.global_pi);
-  const auto days = ParseWeatherDays(*input, false);
+  const auto checks =
+      run.Extension() == "gen" ? WeatherChecks::kRainAndEto : WeatherChecks::kEveryColumn;
+  const auto days = ParseWeatherDays(*input, false, checks);
   if (days.empty()) throw InputError(input->name + " holds no daily weather");
   const auto eto_lines = EtoLines(days, run, site, session.global_pi);
 

@@ -10,7 +10,12 @@
 
 namespace kelvaro {
 
-WeatherDay ParseWeatherDay(std::string_view line, bool with_eto) {
+WeatherDay ParseWeatherDay(std::string_view line, bool with_eto, WeatherChecks checks) {
+  const bool every_column = checks == WeatherChecks::kEveryColumn;
+  const auto weather = [every_column](std::string_view text, std::string_view column,
+                                      const PhysicalBounds& bounds) {
+    return every_column ? ParseWeatherValue(text, column, bounds) : ParseColumnFloat(text, column);
+  };
   const auto fields = SplitFieldsFromRight(line, with_eto ? 11 : 10);
   WeatherDay day;
   day.year_text = fields[0];
@@ -18,11 +23,11 @@ WeatherDay ParseWeatherDay(std::string_view line, bool with_eto) {
   day.month = ParseIntInRange(fields[1], "Mon", 1, 12);
   day.day = ParseIntInRange(fields[2], "Day", 1, 31);
   day.doy = ParseIntInRange(fields[3], "DOY", 1, 366);
-  day.solar = ParseWeatherValue(fields[4], "Solar", kSolarBounds);
-  day.tmax = ParseWeatherValue(fields[5], "TMax", kTemperatureBounds);
-  day.tmin = ParseWeatherValue(fields[6], "TMin", kTemperatureBounds);
-  day.wind = ParseWeatherValue(fields[7], "Wind", kWindBounds);
-  day.td = ParseWeatherValue(fields[8], "Td", kTemperatureBounds);
+  day.solar = weather(fields[4], "Solar", kSolarBounds);
+  day.tmax = weather(fields[5], "TMax", kTemperatureBounds);
+  day.tmin = weather(fields[6], "TMin", kTemperatureBounds);
+  day.wind = weather(fields[7], "Wind", kWindBounds);
+  day.td = weather(fields[8], "Td", kTemperatureBounds);
   day.pcp = ParseWeatherValue(fields[9], "Pcp", kDailyRainBounds);
   if (with_eto) day.eto = ParseWeatherValue(fields[10], "ETo", kEtoBounds);
   return day;
@@ -45,13 +50,14 @@ void CheckDayOrder(const WeatherDay& previous, const WeatherDay& day) {
   }
 }
 
-std::vector<WeatherDay> ParseWeatherDays(const TextFile& file, bool with_eto) {
+std::vector<WeatherDay> ParseWeatherDays(const TextFile& file, bool with_eto,
+                                         WeatherChecks checks) {
   std::vector<WeatherDay> days;
   days.reserve(file.lines.size());
   for (size_t i = kHeaderLineCount; i < file.lines.size(); ++i) {
     if (IsBlankLine(file.lines[i])) continue;
     try {
-      WeatherDay day = ParseWeatherDay(file.lines[i], with_eto);
+      WeatherDay day = ParseWeatherDay(file.lines[i], with_eto, checks);
       if (!days.empty()) CheckDayOrder(days.back(), day);
       days.push_back(std::move(day));
     } catch (...) {

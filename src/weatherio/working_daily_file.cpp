@@ -5,12 +5,13 @@
 
 namespace kelvaro {
 
-WeatherDay ParseWorkingDay(std::string_view line) { return ParseWeatherDay(line, true); }
+WeatherDay ParseWorkingDay(std::string_view line) { return ParseWeatherDay(line, true, WeatherChecks::kRainAndEto);
+}
 
 std::optional<WorkingDailyFile> ReadWorkingDailyFile(const std::filesystem::path& path) {
   auto text = ReadTextFile(path);
   if (!text) return std::nullopt;
-  return WorkingDailyFile{text->name, ParseWeatherDays(*text, true)};
+  return WorkingDailyFile{text->name, ParseWeatherDays(*text, true, WeatherChecks::kRainAndEto)};
 }
 
 }  // namespace kelvaro

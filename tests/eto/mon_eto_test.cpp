@@ -147,7 +147,7 @@ TEST(MonETo, TableOfOtherThanTwelveMonthsOrBadNumbersIsRefused) {
           {"wind not a number",
            eleven + "   12,   10.97,   18.73,    2.13,    1.3x,    0.17,   "
                     "16.79,    3.83, -999.00, -999.00\n",
-           "STATN.met, line 15: '1.3x' is not a valid floating point value"},
+           "STATN.met, line 15 (month 12): Wind '1.3x' is not a valid floating point value"},
       },
       [](Session& session) { MonETo(Station(), session); });
 }

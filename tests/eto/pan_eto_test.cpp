@@ -155,7 +155,7 @@ TEST(PanETo, TableOfOtherThanTwelveMonthsIsRefused) {
           {"ETo column missing",
            eleven +
                "   12,   10.97,   18.73,    2.13,    1.36,    0.17,   16.79,    3.83,    2.10\n",
-           "STATN.mpn, line 15: expected 10 fields, found 9"},
+           "STATN.mpn, line 15 (month 12): expected 10 fields, found 9"},
       },
       [](Session& session) { PanETo(Station("100"), session); });
 }
