@@ -1,11 +1,14 @@
 #include "stats/weather_accumulation.h"
 
+#include <cmath>
 #include <string>
+#include <utility>
 
 #include "weatherio/errors.h"
 #include "weatherio/field_split.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/row_format.h"
 #include "weatherio/station_line.h"
 #include "weatherio/text_file.h"
 #include "weatherio/working_daily_file.h"
@@ -32,6 +35,26 @@ void ReadStationLine(const std::string& line, WeatherAccumulation& into) {
   const auto fields = SplitFieldsFromRight(line, 3);
   into.latitude_deg = ParseFloat(fields[1]);
   into.elevation_m = ParseFloat(fields[2]);
+}
+
+// Working files hold the generator's days as it made them, held to physical bounds only in Pcp
+// and ETo; below this magnitude every sum of squares stays a finite float.
+constexpr float kLargestSummable = 1e15f;
+
+WeatherDay ReadDataLine(const std::string& line) {
+  WeatherDay day = ParseWorkingDay(line);
+  const std::pair<const char*, float> columns[] = {{"Solar", day.solar},
+                                                   {"TMax", day.tmax},
+                                                   {"TMin", day.tmin},
+                                                   {"Wind", day.wind},
+                                                   {"Td", day.td}};
+  for (const auto& [column, value] : columns) {
+    if (std::fabs(value) > kLargestSummable) {
+      throw InputError(
+          Printf("%s %g is too large for the statistics", column, static_cast<double>(value)));
+    }
+  }
+  return day;
 }
 
 }  // namespace
@@ -63,7 +86,7 @@ std::optional<WeatherAccumulation> AccumulateWorkingFile(const std::filesystem::
     ReadStationLine(line, sums);
     while (reader->Next(line)) {
       if (reader->line_number() <= kHeaderLineCount || IsBlankLine(line)) continue;
-      sums.Add(ParseWorkingDay(line));
+      sums.Add(ReadDataLine(line));
       ++data_lines;
     }
   } catch (...) {
