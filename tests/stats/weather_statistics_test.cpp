@@ -94,6 +94,8 @@ TEST(WeatherStatistics, BadContentsNameTheFileAndLineAndWriteNothing) {
           {"no elevation", " T,38.5\n", "T.wrk, line 1: expected 3 fields, found 2"},
           {"latitude not a number", " T,north,18\n",
            "T.wrk, line 1: 'north' is not a valid floating point value"},
+          {"latitude beyond the pole", " T,95,18\n",
+           "T.wrk, line 1: Latitude 95 is outside -90..90 degrees"},
           {"short line", header + " 2003,1,1,1,10,20,5,2,3,0\n",
            "T.wrk, line 4: expected 11 fields, found 10"},
           {"letter in a number", header + " 2003,1,1,1,10,2O,5,2,3,0,1\n",
