@@ -25,17 +25,17 @@ struct DemoRun {
   const char* input;
   const char* years;
   const char* folder;  // each run in its own folder, so one does not replace the other's results
-  bool statistics;  // also the daily and monthly statistics of the working file
   const char* made_from = nullptr;  // the bundled file the input is a copy of, if it is one
+  bool statistics = false;          // also the daily and monthly statistics of the working file
 };
 
 // Maricopa, Arizona (AZMET station 06): measured daily weather 2003-2020, its monthly means,
 // and study area 1.
 constexpr DemoRun kDemoRuns[] = {
-    {"Measured daily weather", "day", "", "daily", true},
-    {"30 years generated from the monthly means", "mon", "30", "monthly", false},
+    {"Measured daily weather", "day", "", "daily", nullptr, true},
+    {"30 years generated from the monthly means", "mon", "30", "monthly"},
     {"Measured days reduced to monthly means, then 30 generated years", "dmn", "30", "reduced",
-     false, "MARIC.day"},
+     "MARIC.day"},
 };
 
 void CopyExamples(const fs::path& into) {

@@ -1,27 +1,19 @@
 #include "stats/mean_day_eto.h"
 
-#include <cmath>
-
 #include "eto/hargreaves_samani.h"
 
 namespace kelvaro {
 namespace {
 
-WeatherDay MeanDay(const std::array<float, kStatisticsColumnCount>& means, int doy) {
-  WeatherDay day;
-  day.doy = doy;
-  day.solar = means[kSolar];
-  day.tmax = means[kTMax];
-  day.tmin = means[kTMin];
-  day.wind = means[kWind];
-  day.td = means[kTd];
-  return day;
-}
-
-// A temperature-only value that is negative (a mean temperature below -17.8 oC) or not a number
-// becomes 0.
-float TemperatureOnlyEt(float tmax, float tmin, int doy, const Site& site) {
-  return HargreavesSamani(doy, tmax, tmin, site.latitude_rad, kStatisticsPi, NegativeEt::kZero);
+ReferenceEtWeather MeanWeather(const std::array<float, kStatisticsColumnCount>& means, int doy) {
+  ReferenceEtWeather weather;
+  weather.doy = doy;
+  weather.solar_mj_per_m2 = means[kSolar];
+  weather.tmax = means[kTMax];
+  weather.tmin = means[kTMin];
+  weather.wind_m_per_s = means[kWind];
+  weather.td = means[kTd];
+  return weather;
 }
 
 }  // namespace
@@ -30,10 +22,13 @@ std::optional<MeanDayEto> MeanDayReferenceEt(const std::array<float, kStatistics
                                              int doy, const Site& site) {
   const bool temperatures = means[kTMax] != 0.0f && means[kTMin] != 0.0f;
   if (temperatures && means[kSolar] != 0.0f && means[kWind] != 0.0f && means[kTd] != 0.0f) {
-    return MeanDayEto{DailyReferenceEt(MeanDay(means, doy), site, kStatisticsPi).eto, kPenmanTrace};
+    const PenmanMonteithOptions options{kStatisticsPi, true, 0.0f};
+    return MeanDayEto{ReferenceEt(MeanWeather(means, doy), site, options).eto, kPenmanTrace};
   }
   if (temperatures) {
-    return MeanDayEto{TemperatureOnlyEt(means[kTMax], means[kTMin], doy, site),
+    // A value below zero (a mean temperature under -17.8 oC) or without a value becomes 0.
+    return MeanDayEto{HargreavesSamani(doy, means[kTMax], means[kTMin], site.latitude_rad,
+                                       kStatisticsPi, NegativeEt::kZero),
                       kTemperatureOnlyTrace};
   }
   return std::nullopt;

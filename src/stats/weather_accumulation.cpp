@@ -1,11 +1,15 @@
 #include "stats/weather_accumulation.h"
 
+#include <cmath>
 #include <string>
+#include <utility>
 
 #include "weatherio/errors.h"
 #include "weatherio/field_split.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/physical_bounds.h"
+#include "weatherio/row_format.h"
 #include "weatherio/station_line.h"
 #include "weatherio/text_file.h"
 #include "weatherio/working_daily_file.h"
@@ -13,31 +17,46 @@
 namespace kelvaro {
 namespace {
 
+using Accepted = std::array<bool, kVariableGroupCount>;
+
 void AddTo(ColumnSums& sums, const std::array<float, kStatisticsColumnCount>& values,
-           const std::array<bool, kVariableGroupCount>& accepted) {
-  for (int column = 0; column < kStatisticsColumnCount; ++column) {
-    const VariableGroup group = kGroupOfColumn[static_cast<size_t>(column)];
-    if (!accepted[group]) continue;
-    const float value = values[static_cast<size_t>(column)];
-    sums.sum[static_cast<size_t>(column)] += value;
-    sums.squares[static_cast<size_t>(column)] += value * value;
+           const Accepted& accepted) {
+  for (size_t column = 0; column < values.size(); ++column) {
+    if (!accepted[kGroupOfColumn[column]]) continue;
+    sums.sum[column] += values[column];
+    sums.squares[column] += values[column] * values[column];
   }
-  for (int group = 0; group < kVariableGroupCount; ++group) {
-    if (accepted[static_cast<size_t>(group)]) ++sums.count[static_cast<size_t>(group)];
+  for (size_t group = 0; group < accepted.size(); ++group) {
+    if (accepted[group]) ++sums.count[group];
   }
 }
+
+constexpr PhysicalBounds kLatitudeBounds{-90.0f, 90.0f, "degrees"};
 
 // Latitude and elevation are the last two fields of the station line.
 void ReadStationLine(const std::string& line, WeatherAccumulation& into) {
   const auto fields = SplitFieldsFromRight(line, 3);
   into.latitude_deg = ParseFloat(fields[1]);
+  CheckWeatherValue("Latitude", into.latitude_deg, kLatitudeBounds);
   into.elevation_m = ParseFloat(fields[2]);
 }
 
+// Working files hold the generator's days as it made them, held to physical bounds only in Pcp
+// and ETo; below this magnitude every sum of squares stays a finite float.
+constexpr float kLargestSummable = 1e15f;
+
 WeatherDay ReadDataLine(const std::string& line) {
   WeatherDay day = ParseWorkingDay(line);
-  if (day.month < 1 || day.month > 12) {
-    throw InputError("Mon " + std::to_string(day.month) + " is outside 1..12");
+  const std::pair<const char*, float> columns[] = {{"Solar", day.solar},
+                                                   {"TMax", day.tmax},
+                                                   {"TMin", day.tmin},
+                                                   {"Wind", day.wind},
+                                                   {"Td", day.td}};
+  for (const auto& [column, value] : columns) {
+    if (std::fabs(value) > kLargestSummable) {
+      throw InputError(
+          Printf("%s %g is too large for the statistics", column, static_cast<double>(value)));
+    }
   }
   return day;
 }
@@ -50,11 +69,9 @@ void WeatherAccumulation::Add(const WeatherDay& day) {
   const float tmax = day.tmax < day.tmin ? day.tmin : day.tmax;
   const std::array<float, kStatisticsColumnCount> values{day.solar, tmax,    day.tmin, day.wind,
                                                          day.td,    day.pcp, day.eto};
-  std::array<bool, kVariableGroupCount> accepted{true, true, true};
-  for (int column = 0; column < kStatisticsColumnCount; ++column) {
-    if (IsMissing(values[static_cast<size_t>(column)])) {
-      accepted[kGroupOfColumn[static_cast<size_t>(column)]] = false;
-    }
+  Accepted accepted{true, true, true};
+  for (size_t column = 0; column < values.size(); ++column) {
+    if (IsMissing(values[column])) accepted[kGroupOfColumn[column]] = false;
   }
   AddTo(by_day[static_cast<size_t>(day.doy)], values, accepted);
   AddTo(by_month[static_cast<size_t>(day.month)], values, accepted);

@@ -50,8 +50,8 @@ struct WeatherAccumulation {
 // Reads a working daily file (station line with latitude and elevation, two more header lines,
 // then Year, Mon, Day, DOY, Solar, TMax, TMin, Wind, Td, Pcp, ETo a line) in one pass. Nothing
 // when the file cannot be opened. An empty file, one without data lines, a short line, a field
-// that is not a number, a DOY outside 1..366 or a month outside 1..12 throws InputError or
-// ConversionError naming the file and line.
+// that is not a number, a date outside the calendar, a Pcp or ETo outside its physical bounds
+// or another value too large to sum throws InputError or ConversionError naming the file and line.
 std::optional<WeatherAccumulation> AccumulateWorkingFile(const std::filesystem::path& path);
 
 }  // namespace kelvaro

@@ -1,6 +1,5 @@
 #include "stats/weather_statistics.h"
 
-#include <memory>
 #include <vector>
 
 #include "stats/mean_day_eto.h"
@@ -38,16 +37,15 @@ bool WeatherStatistics(const std::string& input_name, Session& session) {
   const StatisticsTables tables = ComputeStatistics(*sums, session.reporter);
   const std::string station = ToUpperAscii(input_name);
 
-  std::vector<std::unique_ptr<OutputFile>> files;
+  OutputFileSet files;
   for (const StatisticsFileLayout& layout : kStatisticsFiles) {
     const auto& rows =
         layout.period == StatisticsPeriod::kDayOfYear ? tables.by_day : tables.by_month;
     const std::string first_line = Printf(layout.first_line, station.c_str(), sums->year_count);
-    files.push_back(std::make_unique<OutputFile>(
-        FindInFolder(session.data_dir, input_name + "." + std::string(layout.ext))));
-    files.back()->Write(StatisticsFileText(layout, first_line, rows));
+    files.Add(FindInFolder(session.data_dir, input_name + "." + std::string(layout.ext)))
+        .Write(StatisticsFileText(layout, first_line, rows));
   }
-  for (const auto& file : files) file->Commit();
+  files.CommitAll();
   return true;
 }
 

@@ -153,14 +153,5 @@ TEST(MonthStatistics, KeepsTheFileEtoAndGivesZerosForAMonthWithoutWaterRecords) 
   EXPECT_EQ(empty.cv, ColumnValues{});
 }
 
-TEST(DayOfYearStatistics, SingleRecordHasNoDeviationAndNoCv) {
-  RecordingReporter reporter;
-  const StatisticsRow row =
-      DayOfYearStatistics(Accumulate({WorkedDay()}), 266, kWorkedSite, reporter);
-  EXPECT_EQ(row.deviation, ColumnValues{});
-  EXPECT_EQ(row.cv, ColumnValues{});
-  EXPECT_FLOAT_EQ(row.mean[kSolar], 19.3f);
-}
-
 }  // namespace
 }  // namespace kelvaro

@@ -4,7 +4,6 @@
 
 #include "stats/stats_test_support.h"
 #include "support/test_folder.h"
-#include "weatherio/errors.h"
 
 namespace kelvaro {
 namespace {
@@ -92,41 +91,6 @@ TEST(WeatherAccumulation, FileThatCannotBeOpenedGivesNothing) {
   TestFolder folder;
   EXPECT_FALSE(AccumulateWorkingFile(folder / "Davis.wrk").has_value());
   EXPECT_FALSE(AccumulateWorkingFile(folder.path()).has_value());
-}
-
-TEST(WeatherAccumulation, BadContentsNameTheFileAndLine) {
-  const std::string header = WorkingFileText({});
-  struct Case {
-    std::string contents;
-    std::string message;
-  };
-  const Case cases[] = {
-      {"", "T.wrk is empty"},
-      {header, "T.wrk holds no daily weather"},
-      {header.substr(0, header.find('\n') + 1), "T.wrk holds no daily weather"},
-      {" T,38.5\n", "T.wrk, line 1: expected 3 fields, found 2"},
-      {" T,north,18\n", "T.wrk, line 1: 'north' is not a valid floating point value"},
-      {header + " 2003,1,1,1,10,20,5,2,3,0\n", "T.wrk, line 4: expected 11 fields, found 10"},
-      {header + " 2003,1,1,1,10,2O,5,2,3,0,1\n",
-       "T.wrk, line 4: TMax '2O' is not a valid floating point value"},
-      {header + "\n 2003,1,1,1.5,10,20,5,2,3,0,1\n",
-       "T.wrk, line 5: DOY '1.5' is not a valid integer value"},
-      {header + " 2003,1,1,367,10,20,5,2,3,0,1\n", "T.wrk, line 4: DOY 367 is outside 1..366"},
-      {header + " 2003,1,1,0,10,20,5,2,3,0,1\n", "T.wrk, line 4: DOY 0 is outside 1..366"},
-      {header + " 2003,1,1,1,10,20,5,2,3,0,1\n 2003,13,1,2,10,20,5,2,3,0,1\n",
-       "T.wrk, line 5: Mon 13 is outside 1..12"},
-      {header + " 2003,0,1,2,10,20,5,2,3,0,1\n", "T.wrk, line 4: Mon 0 is outside 1..12"},
-  };
-  for (const Case& c : cases) {
-    TestFolder folder;
-    folder.Write("T.wrk", c.contents);
-    try {
-      AccumulateWorkingFile(folder / "T.wrk");
-      ADD_FAILURE() << "accepted: " << c.contents;
-    } catch (const std::runtime_error& error) {
-      EXPECT_EQ(std::string(error.what()), c.message);
-    }
-  }
 }
 
 }  // namespace

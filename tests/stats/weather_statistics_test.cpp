@@ -7,6 +7,7 @@
 #include "session/reporter.h"
 #include "stats/stats_test_support.h"
 #include "support/golden.h"
+#include "support/refusal.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
 
@@ -79,6 +80,42 @@ TEST_F(WeatherStatisticsTest, BadLineWritesNothingAndLeavesEarlierResults) {
   }
   EXPECT_EQ(folder_.Listing(), listing);
   EXPECT_EQ(folder_.Read("MARST.avg"), earlier);
+}
+
+TEST(WeatherStatistics, BadContentsNameTheFileAndLineAndWriteNothing) {
+  const std::string header = testing::WorkingFileText({});
+  const std::string day_one = " 2003,1,1,1,10,20,5,2,3,0,1\n";
+  testing::ExpectEachRefused(
+      "T.wrk",
+      {
+          {"empty file", "", "T.wrk is empty"},
+          {"header only", header, "T.wrk holds no daily weather"},
+          {"station line only", " T,38.5,18.5\n", "T.wrk holds no daily weather"},
+          {"no elevation", " T,38.5\n", "T.wrk, line 1: expected 3 fields, found 2"},
+          {"latitude not a number", " T,north,18\n",
+           "T.wrk, line 1: 'north' is not a valid floating point value"},
+          {"latitude beyond the pole", " T,95,18\n",
+           "T.wrk, line 1: Latitude 95 is outside -90..90 degrees"},
+          {"short line", header + " 2003,1,1,1,10,20,5,2,3,0\n",
+           "T.wrk, line 4: expected 11 fields, found 10"},
+          {"letter in a number", header + " 2003,1,1,1,10,2O,5,2,3,0,1\n",
+           "T.wrk, line 4: TMax '2O' is not a valid floating point value"},
+          {"fractional DOY after a blank line", header + "\n 2003,1,1,1.5,10,20,5,2,3,0,1\n",
+           "T.wrk, line 5: DOY '1.5' is not a valid integer value"},
+          {"DOY 367", header + " 2003,1,1,367,10,20,5,2,3,0,1\n",
+           "T.wrk, line 4: DOY 367 is outside 1..366"},
+          {"DOY 0", header + " 2003,1,1,0,10,20,5,2,3,0,1\n",
+           "T.wrk, line 4: DOY 0 is outside 1..366"},
+          {"month 13", header + day_one + " 2003,13,1,2,10,20,5,2,3,0,1\n",
+           "T.wrk, line 5: Mon 13 is outside 1..12"},
+          {"rain out of bounds", header + " 2003,1,1,1,10,20,5,2,3,2500,1\n",
+           "T.wrk, line 4: Pcp 2500 is outside 0..2000 mm"},
+          {"solar too large to sum", header + " 2003,1,1,1,1e30,20,5,2,3,0,1\n",
+           "T.wrk, line 4: Solar 1e+30 is too large for the statistics"},
+          {"month 0", header + " 2003,0,1,2,10,20,5,2,3,0,1\n",
+           "T.wrk, line 4: Mon 0 is outside 1..12"},
+      },
+      [](Session& session) { WeatherStatistics("T", session); });
 }
 
 TEST_F(WeatherStatisticsTest, UnsafeNameIsRefused) {
