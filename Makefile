@@ -24,6 +24,7 @@ asan: deps
 
 demo: release
 	./build/release/kelvaro-cli demo --dir kelvaro-demo
+	@echo "Start the desktop program on the demo folder: ./build/release/kelvaro --dir kelvaro-demo/daily"
 
 test: debug
 	ctest --preset debug -j $(JOBS)
