@@ -1,23 +1,34 @@
-// The water balance of a 100-crop study area over 49 years of daily weather, files included:
-// reading the working daily file and the crop file, and writing 300 crop files and 2 summaries.
+// The water balance of a 100-crop study area over 49 years of daily weather (1.79 million
+// crop-days), files included: reading the working daily file and the crop file, and writing 300
+// crop files and 2 summaries (187 MB). Where the time goes on one thread, and the whole run on
+// one, two and four threads.
 
 // GCC 12 reports a false overlap when inlining short std::string assignments here.
 #pragma GCC diagnostic ignored "-Wrestrict"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "balance/bare_soil_evaporation.h"
+#include "balance/crop_coefficients.h"
+#include "balance/crop_output_files.h"
 #include "balance/eto_etc_aw.h"
+#include "balance/irrigation_thresholds.h"
+#include "balance/soil_water_balance.h"
 #include "crops/crop_row.h"
 #include "session/reporter.h"
 #include "session/run_parameters.h"
 #include "session/session.h"
 #include "weatherio/calendar.h"
 #include "weatherio/row_format.h"
+#include "weatherio/working_daily_file.h"
 
 namespace {
 
@@ -52,7 +63,7 @@ std::string WorkingFile() {
 }
 
 // A hundred crops of the four classes with seasons spread over the year.
-std::string CropFile() {
+std::string CropFileText() {
   std::string text = CropFileHeader();
   for (int k = 0; k < kCrops; ++k) {
     CropRow row;
@@ -84,21 +95,152 @@ class NullReporter : public Reporter {
   void Trace(const std::string&) override {}
 };
 
-void BM_EToETcAW_49Years100Crops(benchmark::State& state) {
-  const auto folder = std::filesystem::temp_directory_path() / "kelvaro-eto-etc-aw-bench";
-  std::filesystem::create_directories(folder);
-  WriteText(folder / "BENCH.wrk", WorkingFile());
-  WriteText(folder / "SA00001.CSV", CropFile());
+namespace fs = std::filesystem;
+
+// The study areas' folder: SA 1 with the hundred crops, SA 2 with the first twenty-five.
+class StudyAreaFolder {
+ public:
+  StudyAreaFolder() : path_(fs::temp_directory_path() / "kelvaro-eto-etc-aw-bench") {
+    fs::create_directories(path_);
+    WriteText(path_ / "BENCH.wrk", WorkingFile());
+    const std::string crops = CropFileText();
+    WriteText(path_ / "SA00001.CSV", crops);
+    size_t end = 0;
+    for (int line = 0; line < 3 + kCrops / 4; ++line) end = crops.find('\n', end) + 1;
+    WriteText(path_ / "SA00002.CSV", crops.substr(0, end));
+  }
+  ~StudyAreaFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+const StudyAreaFolder& Folder() {
+  static const StudyAreaFolder folder;
+  return folder;
+}
+
+RunParameters StudyArea(int sa) {
   RunParameters run;
   run.Station.assign("BENCH");
-  run.SA.assign("1");
-  NullReporter reporter;
-  for (auto _ : state) {
-    Session session(folder, reporter);
-    EToETcAW(run, session);
-  }
-  std::filesystem::remove_all(folder);
+  run.SA.assign(std::to_string(sa));
+  return run;
 }
-BENCHMARK(BM_EToETcAW_49Years100Crops)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void RunStudyArea(int sa, int jobs) {
+  NullReporter reporter;
+  Session session(Folder().path(), reporter);
+  session.jobs = jobs;
+  EToETcAW(StudyArea(sa), session);
+}
+
+double Seconds(const std::function<void()>& step) {
+  const auto start = std::chrono::steady_clock::now();
+  step();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Peak resident memory of the process since ResetPeakMemory(), in MiB (Linux).
+void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+double PeakMemoryMiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+  }
+  return 0.0;
+}
+
+struct StudyAreaInputs {
+  WorkingDailyFile weather;
+  CropFile crops;
+  YearDayTable table;
+};
+
+StudyAreaInputs ReadInputs() {
+  auto weather = ReadWorkingDailyFile(Folder().path() / "BENCH.wrk");
+  auto crops = ReadCropFile(Folder().path() / "SA00001.CSV");
+  YearDayTable table = BalanceWeatherTable(*weather);
+  return {std::move(*weather), std::move(*crops), std::move(table)};
+}
+
+// Every crop's coefficients, thresholds and daily balance on one thread, each day handed to
+// `sink`; returns the crop-days.
+long BalanceEveryCrop(const StudyAreaInputs& inputs, const DailyRowSink& sink) {
+  YearDayTable table = inputs.table;
+  NullReporter reporter;
+  long days = 0;
+  const DailyRowSink counting = [&](const DailyBalanceRow& row) {
+    ++days;
+    sink(row);
+  };
+  for (const CropRow& row : inputs.crops.rows) {
+    const CropCoefficients coefficients = BuildCropCoefficients(row, table, kStartPi);
+    const IrrigationThresholds thresholds = PlaceIrrigations(row, coefficients.stages, table);
+    RunSoilWaterBalance(row, coefficients, thresholds, table, reporter, counting);
+  }
+  return days;
+}
+
+// Where one thread's time goes in the 100-crop study area: reading the working and crop files,
+// the balance itself, formatting the daily rows, and writing every file (the whole run less the
+// other three).
+void BM_StudyAreaStages(benchmark::State& state) {
+  double read = 0, balance = 0, rows = 0, whole = 0;
+  long crop_days = 0;
+  size_t bytes = 0;
+  for (auto _ : state) {
+    std::optional<StudyAreaInputs> inputs;
+    read += Seconds([&] { inputs.emplace(ReadInputs()); });
+    balance += Seconds([&] { crop_days = BalanceEveryCrop(*inputs, [](const DailyBalanceRow&) {}); });
+    rows += Seconds([&] {
+      char text[kDailyRowRoom];
+      BalanceEveryCrop(*inputs, [&](const DailyBalanceRow& row) {
+        bytes += static_cast<size_t>(WriteDailyRowText(text, row) - text);
+      });
+    });
+    whole += Seconds([] { RunStudyArea(1, 1); });
+  }
+  benchmark::DoNotOptimize(bytes);
+  const double n = static_cast<double>(state.iterations());
+  state.counters["read_ms"] = 1e3 * read / n;
+  state.counters["balance_ms"] = 1e3 * balance / n;
+  state.counters["rows_ms"] = 1e3 * (rows - balance) / n;
+  state.counters["write_ms"] = 1e3 * (whole - read - rows) / n;
+  state.counters["whole_ms"] = 1e3 * whole / n;
+  state.counters["crop_days/s"] = static_cast<double>(crop_days) * n / whole;
+}
+BENCHMARK(BM_StudyAreaStages)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The whole water balance of a study area with files, as a run does it, on `jobs` threads:
+// wall time, crop-days per second and the peak memory (which should not grow with the crops).
+void BM_StudyArea(benchmark::State& state) {
+  const int jobs = static_cast<int>(state.range(0));
+  const int sa = state.range(1) == kCrops ? 1 : 2;
+  RunStudyArea(sa, jobs);  // the result files exist from here on, as for a rerun
+  ResetPeakMemory();
+  for (auto _ : state) RunStudyArea(sa, jobs);
+  int days = 0;
+  for (int year = 1970; year < 1970 + kYears; ++year) days += DaysInYear(year);
+  const double crop_days = static_cast<double>(state.range(1)) * days;
+  state.counters["crop_days/s"] =
+      benchmark::Counter(crop_days * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate);
+  state.counters["peak_MiB"] = PeakMemoryMiB();
+}
+BENCHMARK(BM_StudyArea)
+    ->ArgNames({"jobs", "crops"})
+    ->Args({1, kCrops})
+    ->Args({2, kCrops})
+    ->Args({4, kCrops})
+    ->Args({2, kCrops / 4})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->MinTime(2.0);
 
 }  // namespace

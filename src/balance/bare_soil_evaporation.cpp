@@ -46,4 +46,15 @@ void AccumulateBareSoilEvaporation(const WeatherDay& day, BareSoilState& state,
   state.evaporation_mm = cumulative;
 }
 
+YearDayTable BalanceWeatherTable(const WorkingDailyFile& file) {
+  const int first_year = file.days.front().year;
+  YearDayTable table(first_year, file.days.back().year - first_year + 1);
+  BareSoilState state;
+  for (const WeatherDay& day : file.days) {
+    AccumulateBareSoilEvaporation(day, state, table);
+    table.SetDaysInYear(day.year - first_year + 1, day.doy);
+  }
+  return table;
+}
+
 }  // namespace kelvaro

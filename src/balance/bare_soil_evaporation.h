@@ -2,6 +2,7 @@
 
 #include "balance/year_day_table.h"
 #include "weatherio/weather_records.h"
+#include "weatherio/working_daily_file.h"
 
 namespace kelvaro {
 
@@ -27,5 +28,9 @@ struct BareSoilState {
 // (year index, DOY). The day's year must be within the table.
 void AccumulateBareSoilEvaporation(const WeatherDay& day, BareSoilState& state,
                                    YearDayTable& table);
+
+// ETo, rain and the bare-soil coefficient of every day of a working file that holds at least one
+// day, with the length of each year.
+YearDayTable BalanceWeatherTable(const WorkingDailyFile& file);
 
 }  // namespace kelvaro

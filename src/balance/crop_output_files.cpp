@@ -137,22 +137,28 @@ CropOutputs::CropOutputs(OutputFileSet& files, const std::filesystem::path& fold
   monthly_.Write(kMonthlyHeader);
 }
 
-// "%4d,%4d,%6.3f x 8,%7.3f x 5\n", without snprintf: a long study area writes millions of rows.
-void CropOutputs::WriteDailyRow(const DailyBalanceRow& r) {
-  line_.clear();
-  AppendInt(line_, r.year, 4);
-  line_ += ',';
-  AppendInt(line_, r.doy, 4);
+// "%4d,%4d,%6.3f x 8,%7.3f x 5\n", without snprintf and without allocating: a long study area
+// writes millions of rows.
+char* WriteDailyRowText(char* out, const DailyBalanceRow& r) {
+  char* end = WriteInt(out, r.year, 4);
+  *end++ = ',';
+  end = WriteInt(end, r.doy, 4);
   for (float value : {r.okc, r.ikc, r.cckc, r.eto, r.kc, r.etc, r.pcp, r.swd}) {
-    line_ += ',';
-    AppendFixed(line_, value, 6, 3);
+    *end++ = ',';
+    end = WriteFixed(end, value, 6, 3);
   }
   for (float value : {r.swdx, r.fc, r.pwp, r.swc, r.ytd}) {
-    line_ += ',';
-    AppendFixed(line_, value, 7, 3);
+    *end++ = ',';
+    end = WriteFixed(end, value, 7, 3);
   }
-  line_ += '\n';
-  daily_.Write(line_);
+  *end++ = '\n';
+  return end;
+}
+
+void CropOutputs::WriteDailyRow(const DailyBalanceRow& row) {
+  char text[kDailyRowRoom];
+  const char* end = WriteDailyRowText(text, row);
+  daily_.Write(std::string_view(text, static_cast<size_t>(end - text)));
 }
 
 void CropOutputs::FinishCrop(const CropSums& sums, const YearDayTable& table) {

@@ -8,6 +8,7 @@
 #include "balance/soil_water_balance.h"
 #include "balance/year_day_table.h"
 #include "crops/crop_row.h"
+#include "weatherio/fixed_point_text.h"
 #include "weatherio/output_file.h"
 
 namespace kelvaro {
@@ -21,6 +22,13 @@ std::string CropFileStem(const std::string& sa5, int crop_number);
 // Sorted by name.
 std::vector<std::string> StaleCropResultFiles(const std::filesystem::path& folder,
                                               const std::string& sa5, int crop_count);
+
+// Room that WriteDailyRowText needs: two dates, thirteen values, their commas and the line end.
+inline constexpr size_t kDailyRowRoom = 15 * (kFixedTextRoom + 1);
+
+// Writes one row of the daily balance file, line end included, at `out` and returns its end.
+// Throws InvariantError, having written nothing the file would show, when a value is not finite.
+char* WriteDailyRowText(char* out, const DailyBalanceRow& row);
 
 // The three result files of one crop: daily balance (.CSV), annual sums (.EAW) and monthly
 // means (.mtv), made in the study area's set, which replaces the old files when the whole study
@@ -41,7 +49,6 @@ class CropOutputs {
   OutputFile& daily_;
   OutputFile& annual_;
   OutputFile& monthly_;
-  std::string line_;
 };
 
 }  // namespace kelvaro

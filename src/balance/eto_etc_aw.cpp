@@ -1,8 +1,12 @@
 #include "balance/eto_etc_aw.h"
 
+#include <algorithm>
+#include <array>
+#include <exception>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "balance/bare_soil_evaporation.h"
 #include "balance/crop_coefficients.h"
@@ -13,6 +17,8 @@
 #include "balance/study_area_summaries.h"
 #include "balance/year_day_table.h"
 #include "crops/crop_row.h"
+#include "session/deferred_reporter.h"
+#include "session/ordered_parallel.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/working_daily_file.h"
@@ -44,28 +50,60 @@ std::optional<CropFile> ReadCrops(const RunParameters& run, Session& session) {
   return file;
 }
 
-// ETo, rain and the bare-soil coefficient of every day of the working file.
-YearDayTable WeatherTable(const WorkingDailyFile& file) {
-  const int first_year = file.days.front().year;
-  YearDayTable table(first_year, file.days.back().year - first_year + 1);
-  BareSoilState state;
-  for (const WeatherDay& day : file.days) {
-    AccumulateBareSoilEvaporation(day, state, table);
-    table.SetDaysInYear(day.year - first_year + 1, day.doy);
+// What one crop leaves for the study area: its three finished files waiting for the commit, its
+// months for the summaries and what it reported, or the error that stopped it after that.
+struct BalancedCrop {
+  OutputFileSet files;
+  std::array<MonthAverage, 12> months{};
+  DeferredReporter reports;
+  std::exception_ptr error;
+};
+
+// Runs on any thread: it reads only the crop row, the session's pi and folder, and the weather of
+// `table`, whose crop coefficients it overwrites (each thread has a table of its own).
+BalancedCrop BalanceCrop(const CropRow& row, int index, int crop_count, const std::string& sa5,
+                         YearDayTable& table, const Session& session) {
+  BalancedCrop crop;
+  crop.reports.CropStarted(row.name, index, crop_count);
+  try {
+    const CropCoefficients coefficients = BuildCropCoefficients(row, table, session.global_pi);
+    const IrrigationThresholds thresholds = PlaceIrrigations(row, coefficients.stages, table);
+    CropOutputs outputs(crop.files, session.data_dir, sa5, index + 1, row);
+    int days = 0;
+    const CropSums sums = RunSoilWaterBalance(row, coefficients, thresholds, table, crop.reports,
+                                              [&](const DailyBalanceRow& day) {
+                                                outputs.WriteDailyRow(day);
+                                                ++days;
+                                              });
+    outputs.FinishCrop(sums, table);
+    crop.months = MonthAverages(sums);
+    crop.reports.CropFinished(days);
+  } catch (...) {
+    crop.error = std::current_exception();
   }
-  return table;
+  return crop;
 }
 
-void BalanceCrop(const CropRow& row, int crop_number, const std::string& sa5, YearDayTable& table,
-                 Session& session, OutputFileSet& files, StudyAreaSummaries& summaries) {
-  const CropCoefficients coefficients = BuildCropCoefficients(row, table, session.global_pi);
-  const IrrigationThresholds thresholds = PlaceIrrigations(row, coefficients.stages, table);
-  CropOutputs outputs(files, session.data_dir, sa5, crop_number, row);
-  const CropSums sums =
-      RunSoilWaterBalance(row, coefficients, thresholds, table, session.reporter,
-                          [&outputs](const DailyBalanceRow& day) { outputs.WriteDailyRow(day); });
-  outputs.FinishCrop(sums, table);
-  summaries.AddCrop(row, MonthAverages(sums));
+// The crops run on the session's jobs; their trace lines, summary rows and files come out in
+// crop order, and the first crop that fails ends the run as it would one crop after another.
+void BalanceCrops(const CropFile& crops, const std::string& sa5, YearDayTable table,
+                  Session& session, OutputFileSet& files, StudyAreaSummaries& summaries) {
+  const int crop_count = static_cast<int>(crops.rows.size());
+  const int jobs = std::min(session.jobs > 0 ? session.jobs : DefaultJobs(), crop_count);
+  std::vector<YearDayTable> tables(static_cast<size_t>(std::max(jobs, 1)) - 1, table);
+  tables.push_back(std::move(table));
+  ForEachInOrder(
+      crop_count, jobs,
+      [&](int worker, int k) {
+        return BalanceCrop(crops.rows[static_cast<size_t>(k)], k, crop_count, sa5,
+                           tables[static_cast<size_t>(worker)], session);
+      },
+      [&](int k, BalancedCrop&& crop) {
+        crop.reports.ReplayOnto(session.reporter);
+        if (crop.error) std::rethrow_exception(crop.error);
+        files.Append(std::move(crop.files));
+        summaries.AddCrop(crops.rows[static_cast<size_t>(k)], crop.months);
+      });
 }
 
 // Results of crop rows the crop file no longer has would pass for results of this run.
@@ -92,16 +130,11 @@ void EToETcAW(const RunParameters& run, Session& session) {
   const auto crops = ReadCrops(run, session);
   if (!crops) return;
 
-  YearDayTable table = WeatherTable(*weather);
+  YearDayTable table = BalanceWeatherTable(*weather);
   // Every result file of the study area is replaced at the end, all of them or none.
   OutputFileSet files;
   StudyAreaSummaries summaries(files, session.data_dir, sa5, table.year_count());
-  const int crop_count = static_cast<int>(crops->rows.size());
-  for (int k = 0; k < crop_count; ++k) {
-    const CropRow& row = crops->rows[static_cast<size_t>(k)];
-    session.reporter.CropStarted(row.name, k, crop_count);
-    BalanceCrop(row, k + 1, sa5, table, session, files, summaries);
-  }
+  BalanceCrops(*crops, sa5, std::move(table), session, files, summaries);
   files.CommitAll();
   WarnOfStaleResults(*crops, sa5, session);
 }

@@ -19,6 +19,8 @@ class Reporter {
   // of the chain, and crop `index` of `count` of the water balance.
   virtual void OperationStarted(const std::string& /*name*/, int /*index*/, int /*count*/) {}
   virtual void CropStarted(const std::string& /*crop_name*/, int /*index*/, int /*count*/) {}
+  // The water balance finished a crop of `days` days, for front ends that show a rate.
+  virtual void CropFinished(int /*days*/) {}
 };
 
 // Keeps everything it is told, in order; front ends print it, tests read it.

@@ -39,6 +39,9 @@ struct Session {
   ResidualState residuals;
   std::filesystem::path data_dir;
   Reporter& reporter;
+  // Threads the water balance may run the crops of a study area on; 0 means one per core. The
+  // results are the same for every number.
+  int jobs = 0;
 };
 
 }  // namespace kelvaro

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "weatherio/errors.h"
@@ -11,61 +12,107 @@
 namespace kelvaro {
 namespace {
 
-constexpr double kPowersOfTen[] = {1.0, 10.0, 100.0, 1000.0};
-
-// Digits of a non-negative number, most significant first, into the end of `buffer`.
-char* WriteDigits(char* end, uint64_t number, int min_digits) {
-  int written = 0;
-  do {
-    *--end = static_cast<char>('0' + number % 10);
+template <typename Unsigned>
+int DigitCount(Unsigned number) {
+  int digits = 1;
+  while (number >= 10) {
     number /= 10;
-    ++written;
-  } while (number != 0 || written < min_digits);
-  return end;
+    ++digits;
+  }
+  return digits;
 }
 
-void AppendPadded(std::string& out, const char* begin, const char* end, int width) {
-  const int length = static_cast<int>(end - begin);
-  if (length < width) out.append(static_cast<size_t>(width - length), ' ');
-  out.append(begin, end);
+// Spaces up to `width` in front of a text of `length` characters. `out` has room for
+// kMaxFixedWidth of them, so they are all written and only the needed ones kept.
+char* Pad(char* out, int length, int width) {
+  std::memset(out, ' ', kMaxFixedWidth);
+  if (width > kMaxFixedWidth) std::memset(out, ' ', static_cast<size_t>(width));
+  return length < width ? out + (width - length) : out;
+}
+
+// The rounded value in units of 10^-Decimals, split into whole and fraction with constant
+// divisors and written in place; 32-bit arithmetic covers every value the result files hold.
+template <int Decimals, typename Unsigned>
+char* WriteUnits(char* out, Unsigned units, bool negative, int width) {
+  constexpr Unsigned kDivisor = Decimals == 0 ? 1 : Decimals == 1 ? 10 : Decimals == 2 ? 100 : 1000;
+  Unsigned whole = units / kDivisor;
+  const int whole_digits = DigitCount(whole);
+  const int length = (negative ? 1 : 0) + whole_digits + (Decimals > 0 ? Decimals + 1 : 0);
+  out = Pad(out, length, width);
+  if (negative) *out++ = '-';
+  char* const end = out + whole_digits;
+  for (char* digit = end; digit != out; whole /= 10) *--digit = static_cast<char>('0' + whole % 10);
+  out = end;
+  if constexpr (Decimals > 0) {
+    *out++ = '.';
+    Unsigned fraction = units % kDivisor;
+    for (int i = Decimals - 1; i >= 0; --i, fraction /= 10) {
+      out[i] = static_cast<char>('0' + fraction % 10);
+    }
+    out += Decimals;
+  }
+  return out;
+}
+
+// Rounds half to even, as printf does: below 2^52, adding and taking away 2^52 leaves the
+// nearest whole number (ties to even) under the default rounding, and above it every double is
+// whole already. (Cheaper than nearbyint, which is a library call.)
+double RoundedMagnitude(double scaled) {
+  constexpr double kTwoTo52 = 4503599627370496.0;
+  const double magnitude = std::fabs(scaled);
+  return magnitude < kTwoTo52 ? (magnitude + kTwoTo52) - kTwoTo52 : magnitude;
+}
+
+template <int Decimals>
+char* WriteScaled(char* out, double scaled, bool negative, int width) {
+  const double rounded = RoundedMagnitude(scaled);
+  if (rounded < 4294967296.0) {
+    return WriteUnits<Decimals>(out, static_cast<uint32_t>(rounded), negative, width);
+  }
+  return WriteUnits<Decimals>(out, static_cast<uint64_t>(rounded), negative, width);
 }
 
 }  // namespace
 
-void AppendFixed(std::string& out, float value, int width, int decimals) {
+char* WriteFixed(char* out, float value, int width, int decimals) {
   if (!std::isfinite(value)) {
     const std::string format = "%" + std::to_string(width) + "." + std::to_string(decimals) + "f";
     throw InvariantError(NonFiniteValueMessage(format.c_str()));
   }
+  constexpr double kPowersOfTen[] = {1.0, 10.0, 100.0, 1000.0};
   const double scaled = static_cast<double>(value) * kPowersOfTen[decimals];
   if (std::fabs(scaled) >= 1e18) {
-    char text[64];
-    const int length = std::snprintf(text, sizeof text, "%*.*f", width, decimals, value);
-    out.append(text, static_cast<size_t>(length));
-    return;
+    const int length =
+        std::snprintf(out, kFixedTextRoom, "%*.*f", width, decimals, static_cast<double>(value));
+    return out + length;
   }
-  const uint64_t units = static_cast<uint64_t>(std::fabs(std::nearbyint(scaled)));
-  const uint64_t divisor = static_cast<uint64_t>(kPowersOfTen[decimals]);
-  char buffer[48];
-  char* end = buffer + sizeof buffer;
-  char* begin = end;
-  if (decimals > 0) {
-    begin = WriteDigits(begin, units % divisor, decimals);
-    *--begin = '.';
+  const bool negative = std::signbit(value);
+  switch (decimals) {
+    case 0:
+      return WriteScaled<0>(out, scaled, negative, width);
+    case 1:
+      return WriteScaled<1>(out, scaled, negative, width);
+    case 2:
+      return WriteScaled<2>(out, scaled, negative, width);
+    default:
+      return WriteScaled<3>(out, scaled, negative, width);
   }
-  begin = WriteDigits(begin, units / divisor, 1);
-  if (std::signbit(value)) *--begin = '-';
-  AppendPadded(out, begin, end, width);
+}
+
+char* WriteInt(char* out, int value, int width) {
+  const uint32_t magnitude =
+      value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+  return WriteUnits<0>(out, magnitude, value < 0, width);
+}
+
+void AppendFixed(std::string& out, float value, int width, int decimals) {
+  char text[kFixedTextRoom];
+  out.append(text, WriteFixed(text, value, width, decimals));
 }
 
 void AppendInt(std::string& out, int value, int width) {
-  char buffer[24];
-  char* end = buffer + sizeof buffer;
-  const uint64_t magnitude = value < 0 ? static_cast<uint64_t>(-static_cast<int64_t>(value))
-                                       : static_cast<uint64_t>(value);
-  char* begin = WriteDigits(end, magnitude, 1);
-  if (value < 0) *--begin = '-';
-  AppendPadded(out, begin, end, width);
+  char text[kFixedTextRoom];
+  out.append(text, WriteInt(text, value, width));
 }
 
 }  // namespace kelvaro

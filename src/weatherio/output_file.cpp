@@ -81,6 +81,12 @@ bool WriteAll(int descriptor, std::string_view text) {
   return true;
 }
 
+// Both names stay, each now naming the other's file; false where the system cannot do that (and
+// nothing changed).
+bool SwapNames(const fs::path& first, const fs::path& second) {
+  return ::renameat2(AT_FDCWD, first.c_str(), AT_FDCWD, second.c_str(), RENAME_EXCHANGE) == 0;
+}
+
 void Rename(const fs::path& from, const fs::path& to, const std::string& name) {
   std::error_code error;
   fs::rename(from, to, error);
@@ -124,13 +130,26 @@ OutputFile::~OutputFile() {
   }
 }
 
+// Text is gathered and written in blocks of about kFlushBytes, so a file of many short rows
+// costs few system calls and holds at most one block in memory.
 void OutputFile::Write(std::string_view text) {
+  if (pending_.size() + text.size() > kFlushBytes) Flush();
+  if (text.size() >= kFlushBytes) {
+    WriteOut(text);
+    return;
+  }
+  // One block of one size for every file, so the blocks of files written one after another
+  // reuse the same memory.
+  if (pending_.capacity() < kFlushBytes) pending_.reserve(kFlushBytes);
   pending_.append(text);
-  if (pending_.size() >= kFlushBytes) Flush();
+}
+
+void OutputFile::WriteOut(std::string_view text) {
+  if (descriptor_ < 0 || !WriteAll(descriptor_, text)) failed_ = true;
 }
 
 void OutputFile::Flush() {
-  if (descriptor_ < 0 || !WriteAll(descriptor_, pending_)) failed_ = true;
+  WriteOut(pending_);
   pending_.clear();
 }
 
@@ -140,6 +159,7 @@ void OutputFile::Finish() {
     return;
   }
   Flush();
+  std::string().swap(pending_);  // a finished file waiting for its commit holds no buffer
   if (::close(descriptor_) != 0) failed_ = true;
   descriptor_ = -1;
   if (failed_) throw InputError(CouldNotWrite(name_));
@@ -153,9 +173,16 @@ void OutputFile::Commit() {
 }
 
 // The old result, if any, is kept under a fresh name of its own until the whole set is in place.
+// Where the file system can swap two names at once, the old result simply takes the temporary
+// file's name, which spares making (and later freeing) one more file per result.
 void OutputFile::Replace() {
   std::error_code error;
   if (fs::exists(fs::symlink_status(destination_, error))) {
+    if (SwapNames(temporary_, destination_)) {
+      backup_ = temporary_;
+      committed_ = true;
+      return;
+    }
     ::close(
         CreateExclusively(destination_.parent_path(), destination_.filename().string(), backup_));
     Rename(destination_, backup_, name_);
@@ -202,6 +229,11 @@ void CommitTogether(const std::vector<OutputFile*>& files) {
 OutputFile& OutputFileSet::Add(const fs::path& path) {
   files_.push_back(std::make_unique<OutputFile>(path));
   return *files_.back();
+}
+
+void OutputFileSet::Append(OutputFileSet&& other) {
+  for (auto& file : other.files_) files_.push_back(std::move(file));
+  other.files_.clear();
 }
 
 void OutputFileSet::CommitAll() {

@@ -38,6 +38,7 @@ class OutputFile {
  private:
   friend void CommitTogether(const std::vector<OutputFile*>& files);
 
+  void WriteOut(std::string_view text);
   void Flush();
   void Replace();
   void Restore() noexcept;
@@ -64,6 +65,8 @@ void CommitTogether(const std::vector<OutputFile*>& files);
 class OutputFileSet {
  public:
   OutputFile& Add(const std::filesystem::path& path);
+  // Moves the files of `other` to the end of this set, in their order.
+  void Append(OutputFileSet&& other);
   void CommitAll();
 
  private:
