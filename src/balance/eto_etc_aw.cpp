@@ -18,7 +18,7 @@
 #include "balance/year_day_table.h"
 #include "crops/crop_row.h"
 #include "session/deferred_reporter.h"
-#include "session/ordered_parallel.h"
+#include "session/parallel_for.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/working_daily_file.h"

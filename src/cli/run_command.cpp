@@ -39,6 +39,7 @@ bool DataFolderExists(const std::filesystem::path& dir) {
 int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
   if (!DataFolderExists(options.dir)) return kExitRefused;
   Session session(options.dir, reporter);
+  session.jobs = options.jobs;
   ConsoleNavigator navigator;
   TGetData dialog(session, navigator);
   FillDialog(options, dialog);
@@ -69,6 +70,10 @@ void AddRunCommand(CLI::App& app) {
   run->add_option("--fetch", options->fetch, "Fetch of the evaporation pan, metres (pan kinds)");
   run->add_option("--dir", options->dir, "Data folder (default: the current folder)");
   run->add_flag("--verbose", options->verbose, "Print the trace lines of the operations");
+  run->add_option("--jobs", options->jobs,
+                  "Threads for the crops of the study area (default: one per core; 1: one "
+                  "crop after another); the results are the same")
+      ->check(CLI::PositiveNumber);
   run->callback([options] {
     RunCommand([&] {
       ConsoleReporter reporter(options->verbose);

@@ -21,6 +21,7 @@ struct RunOptions {
   std::string fetch;
   std::filesystem::path dir = ".";
   bool verbose = false;
+  int jobs = 0;  // threads of the water balance; 0: one per core
 };
 
 void AddRunCommand(CLI::App& app);
