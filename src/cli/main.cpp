@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/batch_command.h"
 #include "cli/command_status.h"
 #include "cli/crop_command.h"
 #include "cli/demo_command.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   kelvaro::cli::AddStatsCommand(app);
   kelvaro::cli::AddDemoCommand(app);
   kelvaro::AddCropCommands(app);
+  kelvaro::cli::AddBatchCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

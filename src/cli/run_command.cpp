@@ -6,7 +6,6 @@
 #include "dispatch/run_dialog.h"
 
 namespace kelvaro::cli {
-namespace {
 
 void FillDialog(const RunOptions& options, TGetData& dialog) {
   dialog.SetExtension(options.input);
@@ -26,8 +25,6 @@ void FillDialog(const RunOptions& options, TGetData& dialog) {
   set_if_given(options.years, dialog.Years);
   set_if_given(options.fetch, dialog.FetchVal);
 }
-
-}  // namespace
 
 bool DataFolderExists(const std::filesystem::path& dir) {
   std::error_code error;

@@ -7,6 +7,10 @@
 #include "cli/command_status.h"
 #include "cli/console.h"
 
+namespace kelvaro {
+class TGetData;
+}
+
 namespace kelvaro::cli {
 
 // The run dialog's fields as given on the command line.
@@ -25,6 +29,10 @@ struct RunOptions {
 };
 
 void AddRunCommand(CLI::App& app);
+
+// Sets the run dialog's input kind and activates it, then fills what the options give (a preset
+// first), as a user would.
+void FillDialog(const RunOptions& options, TGetData& dialog);
 
 // True when `dir` is a folder; otherwise says so on stderr.
 bool DataFolderExists(const std::filesystem::path& dir);

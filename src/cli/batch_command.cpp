@@ -1,0 +1,216 @@
+#include "cli/batch_command.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "cli/command_status.h"
+#include "cli/console.h"
+#include "cli/run_command.h"
+#include "dispatch/batch_file.h"
+#include "dispatch/run_dialog.h"
+#include "session/parallel_for.h"
+#include "weatherio/number_parse.h"
+
+namespace kelvaro::cli {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct BatchOptions {
+  std::filesystem::path file;
+  int jobs = 0;
+};
+
+// "12/40 runs done, 3.1 million crop-days/s, 2 min 10 s left", rewritten in place on a terminal
+// as crops and runs finish; nothing when the output is not a terminal.
+class Progress {
+ public:
+  Progress(int runs, bool shown) : runs_(runs), shown_(shown), start_(Clock::now()) {}
+
+  void AddCropDays(int days) {
+    std::lock_guard lock(mutex_);
+    crop_days_ += days;
+    if (Clock::now() - shown_at_ > std::chrono::milliseconds(200)) Show();
+  }
+  void RunDone() {
+    std::lock_guard lock(mutex_);
+    ++done_;
+    Show();
+  }
+  // Leaves the line for what follows.
+  void End() {
+    std::lock_guard lock(mutex_);
+    if (shown_ && done_ > 0) std::cerr << "\n";
+  }
+
+ private:
+  void Show() {
+    shown_at_ = Clock::now();
+    if (!shown_) return;
+    const double seconds = std::chrono::duration<double>(shown_at_ - start_).count();
+    std::string line = std::to_string(done_) + "/" + std::to_string(runs_) + " runs done";
+    if (seconds > 0.0) line += ", " + Rate(static_cast<double>(crop_days_) / seconds);
+    if (done_ > 0 && done_ < runs_) line += ", " + Duration(seconds / done_ * (runs_ - done_)) + " left";
+    std::cerr << "\r" << line << "\x1b[K" << std::flush;
+  }
+
+  static std::string Rate(double per_second) {
+    char text[48];
+    if (per_second >= 1e6) {
+      std::snprintf(text, sizeof text, "%.1f million crop-days/s", per_second / 1e6);
+    } else {
+      std::snprintf(text, sizeof text, "%.0f crop-days/s", per_second);
+    }
+    return text;
+  }
+
+  static std::string Duration(double seconds) {
+    const long whole = static_cast<long>(seconds + 0.5);
+    if (whole < 60) return std::to_string(whole) + " s";
+    if (whole < 3600) return std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s";
+    return std::to_string(whole / 3600) + " h " + std::to_string(whole / 60 % 60) + " min";
+  }
+
+  std::mutex mutex_;
+  const int runs_;
+  const bool shown_;
+  const Clock::time_point start_;
+  Clock::time_point shown_at_{};
+  int done_ = 0;
+  long long crop_days_ = 0;
+};
+
+// What one run tells: its failure messages and warnings are kept, its crops counted.
+class RunReporter : public Reporter {
+ public:
+  explicit RunReporter(Progress& progress) : progress_(progress) {}
+  void MessageBox(const std::string& text) override { failures.push_back(text); }
+  void Trace(const std::string&) override {}
+  void Warn(const std::string& text) override { warnings.push_back(text); }
+  void CropFinished(int days) override { progress_.AddCropDays(days); }
+
+  std::vector<std::string> failures;
+  std::vector<std::string> warnings;
+
+ private:
+  Progress& progress_;
+};
+
+struct RunOutcome {
+  std::vector<std::string> failures;
+  std::vector<std::string> warnings;
+};
+
+RunOptions OptionsOf(const BatchRun& run) {
+  RunOptions options;
+  options.input = run.kind;
+  options.station = run.station;
+  options.latitude = run.latitude;
+  options.elevation = run.elevation;
+  options.sa = run.sa;
+  options.years = run.years;
+  options.fetch = run.fetch;
+  options.dir = run.folder;
+  return options;
+}
+
+// One line as the run command would run it alone: a session of its own, the run dialog filled
+// and its OK pressed. Whatever goes wrong stays within the outcome.
+RunOutcome RunLine(const BatchRun& run, int jobs, Progress& progress) {
+  RunReporter reporter(progress);
+  try {
+    const RunOptions options = OptionsOf(run);
+    Session session(options.dir, reporter);
+    session.jobs = jobs;
+    ConsoleNavigator navigator;
+    TGetData dialog(session, navigator);
+    FillDialog(options, dialog);
+    dialog.ButtonOKClick();
+    if (dialog.Warning.visible) {
+      for (const auto& line : dialog.Warning.lines) reporter.failures.push_back(line);
+    } else if (!navigator.results_shown() && reporter.failures.empty()) {
+      reporter.failures.push_back("The run ended without results.");
+    }
+  } catch (const std::exception& error) {
+    reporter.failures.push_back(error.what());
+  }
+  return {std::move(reporter.failures), std::move(reporter.warnings)};
+}
+
+std::string Joined(const std::vector<std::string>& texts) {
+  std::string joined;
+  for (const auto& text : texts) joined += (joined.empty() ? "" : " ") + text;
+  return joined;
+}
+
+int RunBatch(const BatchOptions& options) {
+  std::optional<BatchFile> batch;
+  try {
+    batch = ReadBatchFile(options.file);
+  } catch (const std::exception& error) {
+    std::cerr << error.what() << "\nNo run was started.\n";
+    return kExitRefused;
+  }
+  if (!batch) {
+    std::cerr << "Couldn't find " << options.file.string() << ".\n";
+    return kExitRefused;
+  }
+  const int count = static_cast<int>(batch->runs.size());
+  const int jobs = options.jobs > 0 ? options.jobs : DefaultJobs();
+  // Runs are the unit of work; threads left over when there are fewer runs go to their crops.
+  const int crop_jobs = std::max(1, jobs / std::min(jobs, count));
+  Progress progress(count, ::isatty(STDERR_FILENO) == 1);
+  std::vector<RunOutcome> outcomes(static_cast<size_t>(count));
+  ForEachAsDone(
+      count, jobs,
+      [&](int, int index) {
+        return RunLine(batch->runs[static_cast<size_t>(index)], crop_jobs, progress);
+      },
+      [&](int index, RunOutcome&& outcome) {
+        outcomes[static_cast<size_t>(index)] = std::move(outcome);
+        progress.RunDone();
+      });
+  progress.End();
+
+  int failed = 0;
+  for (int i = 0; i < count; ++i) {
+    const RunOutcome& outcome = outcomes[static_cast<size_t>(i)];
+    const std::string where = LineLocation(batch->name, batch->runs[static_cast<size_t>(i)].line);
+    for (const auto& warning : outcome.warnings) std::cerr << where << ": Warning: " << warning << "\n";
+    if (outcome.failures.empty()) continue;
+    ++failed;
+    std::cerr << where << ": " << Joined(outcome.failures) << "\n";
+  }
+  std::cout << count - failed << " of " << count << (count == 1 ? " run" : " runs") << " done";
+  if (failed > 0) std::cout << ", " << failed << " failed (listed above)";
+  std::cout << "\n";
+  return failed > 0 ? kExitError : kExitDone;
+}
+
+}  // namespace
+
+void AddBatchCommand(CLI::App& app) {
+  auto options = std::make_shared<BatchOptions>();
+  CLI::App* batch = app.add_subcommand(
+      "batch", "Run every line of a batch file, each as `run` would run it alone, several at once");
+  batch->add_option("FILE", options->file,
+                    "CSV file, one run a line: " + std::string(kBatchColumns))
+      ->required();
+  batch->add_option("--jobs", options->jobs, "Runs at once (default: one per core)")
+      ->check(CLI::PositiveNumber);
+  batch->footer(
+      "Years and fetch may be left empty where the kind does not use them; lines starting with "
+      "# are comments. Exit status: 0 when every run was done, 1 when any failed (each failure "
+      "is listed with its line), 2 when the file was refused and nothing ran.");
+  batch->callback([options] { RunCommand([&] { return RunBatch(*options); }); });
+}
+
+}  // namespace kelvaro::cli
