@@ -27,6 +27,7 @@ using Clock = std::chrono::steady_clock;
 struct BatchOptions {
   std::filesystem::path file;
   int jobs = 0;
+  bool check_only = false;
 };
 
 // "12/40 runs done, 3.1 million crop-days/s, 2 min 10 s left", rewritten in place on a terminal
@@ -164,6 +165,11 @@ int RunBatch(const BatchOptions& options) {
     return kExitRefused;
   }
   const int count = static_cast<int>(batch->runs.size());
+  if (options.check_only) {
+    std::cout << batch->name << ": " << count << (count == 1 ? " run" : " runs")
+              << ", none writing the files of another\n";
+    return kExitDone;
+  }
   const int jobs = options.jobs > 0 ? options.jobs : DefaultJobs();
   // Runs are the unit of work; threads left over when there are fewer runs go to their crops.
   const int crop_jobs = std::max(1, jobs / std::min(jobs, count));
@@ -206,6 +212,8 @@ void AddBatchCommand(CLI::App& app) {
       ->required();
   batch->add_option("--jobs", options->jobs, "Runs at once (default: one per core)")
       ->check(CLI::PositiveNumber);
+  batch->add_flag("--check", options->check_only,
+                  "Only read the file and refuse what would be refused; run nothing");
   batch->footer(
       "Years and fetch may be left empty where the kind does not use them; lines starting with "
       "# are comments. Exit status: 0 when every run was done, 1 when any failed (each failure "

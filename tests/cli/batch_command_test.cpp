@@ -107,6 +107,16 @@ TEST(BatchCommand, AFileThatCannotBeTrustedIsRefusedAndNothingRuns) {
   }
 }
 
+TEST(BatchCommand, CheckReadsTheFileAndRunsNothing) {
+  TestFolder root;
+  PrepareFolders(root);
+  root.Write("runs.csv", "day,MARIC,33.07,361,1,,,measured\nmon,MARIC,33.07,361,1,30,,generated\n");
+  const auto check = RunInFolder(root, "\"$CLI\" batch --check runs.csv");
+  EXPECT_EQ(check.status, 0) << check.err;
+  EXPECT_EQ(check.out, "runs.csv: 2 runs, none writing the files of another\n");
+  EXPECT_FALSE(root.Has("measured/MARIC.wrk"));
+}
+
 TEST(BatchCommand, AMissingBatchFileIsRefused) {
   TestFolder root;
   const auto batch = RunInFolder(root, "\"$CLI\" batch runs.csv");
