@@ -37,6 +37,7 @@ bench: deps
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	@for b in build/bench/bench/*_bench; do [ -x "$$b" ] && "$$b"; done
+	./bench/study-area-run build/bench/kelvaro-cli
 
 fuzz-build: deps
 	cmake --preset fuzz
