@@ -89,11 +89,11 @@ BalancedCrop BalanceCrop(const CropRow& row, int index, int crop_count, const st
 void BalanceCrops(const CropFile& crops, const std::string& sa5, YearDayTable table,
                   Session& session, OutputFileSet& files, StudyAreaSummaries& summaries) {
   const int crop_count = static_cast<int>(crops.rows.size());
-  const int jobs = std::min(session.jobs > 0 ? session.jobs : DefaultJobs(), crop_count);
-  std::vector<YearDayTable> tables(static_cast<size_t>(std::max(jobs, 1)) - 1, table);
+  const int workers = WorkerCount(crop_count, session.jobs);
+  std::vector<YearDayTable> tables(static_cast<size_t>(workers) - 1, table);
   tables.push_back(std::move(table));
   ForEachInOrder(
-      crop_count, jobs,
+      crop_count, workers,
       [&](int worker, int k) {
         return BalanceCrop(crops.rows[static_cast<size_t>(k)], k, crop_count, sa5,
                            tables[static_cast<size_t>(worker)], session);

@@ -170,13 +170,13 @@ int RunBatch(const BatchOptions& options) {
               << ", none writing the files of another\n";
     return kExitDone;
   }
-  const int jobs = options.jobs > 0 ? options.jobs : DefaultJobs();
   // Runs are the unit of work; threads left over when there are fewer runs go to their crops.
-  const int crop_jobs = std::max(1, jobs / std::min(jobs, count));
+  const int runs_at_once = WorkerCount(count, options.jobs);
+  const int crop_jobs = (options.jobs > 0 ? options.jobs : DefaultJobs()) / runs_at_once;
   Progress progress(count, ::isatty(STDERR_FILENO) == 1);
   std::vector<RunOutcome> outcomes(static_cast<size_t>(count));
   ForEachAsDone(
-      count, jobs,
+      count, runs_at_once,
       [&](int, int index) {
         return RunLine(batch->runs[static_cast<size_t>(index)], crop_jobs, progress);
       },
@@ -211,7 +211,7 @@ void AddBatchCommand(CLI::App& app) {
                     "CSV file, one run a line: " + std::string(kBatchColumns))
       ->required();
   batch->add_option("--jobs", options->jobs, "Runs at once (default: one per core)")
-      ->check(CLI::PositiveNumber);
+      ->check(CLI::Range(1, kMaxJobs));
   batch->add_flag("--check", options->check_only,
                   "Only read the file and refuse what would be refused; run nothing");
   batch->footer(

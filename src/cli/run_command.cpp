@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "dispatch/run_dialog.h"
+#include "session/parallel_for.h"
 
 namespace kelvaro::cli {
 
@@ -70,7 +71,7 @@ void AddRunCommand(CLI::App& app) {
   run->add_option("--jobs", options->jobs,
                   "Threads for the crops of the study area (default: one per core; 1: one "
                   "crop after another); the results are the same")
-      ->check(CLI::PositiveNumber);
+      ->check(CLI::Range(1, kMaxJobs));
   run->callback([options] {
     RunCommand([&] {
       ConsoleReporter reporter(options->verbose);

@@ -7,6 +7,11 @@ int DefaultJobs() {
   return cores == 0 ? 1 : static_cast<int>(cores);
 }
 
+int WorkerCount(int count, int jobs) {
+  const int asked = jobs > 0 ? jobs : DefaultJobs();
+  return std::max(1, std::min({asked, count, kMaxJobs}));
+}
+
 namespace parallel {
 
 Crew::~Crew() {

@@ -16,11 +16,19 @@ namespace kelvaro {
 // The number of jobs when none is asked for: one per core.
 int DefaultJobs();
 
-// Both functions below run work(worker, index) for every index 0..count-1 on up to `jobs`
-// threads (worker 0..jobs-1 names the thread, for state a thread reuses from one index to the
+// The most threads the functions below start, whatever is asked: each thread may hold a study
+// area's tables and a block of output.
+inline constexpr int kMaxJobs = 64;
+
+// The threads that `jobs` (0: DefaultJobs) give for `count` indices: never more than there are
+// indices or than kMaxJobs, and at least one.
+int WorkerCount(int count, int jobs);
+
+// Both functions below run work(worker, index) for every index 0..count-1 on
+// WorkerCount(count, jobs) threads (worker 0, 1, ... names the thread, for state a thread reuses from one index to the
 // next) and hand each result to a callback on the calling thread. An exception thrown by work is
 // rethrown by the calling thread in place of that result's callback; no work starts after it.
-// Every thread has ended when they return or throw. With `jobs` <= 1 everything runs on the
+// Every thread has ended when they return or throw. With one worker everything runs on the
 // calling thread, one index after another.
 
 // Results are handed to deliver(index, result) in index order, as soon as each one and every one
@@ -89,12 +97,12 @@ Finished<Result> RunOne(const Work& work, int worker, int index) {
 
 template <typename Work, typename Deliver>
 void ForEachInOrder(int count, int jobs, const Work& work, const Deliver& deliver) {
-  if (jobs <= 1 || count <= 1) {
+  const int workers = WorkerCount(count, jobs);
+  if (workers == 1) {
     for (int index = 0; index < count; ++index) deliver(index, work(0, index));
     return;
   }
   using Result = decltype(work(0, 0));
-  const int workers = std::min(jobs, count);
   const int window = 2 * workers;
   std::vector<std::optional<parallel::Finished<Result>>> slots(static_cast<size_t>(window));
   int next = 0;       // the next index to start
@@ -130,7 +138,8 @@ void ForEachInOrder(int count, int jobs, const Work& work, const Deliver& delive
 
 template <typename Work, typename Done>
 void ForEachAsDone(int count, int jobs, const Work& work, const Done& done) {
-  if (jobs <= 1 || count <= 1) {
+  const int workers = WorkerCount(count, jobs);
+  if (workers == 1) {
     for (int index = 0; index < count; ++index) done(index, work(0, index));
     return;
   }
@@ -138,7 +147,7 @@ void ForEachAsDone(int count, int jobs, const Work& work, const Done& done) {
   std::deque<parallel::Finished<Result>> finished;
   int next = 0;
   parallel::Crew crew;
-  crew.Start(std::min(jobs, count), [&](int worker) {
+  crew.Start(workers, [&](int worker) {
     std::unique_lock lock(crew.mutex);
     while (!crew.stop && next < count) {
       const int index = next++;

@@ -23,6 +23,19 @@ struct Shape {
 };
 const Shape kShapes[] = {{0, 4}, {1, 4}, {5, 1}, {5, 2}, {7, 4}, {100, 2}, {100, 8}, {3, 16}};
 
+TEST(WorkerCount, NeverMoreThreadsThanIndicesOrTheLimit) {
+  struct Case {
+    int count;
+    int jobs;
+    int workers;
+  };
+  for (const Case& c : {Case{100, 4, 4}, Case{3, 8, 3}, Case{0, 4, 1}, Case{5, 1, 1},
+                        Case{1000, 1000, kMaxJobs}, Case{1000, -3, std::min(DefaultJobs(), kMaxJobs)},
+                        Case{1000, 0, std::min(DefaultJobs(), kMaxJobs)}}) {
+    EXPECT_EQ(WorkerCount(c.count, c.jobs), c.workers) << c.count << " " << c.jobs;
+  }
+}
+
 TEST(ForEachInOrder, DeliversEveryResultOnceInIndexOrderOnTheCallingThread) {
   for (const Shape& shape : kShapes) {
     std::vector<int> delivered;
