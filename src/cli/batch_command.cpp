@@ -111,14 +111,15 @@ struct RunOutcome {
 };
 
 RunOptions OptionsOf(const BatchRun& run) {
+  const RunParameters& entered = run.parameters;
   RunOptions options;
-  options.input = run.kind;
-  options.station = run.station;
-  options.latitude = run.latitude;
-  options.elevation = run.elevation;
-  options.sa = run.sa;
-  options.years = run.years;
-  options.fetch = run.fetch;
+  options.input = entered.ext;
+  options.station = entered.Station;
+  options.latitude = entered.Latitude;
+  options.elevation = entered.Elevation;
+  options.sa = entered.SA;
+  options.years = entered.Years;
+  options.fetch = entered.FetchVal;
   options.dir = run.folder;
   return options;
 }

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "dispatch/dispatch_table.h"
-#include "session/run_parameters.h"
 #include "weatherio/errors.h"
 #include "weatherio/letter_case.h"
 #include "weatherio/message_text.h"
@@ -58,9 +57,7 @@ std::filesystem::path ExistingFolder(const std::filesystem::path& folder) {
 class WrittenFiles {
  public:
   void Claim(const BatchRun& run, const std::filesystem::path& folder) {
-    RunParameters parameters;
-    parameters.Station = run.station;
-    parameters.SA = run.sa;
+    const RunParameters& parameters = run.parameters;
     const std::string stem = ToLowerAscii(parameters.FileStem());
     Refuse(stations_, {folder.string(), stem},
            "writes the files of station " + Quoted(parameters.FileStem()), run.line);
@@ -94,17 +91,18 @@ BatchRun ParseBatchLine(std::string_view line) {
                      " where a run needs 8: " + std::string(kBatchColumns));
   }
   BatchRun run;
-  run.kind = ToLowerAscii(fields[0]);
-  if (!ExtComboIndex(run.kind)) {
+  RunParameters& parameters = run.parameters;
+  parameters.ext = ToLowerAscii(fields[0]);
+  if (!ExtComboIndex(parameters.ext)) {
     throw InputError("unknown input kind " + Quoted(fields[0]) + "; the kinds are " +
                      KnownKinds());
   }
-  run.station = std::move(fields[1]);
-  run.latitude = std::move(fields[2]);
-  run.elevation = std::move(fields[3]);
-  run.sa = std::move(fields[4]);
-  run.years = std::move(fields[5]);
-  run.fetch = std::move(fields[6]);
+  parameters.Station = std::move(fields[1]);
+  parameters.Latitude = std::move(fields[2]);
+  parameters.Elevation = std::move(fields[3]);
+  parameters.SA = std::move(fields[4]);
+  parameters.Years = std::move(fields[5]);
+  parameters.FetchVal = std::move(fields[6]);
   if (fields[7].empty()) throw InputError("no folder");
   run.folder = fields[7];
   return run;

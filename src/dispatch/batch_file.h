@@ -6,19 +6,15 @@
 #include <string_view>
 #include <vector>
 
+#include "session/run_parameters.h"
+
 namespace kelvaro {
 
-// One run of a batch file: what a user would enter in the run dialog for one input kind, and
-// the data folder it runs in.
+// One run of a batch file: what a user would enter in the run dialog for one input kind (the
+// kind, in lower case, as the extension `ext`), and the data folder it runs in.
 struct BatchRun {
-  int line = 0;      // where the run is in the batch file, from 1
-  std::string kind;  // the input kind (the input file's extension), in lower case
-  std::string station;
-  std::string latitude;
-  std::string elevation;
-  std::string sa;
-  std::string years;
-  std::string fetch;
+  int line = 0;  // where the run is in the batch file, from 1
+  RunParameters parameters;
   std::filesystem::path folder;
 };
 

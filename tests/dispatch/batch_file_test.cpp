@@ -12,13 +12,13 @@ using testing::TestFolder;
 
 TEST(BatchFile, FieldsAreTrimmedAndTheKindTakenInAnyCase) {
   const BatchRun run = ParseBatchLine(" DAY , Maricopa , 33.07 , 361 , 7 ,  , 10 , data/a b ");
-  EXPECT_EQ(run.kind, "day");
-  EXPECT_EQ(run.station, "Maricopa");
-  EXPECT_EQ(run.latitude, "33.07");
-  EXPECT_EQ(run.elevation, "361");
-  EXPECT_EQ(run.sa, "7");
-  EXPECT_EQ(run.years, "");
-  EXPECT_EQ(run.fetch, "10");
+  EXPECT_EQ(run.parameters.ext, "day");
+  EXPECT_EQ(run.parameters.Station, "Maricopa");
+  EXPECT_EQ(run.parameters.Latitude, "33.07");
+  EXPECT_EQ(run.parameters.Elevation, "361");
+  EXPECT_EQ(run.parameters.SA, "7");
+  EXPECT_EQ(run.parameters.Years, "");
+  EXPECT_EQ(run.parameters.FetchVal, "10");
   EXPECT_EQ(run.folder, "data/a b");
 }
 
@@ -42,7 +42,7 @@ TEST(BatchFile, KeepsTheLineNumbersOfTheFile) {
   ASSERT_EQ(batch->runs.size(), 2u);
   EXPECT_EQ(batch->runs[0].line, 4);
   EXPECT_EQ(batch->runs[1].line, 5);
-  EXPECT_EQ(batch->runs[1].years, "30");
+  EXPECT_EQ(batch->runs[1].parameters.Years, "30");
   EXPECT_FALSE(ReadBatchFile(folder / "other.csv"));
 }
 
