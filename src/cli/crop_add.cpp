@@ -169,6 +169,32 @@ constexpr const char* kCropAddFooter =
     "The row is appended to SA + the five-digit number + .csv in --dir; the file and its three "
     "header lines are made when it is new.";
 
+// What each option's value is, as its help shows it.
+void NameTheValues(CLI::App& add) {
+  const std::pair<const char*, const char*> kinds[] = {{"--sa", "N"},
+                                                       {"--crop", "NAME"},
+                                                       {"--area", "HECTARES"},
+                                                       {"--plant", "DATE"},
+                                                       {"--end", "DATE"},
+                                                       {"--soil", "L|M|H"},
+                                                       {"--max-soil", "MM"},
+                                                       {"--root", "MM"},
+                                                       {"--depletion", "PERCENT"},
+                                                       {"--wetting-frequency", "DAYS"},
+                                                       {"--pre-irrigated", "Y|N"},
+                                                       {"--cover-b", "PERCENT"},
+                                                       {"--cover-c", "PERCENT"},
+                                                       {"--cover-d", "PERCENT"},
+                                                       {"--cover-e", "PERCENT"},
+                                                       {"--cover1", "DATE"},
+                                                       {"--cover2", "DATE"},
+                                                       {"--stress", "KS"},
+                                                       {"--stress-begin", "DATE"},
+                                                       {"--stress-end", "DATE"},
+                                                       {"--dir", "FOLDER"}};
+  for (const auto& [name, kind] : kinds) add.get_option(name)->type_name(kind);
+}
+
 void AddCropAddOptions(CLI::App& add, CropAddOptions& options) {
   add.add_option("--sa", options.sa, "Study-area number, 1 to 99999 (required)");
   add.add_option("--crop", options.crop,
@@ -207,6 +233,7 @@ void AddCropAddOptions(CLI::App& add, CropAddOptions& options) {
   add.add_option("--stress-begin", options.stress_begin, "First day of water stress (class 3)");
   add.add_option("--stress-end", options.stress_end, "Last day of water stress (class 3)");
   add.add_option("--dir", options.dir, "Folder of the crop file (default: the current folder)");
+  NameTheValues(add);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ CLI::Validator DecimalNumber(std::size_t used_characters) {
         return ConversionMessage(text, used_characters,
                                  [](const std::string& t) { ParseFloat(t); });
       },
-      "NUMBER");
+      "");
 }
 
 CLI::Validator WholeNumber() {
@@ -59,7 +59,7 @@ CLI::Validator WholeNumber() {
       [](const std::string& text) {
         return ConversionMessage(text, text.size(), [](const std::string& t) { ParseInt(t); });
       },
-      "INTEGER");
+      "");
 }
 
 CLI::Validator PositiveNumber(std::size_t used_characters) {
@@ -72,7 +72,7 @@ CLI::Validator PositiveNumber(std::size_t used_characters) {
         }
         return message;
       },
-      "NUMBER");
+      "");
 }
 
 }  // namespace kelvaro::cli

@@ -77,30 +77,39 @@ void PrintWarnings(const TGetData& dialog, const fs::path& dir) {
 
 void AddRunOptions(CLI::App& run, RunOptions& options) {
   run.add_option("--input", options.input, "Input kind: the extension of the input file")
+      ->type_name("KIND")
       ->required()
       ->check(InputKindCheck());
   run.add_option("--preset", options.preset,
                  "A preset station (see `presets`): fills --station, --lat, --elev and "
-                 "--years 30; the station's weather file must still be in --dir");
+                 "--years 30; the station's weather file must still be in --dir")
+      ->type_name("NAME");
   run.add_option("--station", options.station,
-                 "Input file name without extension; its first five characters name the file");
+                 "Input file name without extension; its first five characters name the file")
+      ->type_name("NAME");
   run.add_option("--lat", options.latitude,
                  "Latitude, decimal degrees, north positive, between -90 and 90 "
                  "(default: the input file's first line)")
+      ->type_name("DEGREES")
       ->check(DecimalNumber(5));
   run.add_option("--elev", options.elevation,
                  "Elevation, metres, between -200 and 4000 (default: the input file's first line)")
+      ->type_name("METRES")
       ->check(DecimalNumber(5));
   run.add_option("--sa", options.sa,
-                 "Study-area number, 1 to 99999; its crops are in SA + five digits + .csv");
+                 "Study-area number, 1 to 99999; its crops are in SA + five digits + .csv")
+      ->type_name("N");
   run.add_option("--years", options.years,
                  "Years to generate, 2 to 99 (generated kinds; no default)")
+      ->type_name("N")
       ->check(WholeNumber());
   run.add_option("--fetch", options.fetch,
                  "Fetch of the evaporation pan: metres of grass upwind (pan kinds; no default)")
+      ->type_name("METRES")
       ->check(PositiveNumber(5));
   run.add_option("--dir", options.dir,
-                 "Folder of the input files and the results (default: the current folder)");
+                 "Folder of the input files and the results (default: the current folder)")
+      ->type_name("FOLDER");
   run.add_flag("--verbose", options.verbose, "Also print the trace lines of the operations");
   run.add_flag("--quiet", options.quiet,
                "Print nothing on success but warnings (no result folder, no summary)");

@@ -39,7 +39,7 @@ CLI::Validator InputKindCheck() {
       [](const std::string& text) {
         return FindInputKind(text) ? std::string() : UnknownInputKindMessage(text);
       },
-      "KIND");
+      "");
 }
 
 std::string RunHelpFooter() {
