@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/command_status.h"
@@ -133,11 +135,57 @@ void CheckOptions(const CropAddOptions& options) {
 
 // The form converts every entry before it writes: an entry that does not convert is refused
 // with nothing written.
+// The entry each of the form's messages is about, by the words it starts with, and the option
+// that fills that entry.
+struct EntryOption {
+  std::string_view message_start;
+  std::string_view option;
+};
+
+constexpr EntryOption kEntryOptions[] = {
+    {"Enter the SA number", "--sa"},
+    {"SA number", "--sa"},
+    {"You must select a crop", "--crop"},
+    {"Enter Hectares Planted", "--area"},
+    {"Hectares planted", "--area"},
+    {"Planting date", "--plant"},
+    {"Ending date", "--end"},
+    {"Maximum soil depth", "--max-soil"},
+    {"Rooting depth", "--root"},
+    {"Allowable depletion", "--depletion"},
+    {"Wetting frequency", "--wetting-frequency"},
+    {"Ground cover on date B", "--cover-b"},
+    {"Ground cover on date C", "--cover-c"},
+    {"Ground cover on date D", "--cover-d"},
+    {"Ground cover on date E", "--cover-e"},
+    {"Cover crop", "--cover1 or --cover2"},
+    {"Stress factor", "--stress"},
+    {"Enter Starting Date of Stress Factor", "--stress-begin"},
+    {"Stress starting date", "--stress-begin"},
+    {"Enter Ending Date of Stress Factor", "--stress-end"},
+    {"Stress ending date", "--stress-end"},
+};
+
+std::optional<std::string_view> OptionOf(std::string_view message) {
+  for (const EntryOption& entry : kEntryOptions) {
+    if (message.starts_with(entry.message_start)) return entry.option;
+  }
+  return std::nullopt;
+}
+
+void PrintWarnings(const TCropSoilEntry& form) {
+  for (const auto& line : form.warning().Warning) {
+    std::cerr << line << "\n";
+    if (const auto option = OptionOf(line)) std::cerr << "  (" << *option << ")\n";
+  }
+}
+
 SaveOutcome Save(TCropSoilEntry& form, Navigator& navigator) {
   try {
     return form.ButtonSaveClick(navigator);
   } catch (const ConversionError& error) {
-    throw Refusal(error.what());
+    const auto option = OptionOf(error.what());
+    throw Refusal(option ? std::string(*option) + ": " + error.what() : error.what());
   }
 }
 
@@ -150,7 +198,7 @@ int RunCropAdd(const CropAddOptions& options) {
   FixedDirectoryNavigator navigator(options.dir);
   const SaveOutcome outcome = Save(form, navigator);
   if (outcome.result != SaveResult::kWritten) {
-    for (const auto& line : form.warning().Warning) std::cerr << line << "\n";
+    PrintWarnings(form);
     return kExitRefused;
   }
   std::cout << "Added " << outcome.row.name << " to " << outcome.file.string() << "\n";

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "weatherio/errors.h"
+#include "weatherio/field_split.h"
 #include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/text_file.h"
@@ -17,15 +18,16 @@ namespace {
 constexpr float kLatitudeTolerance = 0.01f;
 constexpr float kElevationTolerance = 1.0f;
 
-std::vector<std::string> SplitAtCommas(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t start = 0;
-  for (size_t comma = line.find(','); comma != std::string::npos; comma = line.find(',', start)) {
-    fields.emplace_back(line.substr(start, comma - start));
-    start = comma + 1;
+constexpr int kStationLineFields = 3;  // tag, latitude, elevation
+
+// The fields of a station line split as every line is, from the right, so that a tag holding a
+// comma stays whole; nothing for a line with too few fields.
+std::optional<std::vector<std::string>> StationLineFields(const std::string& line) {
+  try {
+    return SplitFieldsFromRight(line, kStationLineFields);
+  } catch (const InputError&) {
+    return std::nullopt;
   }
-  fields.emplace_back(line.substr(start));
-  return fields;
 }
 
 std::optional<float> NumberOf(const std::string& text) {
@@ -70,8 +72,9 @@ std::optional<StationLineValues> ReadStationLineValues(const std::filesystem::pa
   auto reader = LineReader::Open(path);
   std::string first;
   if (!reader || !reader->Next(first)) return std::nullopt;
-  const auto fields = SplitAtCommas(first);
-  StationLineValues values{reader->name(), NumberText(fields, 1), NumberText(fields, 2)};
+  const auto fields = StationLineFields(first);
+  if (!fields) return std::nullopt;
+  StationLineValues values{reader->name(), NumberText(*fields, 1), NumberText(*fields, 2)};
   if (!values.latitude && !values.elevation) return std::nullopt;
   return values;
 }

@@ -45,24 +45,24 @@ TEST(CropCommand, FormWarningsGoToStderrWithStatusTwo) {
   const TestFolder folder;
   const auto run = RunInFolder(folder, "$CLI crop add --sa 1500 --area 3");
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "You must select a crop\n");
+  EXPECT_EQ(run.err, "You must select a crop\n  (--crop)\n");
 
   const auto stress = RunInFolder(folder,
                                   "$CLI crop add --sa 1 --crop Almonds --area 3 "
                                   "--stress 0.5 --stress-begin 07-01");
   EXPECT_EQ(stress.status, 2);
-  EXPECT_EQ(stress.err, "Enter Ending Date of Stress Factor\n");
+  EXPECT_EQ(stress.err, "Enter Ending Date of Stress Factor\n  (--stress-end)\n");
 
   // Without a crop no class decides which inputs apply; the form asks for the crop.
   const auto no_crop = RunInFolder(folder, "$CLI crop add --sa 1 --area 3 --cover-c 50");
   EXPECT_EQ(no_crop.status, 2);
-  EXPECT_EQ(no_crop.err, "You must select a crop\n");
+  EXPECT_EQ(no_crop.err, "You must select a crop\n  (--crop)\n");
 
   const auto cover = RunInFolder(folder,
                                  "$CLI crop add --sa 1 --crop Citrus --area 3 "
                                  "--cover-b -5");
   EXPECT_EQ(cover.status, 2);
-  EXPECT_EQ(cover.err, "Ground cover on date B should be between 0 and 100\n");
+  EXPECT_EQ(cover.err, "Ground cover on date B should be between 0 and 100\n  (--cover-b)\n");
   EXPECT_EQ(folder.Listing(), "");
 }
 
@@ -72,9 +72,14 @@ TEST(CropCommand, BadInputIsRefusedWithStatusTwoAndWritesNothing) {
     const char* options;
     const char* message;
   } cases[] = {
-      {"--crop Rice --area 4x", "Hectares planted: '4x' is not a valid integer value"},
+      {"--crop Rice --area 4x", "--area: Hectares planted: '4x' is not a valid integer value"},
       {"--crop Rice --area 4 --max-soil deep", "Maximum soil depth: 'deep' is not a valid"},
-      {"--crop Rice --area 4 --plant 2025-02-29", "Planting date: '2025-02-29' is not a valid"},
+      {"--crop Rice --area 4 --plant 2025-02-29",
+       "--plant: Planting date: '2025-02-29' is not a valid"},
+      {"--crop Rice --area -4", "Hectares planted should not be negative\n  (--area)\n"},
+      {"--crop Rice --area 4 --depletion 500",
+       "Allowable depletion should be between 0 and 100\n  (--depletion)\n"},
+      {"--crop Rice --area 4 --max-soil ../x", "--max-soil: Maximum soil depth: '../x'"},
       {"--crop Banana --area 4", "--crop: unknown crop 'Banana'"},
       {"--crop '../Rice' --area 4", "--crop: unknown crop '../Rice'"},
       {"--crop Rice --area ''", "--area: an empty value"},
@@ -86,7 +91,7 @@ TEST(CropCommand, BadInputIsRefusedWithStatusTwoAndWritesNothing) {
        "--stress does not apply to Citrus"},
       {"--crop Almonds --area 4 --stress-begin 07-01", "need --stress"},
       {"--crop Almonds --area 4 --stress 0.5x --stress-begin 07-01 --stress-end 08-01",
-       "Stress factor: '0.5x' is not a valid floating point value"},
+       "--stress: Stress factor: '0.5x' is not a valid floating point value"},
       {"--crop Rice --area 4 --dir nowhere", "--dir: the folder 'nowhere' does not exist"},
   };
   for (const auto& bad : cases) {
