@@ -12,6 +12,7 @@
 #include "dispatch/input_kinds.h"
 #include "dispatch/run_dialog.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/message_text.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -30,7 +31,7 @@ void FillDialog(const RunOptions& options, const InputKind& kind, TGetData& dial
   if (!options.preset.empty()) {
     const PresetStation* preset = FindPresetStation(options.preset);
     if (preset == nullptr) {
-      throw Refusal("--preset: unknown preset station " + options.preset +
+      throw Refusal("--preset: unknown preset station " + Quoted(options.preset) +
                     "; `kelvaro-cli presets` lists them");
     }
     dialog.ChoosePreset(*preset);

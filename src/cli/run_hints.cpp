@@ -4,6 +4,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "dispatch/input_kinds.h"
 #include "dispatch/run_dialog.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
@@ -40,6 +41,19 @@ std::string LooksForInput(const RunParameters& run, const fs::path& dir) {
   return hint + ": there is no such file (--station names it, --dir its folder)";
 }
 
+// Why the station line of the input file gave no value for a field left out.
+std::string NoStationLineValue(const RunParameters& run, const fs::path& dir) {
+  const auto kind = FindInputKind(run.ext);
+  const std::string used = run.FileStem() + "." + run.Extension();
+  if (!kind || !kind->has_station_line)
+    return " (" + run.Extension() + " files have no station line)";
+  if (run.Station.empty() || !IsSafeName(run.Station)) return "";
+  if (!IsFile(FindInFolder(dir, used))) {
+    return " (" + used + ", whose first line could hold it, is not in " + dir.string() + ")";
+  }
+  return " (the first line of " + used + " holds none)";
+}
+
 bool IsStudyAreaNumber(const std::string& text) {
   try {
     const int number = ParseInt(text);
@@ -65,14 +79,18 @@ struct Hint {
 
 const Hint kHints[] = {
     {"Enter the station name", "Give --station: the input file's name without extension"},
-    {"Enter the latitude in degrees",
-     "Give --lat in decimal degrees, north positive (the input file's first line holds none)"},
+    {"Enter the latitude in degrees", "",
+     [](const RunParameters& run, const fs::path& dir) {
+       return "Give --lat in decimal degrees, north positive" + NoStationLineValue(run, dir);
+     }},
     {"Latitude should be between -90 and 90 degrees", "",
      [](const RunParameters& run, const fs::path&) {
        return "--lat " + Quoted(run.Latitude) + ": decimal degrees, north positive";
      }},
-    {"Enter the elevation in meters",
-     "Give --elev in metres above sea level (the input file's first line holds none)"},
+    {"Enter the elevation in meters", "",
+     [](const RunParameters& run, const fs::path& dir) {
+       return "Give --elev in metres above sea level" + NoStationLineValue(run, dir);
+     }},
     {"Elevation should be between -200 and 4000 meters", "",
      [](const RunParameters& run, const fs::path&) {
        return "--elev " + Quoted(run.Elevation) + ": metres above sea level";

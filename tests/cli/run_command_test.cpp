@@ -33,6 +33,23 @@ TEST(RunCommand, EachWarningOfTheRunDialogIsFollowedByTheOptionThatFillsIt) {
             "  Give --sa: the study-area number, 1 to 99999\n");
   EXPECT_EQ(folder.Listing(), "");
 
+  const auto left_out = RunCli("run --input day --station NOPE --sa 1" + In(folder));
+  EXPECT_EQ(left_out.status, 2);
+  EXPECT_EQ(left_out.err,
+            "Enter the latitude in degrees\n"
+            "  Give --lat in decimal degrees, north positive (NOPE.day, whose first "
+            "line could hold it, is not in " +
+                Folder(folder) +
+                ")\n"
+                "Enter the elevation in meters\n"
+                "  Give --elev in metres above sea level (NOPE.day, whose first "
+                "line could hold it, is not in " +
+                Folder(folder) + ")\n");
+  const auto export_file = RunCli("run --input qrd --station NOPE --elev 3 --sa 1" + In(folder));
+  EXPECT_EQ(export_file.err,
+            "Enter the latitude in degrees\n"
+            "  Give --lat in decimal degrees, north positive (qrd files have no station line)\n");
+
   folder.CopyExamples({"MARIC.mon", "SA00001.csv"});
   const auto years = RunCli("run --input mon --station MARIC --sa 1" + In(folder));
   EXPECT_EQ(years.status, 2);

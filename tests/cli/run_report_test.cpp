@@ -140,7 +140,7 @@ TEST(RunReport, BadOptionValuesAreRefusedNamingTheOptionWithNothingWritten) {
       {"--sa ../1", "  --sa takes a study-area number"},
       {"--sa abc", "--sa takes a study-area number"},
       {"--sa -1", "--sa takes a study-area number"},
-      {"--preset Nowhere", "--preset: unknown preset station Nowhere"},
+      {"--preset Nowhere", "--preset: unknown preset station 'Nowhere'"},
       {"--input ''", "--input: "},
   };
   for (const auto& bad : cases) {
