@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "weatherio/errors.h"
-#include "weatherio/field_split.h"
 #include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/station_line.h"
 #include "weatherio/text_file.h"
 
 namespace kelvaro::cli {
@@ -18,31 +18,12 @@ namespace {
 constexpr float kLatitudeTolerance = 0.01f;
 constexpr float kElevationTolerance = 1.0f;
 
-constexpr int kStationLineFields = 3;  // tag, latitude, elevation
-
-// The fields of a station line split as every line is, from the right, so that a tag holding a
-// comma stays whole; nothing for a line with too few fields.
-std::optional<std::vector<std::string>> StationLineFields(const std::string& line) {
-  try {
-    return SplitFieldsFromRight(line, kStationLineFields);
-  } catch (const InputError&) {
-    return std::nullopt;
-  }
-}
-
 std::optional<float> NumberOf(const std::string& text) {
   try {
     return ParseFloat(text);
   } catch (const ConversionError&) {
     return std::nullopt;
   }
-}
-
-std::optional<std::string> NumberText(const std::vector<std::string>& fields, size_t index) {
-  if (index >= fields.size()) return std::nullopt;
-  const std::string text(Trim(fields[index]));
-  if (!NumberOf(text)) return std::nullopt;
-  return text;
 }
 
 // The number the operations use: that of the field's first five characters.
@@ -72,9 +53,8 @@ std::optional<StationLineValues> ReadStationLineValues(const std::filesystem::pa
   auto reader = LineReader::Open(path);
   std::string first;
   if (!reader || !reader->Next(first)) return std::nullopt;
-  const auto fields = StationLineFields(first);
-  if (!fields) return std::nullopt;
-  StationLineValues values{reader->name(), NumberText(*fields, 1), NumberText(*fields, 2)};
+  const StationLineNumbers numbers = ParseStationLineNumbers(first);
+  StationLineValues values{reader->name(), numbers.latitude, numbers.elevation};
   if (!values.latitude && !values.elevation) return std::nullopt;
   return values;
 }
