@@ -3,6 +3,7 @@
 #include "cli/command_status.h"
 #include "cli/run_hints.h"
 #include "weatherio/errors.h"
+#include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
 
 namespace kelvaro::cli {
@@ -21,6 +22,10 @@ int ParseStudyAreaNumber(const std::string& text) {
 }
 
 CropFile ReadCropFileOrRefuse(const std::filesystem::path& dir, int sa_number) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(dir, error)) {
+    throw Refusal("--dir: the folder " + Quoted(dir.string()) + " does not exist");
+  }
   auto file = ReadStudyAreaCrops(dir, sa_number);
   if (file) return *std::move(file);
   const std::filesystem::path folder = AbsoluteFolder(dir);

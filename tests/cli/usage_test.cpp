@@ -37,6 +37,28 @@ TEST(Usage, ParserErrorsAreRefusalsWithStatusTwo) {
   }
 }
 
+TEST(Usage, EveryCommandRefusesBadValuesNamingTheOptionWithStatusTwo) {
+  const struct {
+    const char* arguments;
+    const char* message;
+  } refused[] = {
+      {"stats --station ../x", "kelvaro-cli: --station: '../x' is a file name without .wrk"},
+      {"crop show --sa 1 --dir /nonexistent",
+       "kelvaro-cli: --dir: the folder '/nonexistent' does not exist\n"},
+      {"crop show --sa 0",
+       "kelvaro-cli: --sa: the study-area number should be between 1 and "
+       "99999\n"},
+      {"crop remove --sa x --crop 1", "kelvaro-cli: --sa: 'x' is not a valid integer value\n"},
+      {"crop remove --sa 1 --crop 1 --dir /nonexistent", "--dir: the folder '/nonexistent'"},
+      {"crop add --sa 1 --crop Rice --area 3 --soil Q", "--soil takes L, M or H, not 'Q'\n"},
+  };
+  for (const auto& bad : refused) {
+    const auto result = RunCli(bad.arguments);
+    EXPECT_EQ(result.status, 2) << bad.arguments;
+    EXPECT_NE(result.err.find(bad.message), std::string::npos) << result.err;
+  }
+}
+
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
