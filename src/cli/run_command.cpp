@@ -57,6 +57,15 @@ void UseStationLine(const RunOptions& options, const InputKind& kind, TGetData& 
   if (line) CheckAgainstStationLine(*line, SourcesOf(options), dialog, reporter);
 }
 
+// The path dialogs hide the fields a kind does not read; typed on the command line, they would
+// be dropped without a word.
+void WarnAboutUnusedOptions(const RunOptions& options, const InputKind& kind, Reporter& reporter) {
+  const DispatchRow& row = DispatchRowOf(kind);
+  const std::string kind_name = " is not used by --input " + std::string(kind.ext);
+  if (!options.years.empty() && !row.needs_years) reporter.Warn("--years" + kind_name);
+  if (!options.fetch.empty() && !row.needs_fetch) reporter.Warn("--fetch" + kind_name);
+}
+
 // An entry that does not convert ends the run; before the chain started nothing was written.
 void PressOk(TGetData& dialog) {
   try {
@@ -133,6 +142,7 @@ int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
   ConsoleNavigator navigator;
   TGetData dialog(session, navigator);
   FillDialog(options, *kind, dialog);
+  WarnAboutUnusedOptions(options, *kind, reporter);
   UseStationLine(options, *kind, dialog, reporter);
   PressOk(dialog);
   if (dialog.Warning.visible) {

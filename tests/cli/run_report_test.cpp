@@ -29,12 +29,15 @@ TEST(RunReport, ALatitudeThatDiffersFromTheStationLineIsWarnedAbout) {
   EXPECT_EQ(folder.Read("MARIC.wrk").substr(0, 18), " MARIC,-33.0,3610\n");
 }
 
-TEST(RunReport, LatitudeAndElevationLeftOutAreTakenFromTheStationLine) {
+TEST(RunReport, LeftOutLatitudeAndElevationComeFromTheStationLineAndUnusedOptionsAreNamed) {
   TestFolder folder;
   folder.CopyExamples({"MARIC.day", "SA00001.csv"});
-  const auto result = RunCli("run --input day --station MARIC --sa 1" + In(folder));
+  const auto result =
+      RunCli("run --input day --station MARIC --sa 1 --years 5 --fetch 100" + In(folder));
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err,
+            "Warning: --years is not used by --input day\n"
+            "Warning: --fetch is not used by --input day\n"
             "Using the latitude 33.07 and the elevation 361 from the first line of MARIC.day\n");
   EXPECT_EQ(folder.Read("MARIC.wrk").substr(0, 18), " MARIC,33.07, 361\n");
   // A preset's values count as typed: the line only checks them.
