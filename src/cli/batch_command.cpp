@@ -15,6 +15,7 @@
 #include "cli/console.h"
 #include "cli/run_command.h"
 #include "dispatch/batch_file.h"
+#include "dispatch/input_kinds.h"
 #include "dispatch/run_dialog.h"
 #include "session/parallel_for.h"
 #include "weatherio/number_parse.h"
@@ -134,7 +135,7 @@ RunOutcome RunLine(const BatchRun& run, int jobs, Progress& progress) {
     session.jobs = jobs;
     ConsoleNavigator navigator;
     TGetData dialog(session, navigator);
-    FillDialog(options, dialog);
+    FillRunDialog(options, *FindInputKind(options.input), dialog, reporter);
     dialog.ButtonOKClick();
     if (dialog.Warning.visible) {
       for (const auto& line : dialog.Warning.lines) reporter.failures.push_back(line);

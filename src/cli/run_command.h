@@ -9,11 +9,12 @@
 
 namespace kelvaro {
 class TGetData;
-}
+struct InputKind;
+}  // namespace kelvaro
 
 namespace kelvaro::cli {
 
-// The run dialog's fields as given on the command line.
+// The run dialog's fields as given on the command line; an empty text is a field left out.
 struct RunOptions {
   std::string input;
   std::string preset;
@@ -25,20 +26,24 @@ struct RunOptions {
   std::string fetch;
   std::filesystem::path dir = ".";
   bool verbose = false;
+  bool quiet = false;
   int jobs = 0;  // threads of the water balance; 0: one per core
 };
 
 void AddRunCommand(CLI::App& app);
 
-// Sets the run dialog's input kind and activates it, then fills what the options give (a preset
-// first), as a user would.
-void FillDialog(const RunOptions& options, TGetData& dialog);
+// Fills the run dialog as a user would: the kind, a preset, the options given, and the latitude
+// and elevation of the input file's station line where the options leave them out. Options the
+// kind does not use are warned about. Throws Refusal for an unknown preset.
+void FillRunDialog(const RunOptions& options, const InputKind& kind, TGetData& dialog,
+                   Reporter& reporter);
 
 // True when `dir` is a folder; otherwise says so on stderr.
 bool DataFolderExists(const std::filesystem::path& dir);
 
 // Fills the run dialog as a user would and presses OK. Returns the exit status; warnings and
-// message boxes go to stderr.
+// message boxes go to stderr, each warning of the dialog followed by a hint line. Throws Refusal
+// for an unknown input kind or an entry that failed to convert before the chain started.
 int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter);
 
 }  // namespace kelvaro::cli
