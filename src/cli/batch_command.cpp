@@ -8,6 +8,7 @@
 #include <iostream>
 #include <memory>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -135,7 +136,9 @@ RunOutcome RunLine(const BatchRun& run, int jobs, Progress& progress) {
     session.jobs = jobs;
     ConsoleNavigator navigator;
     TGetData dialog(session, navigator);
-    FillRunDialog(options, *FindInputKind(options.input), dialog, reporter);
+    // Where the station line fills latitude or elevation, the batch file meant it so: no note.
+    std::ostringstream notes;
+    FillRunDialog(options, *FindInputKind(options.input), dialog, reporter, notes);
     dialog.ButtonOKClick();
     if (dialog.Warning.visible) {
       for (const auto& line : dialog.Warning.lines) reporter.failures.push_back(line);

@@ -50,12 +50,12 @@ void FillDialog(const RunOptions& options, const InputKind& kind, TGetData& dial
 
 // The operations read the file named by the first five characters of the station.
 void UseStationLine(const RunOptions& options, const InputKind& kind, TGetData& dialog,
-                    Reporter& reporter) {
+                    Reporter& reporter, std::ostream& notes) {
   const RunParameters run = dialog.Parameters();
   if (!kind.has_station_line || run.Station.empty() || !IsSafeName(run.Station)) return;
   const std::string file_name = run.FileStem() + "." + std::string(kind.ext);
   const auto line = ReadStationLineValues(FindInFolder(options.dir, file_name));
-  if (line) CheckAgainstStationLine(*line, SourcesOf(options), dialog, reporter);
+  if (line) CheckAgainstStationLine(*line, SourcesOf(options), dialog, reporter, notes);
 }
 
 // The path dialogs hide the fields a kind does not read; typed on the command line, they would
@@ -134,10 +134,10 @@ void AddRunOptions(CLI::App& run, RunOptions& options) {
 }  // namespace
 
 void FillRunDialog(const RunOptions& options, const InputKind& kind, TGetData& dialog,
-                   Reporter& reporter) {
+                   Reporter& reporter, std::ostream& notes) {
   FillDialog(options, kind, dialog);
   WarnAboutUnusedOptions(options, kind, reporter);
-  UseStationLine(options, kind, dialog, reporter);
+  UseStationLine(options, kind, dialog, reporter, notes);
 }
 
 bool DataFolderExists(const std::filesystem::path& dir) {
@@ -155,7 +155,7 @@ int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
   session.jobs = options.jobs;
   ConsoleNavigator navigator;
   TGetData dialog(session, navigator);
-  FillRunDialog(options, *kind, dialog, reporter);
+  FillRunDialog(options, *kind, dialog, reporter, std::cerr);
   PressOk(dialog);
   if (dialog.Warning.visible) {
     PrintWarnings(dialog, options.dir);

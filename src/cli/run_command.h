@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "cli/command_status.h"
@@ -33,10 +34,10 @@ struct RunOptions {
 void AddRunCommand(CLI::App& app);
 
 // Fills the run dialog as a user would: the kind, a preset, the options given, and the latitude
-// and elevation of the input file's station line where the options leave them out. Options the
-// kind does not use are warned about. Throws Refusal for an unknown preset.
+// and elevation of the input file's station line where the options leave them out (said on
+// `notes`). Options the kind does not use are warned about. Throws Refusal for an unknown preset.
 void FillRunDialog(const RunOptions& options, const InputKind& kind, TGetData& dialog,
-                   Reporter& reporter);
+                   Reporter& reporter, std::ostream& notes);
 
 // True when `dir` is a folder; otherwise says so on stderr.
 bool DataFolderExists(const std::filesystem::path& dir);

@@ -60,14 +60,14 @@ std::optional<StationLineValues> ReadStationLineValues(const std::filesystem::pa
 }
 
 void CheckAgainstStationLine(const StationLineValues& line, const FieldSources& sources,
-                             TGetData& dialog, Reporter& reporter) {
+                             TGetData& dialog, Reporter& reporter, std::ostream& notes) {
   std::vector<std::string> taken;
   CheckOne("latitude", line.latitude, sources.latitude, kLatitudeTolerance, line.file_name,
            dialog.Latitude, taken, reporter);
   CheckOne("elevation", line.elevation, sources.elevation, kElevationTolerance, line.file_name,
            dialog.Elevation, taken, reporter);
   if (taken.empty()) return;
-  std::cerr << "Using the " << taken.front() << (taken.size() > 1 ? " and the " + taken[1] : "")
+  notes << "Using the " << taken.front() << (taken.size() > 1 ? " and the " + taken[1] : "")
             << " from the first line of " << line.file_name << "\n";
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "dispatch/run_dialog.h"
@@ -28,10 +29,10 @@ struct FieldSources {
 };
 
 // Compares the run dialog's latitude and elevation with the input file's station line: an empty
-// field takes the line's value (and says so on stderr), a value that differs from the line's is
+// field takes the line's value (and says so on `notes`), a value that differs from the line's is
 // kept and warned about. The operations take the numbers from the fields, never from the file,
 // so a wrong sign or a typo would otherwise pass unnoticed.
 void CheckAgainstStationLine(const StationLineValues& line, const FieldSources& sources,
-                             TGetData& dialog, Reporter& reporter);
+                             TGetData& dialog, Reporter& reporter, std::ostream& notes);
 
 }  // namespace kelvaro::cli

@@ -44,13 +44,14 @@ TEST(BatchCommand, EveryRunIsDoneAsIfAloneAndAFailingLineIsReportedWithStatusOne
   PrepareFolders(root);
   root.Write("runs.csv",
              "kind,station,latitude,elevation,sa,years,fetch,folder\n"
-             "# measured days, then thirty generated years\n"
-             "day,MARIC,33.07,361,1,,,measured\n"
+             "# measured days (latitude and elevation from the station line), then thirty\n"
+             "# generated years\n"
+             "day,MARIC,,,1,,,measured\n"
              "mon,MARIC,33.07,361,1,30,,generated\n"
              "day,DAVIS,38.5,18,2,,,measured\n");
   const auto batch = RunInFolder(root, "\"$CLI\" batch runs.csv --jobs 3");
   EXPECT_EQ(batch.status, 1);
-  EXPECT_EQ(batch.err, "runs.csv, line 5: An invalid input filename\n");
+  EXPECT_EQ(batch.err, "runs.csv, line 6: An invalid input filename\n");
   EXPECT_EQ(batch.out, "2 of 3 runs done, 1 failed (listed above)\n");
 
   const auto measured = RunInFolder(
