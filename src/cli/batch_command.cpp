@@ -91,25 +91,26 @@ class Progress {
   long long crop_days_ = 0;
 };
 
+// What one run leaves for the summary: why it failed (nothing when it was done), and its
+// warnings.
+struct RunOutcome {
+  std::vector<std::string> failures;
+  std::vector<std::string> warnings;
+};
+
 // What one run tells: its failure messages and warnings are kept, its crops counted.
 class RunReporter : public Reporter {
  public:
   explicit RunReporter(Progress& progress) : progress_(progress) {}
-  void MessageBox(const std::string& text) override { failures.push_back(text); }
+  void MessageBox(const std::string& text) override { outcome.failures.push_back(text); }
   void Trace(const std::string&) override {}
-  void Warn(const std::string& text) override { warnings.push_back(text); }
+  void Warn(const std::string& text) override { outcome.warnings.push_back(text); }
   void CropFinished(int days) override { progress_.AddCropDays(days); }
 
-  std::vector<std::string> failures;
-  std::vector<std::string> warnings;
+  RunOutcome outcome;
 
  private:
   Progress& progress_;
-};
-
-struct RunOutcome {
-  std::vector<std::string> failures;
-  std::vector<std::string> warnings;
 };
 
 RunOptions OptionsOf(const BatchRun& run) {
@@ -140,21 +141,42 @@ RunOutcome RunLine(const BatchRun& run, int jobs, Progress& progress) {
     std::ostringstream notes;
     FillRunDialog(options, *FindInputKind(options.input), dialog, reporter, notes);
     dialog.ButtonOKClick();
+    std::vector<std::string>& failures = reporter.outcome.failures;
     if (dialog.Warning.visible) {
-      for (const auto& line : dialog.Warning.lines) reporter.failures.push_back(line);
-    } else if (!navigator.results_shown() && reporter.failures.empty()) {
-      reporter.failures.push_back("The run ended without results.");
+      failures.insert(failures.end(), dialog.Warning.lines.begin(), dialog.Warning.lines.end());
+    } else if (!navigator.results_shown() && failures.empty()) {
+      failures.push_back("The run ended without results.");
     }
   } catch (const std::exception& error) {
-    reporter.failures.push_back(error.what());
+    reporter.outcome.failures.push_back(error.what());
   }
-  return {std::move(reporter.failures), std::move(reporter.warnings)};
+  return std::move(reporter.outcome);
 }
 
 std::string Joined(const std::vector<std::string>& texts) {
   std::string joined;
   for (const auto& text : texts) joined += (joined.empty() ? "" : " ") + text;
   return joined;
+}
+
+// Warnings and failures by line, then how many runs were done; the exit status.
+int ReportOutcomes(const BatchFile& batch, const std::vector<RunOutcome>& outcomes) {
+  int failed = 0;
+  for (size_t i = 0; i < outcomes.size(); ++i) {
+    const std::string where = LineLocation(batch.name, batch.runs[i].line);
+    for (const auto& warning : outcomes[i].warnings) {
+      std::cerr << where << ": Warning: " << warning << "\n";
+    }
+    if (outcomes[i].failures.empty()) continue;
+    ++failed;
+    std::cerr << where << ": " << Joined(outcomes[i].failures) << "\n";
+  }
+  const size_t count = outcomes.size();
+  std::cout << count - static_cast<size_t>(failed) << " of " << count
+            << (count == 1 ? " run" : " runs") << " done";
+  if (failed > 0) std::cout << ", " << failed << " failed (listed above)";
+  std::cout << "\n";
+  return failed > 0 ? kExitError : kExitDone;
 }
 
 int RunBatch(const BatchOptions& options) {
@@ -190,20 +212,7 @@ int RunBatch(const BatchOptions& options) {
         progress.RunDone();
       });
   progress.End();
-
-  int failed = 0;
-  for (int i = 0; i < count; ++i) {
-    const RunOutcome& outcome = outcomes[static_cast<size_t>(i)];
-    const std::string where = LineLocation(batch->name, batch->runs[static_cast<size_t>(i)].line);
-    for (const auto& warning : outcome.warnings) std::cerr << where << ": Warning: " << warning << "\n";
-    if (outcome.failures.empty()) continue;
-    ++failed;
-    std::cerr << where << ": " << Joined(outcome.failures) << "\n";
-  }
-  std::cout << count - failed << " of " << count << (count == 1 ? " run" : " runs") << " done";
-  if (failed > 0) std::cout << ", " << failed << " failed (listed above)";
-  std::cout << "\n";
-  return failed > 0 ? kExitError : kExitDone;
+  return ReportOutcomes(*batch, outcomes);
 }
 
 }  // namespace
