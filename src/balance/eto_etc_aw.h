@@ -12,6 +12,9 @@ namespace kelvaro {
 // "Couldn't find <name>." and nothing is written; malformed input (a crop file without crops
 // included) throws ConversionError or InputError naming the file and line, and no result file is
 // replaced. Result files of crop numbers the crop file no longer has are named in a warning.
+// The crops run on session.jobs threads; the files, the trace lines and the summaries' rows are
+// the same, in the same order, for every number of threads, and the reporter is told only from
+// the calling thread.
 void EToETcAW(const RunParameters& run, Session& session);
 
 }  // namespace kelvaro
