@@ -196,7 +196,8 @@ void BM_StudyAreaStages(benchmark::State& state) {
   for (auto _ : state) {
     std::optional<StudyAreaInputs> inputs;
     read += Seconds([&] { inputs.emplace(ReadInputs()); });
-    balance += Seconds([&] { crop_days = BalanceEveryCrop(*inputs, [](const DailyBalanceRow&) {}); });
+    balance +=
+        Seconds([&] { crop_days = BalanceEveryCrop(*inputs, [](const DailyBalanceRow&) {}); });
     rows += Seconds([&] {
       char text[kDailyRowRoom];
       BalanceEveryCrop(*inputs, [&](const DailyBalanceRow& row) {
@@ -227,9 +228,8 @@ void BM_StudyArea(benchmark::State& state) {
   int days = 0;
   for (int year = 1970; year < 1970 + kYears; ++year) days += DaysInYear(year);
   const double crop_days = static_cast<double>(state.range(1)) * days;
-  state.counters["crop_days/s"] =
-      benchmark::Counter(crop_days * static_cast<double>(state.iterations()),
-                         benchmark::Counter::kIsRate);
+  state.counters["crop_days/s"] = benchmark::Counter(
+      crop_days * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   state.counters["peak_MiB"] = PeakMemoryMiB();
 }
 BENCHMARK(BM_StudyArea)

@@ -61,7 +61,8 @@ class Progress {
     const double seconds = std::chrono::duration<double>(shown_at_ - start_).count();
     std::string line = std::to_string(done_) + "/" + std::to_string(runs_) + " runs done";
     if (seconds > 0.0) line += ", " + Rate(static_cast<double>(crop_days_) / seconds);
-    if (done_ > 0 && done_ < runs_) line += ", " + Duration(seconds / done_ * (runs_ - done_)) + " left";
+    if (done_ > 0 && done_ < runs_)
+      line += ", " + Duration(seconds / done_ * (runs_ - done_)) + " left";
     std::cerr << "\r" << line << "\x1b[K" << std::flush;
   }
 
@@ -78,7 +79,8 @@ class Progress {
   static std::string Duration(double seconds) {
     const long whole = static_cast<long>(seconds + 0.5);
     if (whole < 60) return std::to_string(whole) + " s";
-    if (whole < 3600) return std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s";
+    if (whole < 3600)
+      return std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s";
     return std::to_string(whole / 3600) + " h " + std::to_string(whole / 60 % 60) + " min";
   }
 
@@ -221,8 +223,8 @@ void AddBatchCommand(CLI::App& app) {
   auto options = std::make_shared<BatchOptions>();
   CLI::App* batch = app.add_subcommand(
       "batch", "Run every line of a batch file, each as `run` would run it alone, several at once");
-  batch->add_option("FILE", options->file,
-                    "CSV file, one run a line: " + std::string(kBatchColumns))
+  batch
+      ->add_option("FILE", options->file, "CSV file, one run a line: " + std::string(kBatchColumns))
       ->required();
   batch->add_option("--jobs", options->jobs, "Runs at once (default: one per core)")
       ->check(CLI::Range(1, kMaxJobs));

@@ -94,8 +94,7 @@ BatchRun ParseBatchLine(std::string_view line) {
   RunParameters& parameters = run.parameters;
   parameters.ext = ToLowerAscii(fields[0]);
   if (!ExtComboIndex(parameters.ext)) {
-    throw InputError("unknown input kind " + Quoted(fields[0]) + "; the kinds are " +
-                     KnownKinds());
+    throw InputError("unknown input kind " + Quoted(fields[0]) + "; the kinds are " + KnownKinds());
   }
   parameters.Station = std::move(fields[1]);
   parameters.Latitude = std::move(fields[2]);

@@ -25,11 +25,11 @@ inline constexpr int kMaxJobs = 64;
 int WorkerCount(int count, int jobs);
 
 // Both functions below run work(worker, index) for every index 0..count-1 on
-// WorkerCount(count, jobs) threads (worker 0, 1, ... names the thread, for state a thread reuses from one index to the
-// next) and hand each result to a callback on the calling thread. An exception thrown by work is
-// rethrown by the calling thread in place of that result's callback; no work starts after it.
-// Every thread has ended when they return or throw. With one worker everything runs on the
-// calling thread, one index after another.
+// WorkerCount(count, jobs) threads (worker 0, 1, ... names the thread, for state a thread reuses
+// from one index to the next) and hand each result to a callback on the calling thread. An
+// exception thrown by work is rethrown by the calling thread in place of that result's callback; no
+// work starts after it. Every thread has ended when they return or throw. With one worker
+// everything runs on the calling thread, one index after another.
 
 // Results are handed to deliver(index, result) in index order, as soon as each one and every one
 // before it are ready, so the calls are the same as when the indices run one after another.
@@ -111,7 +111,8 @@ void ForEachInOrder(int count, int jobs, const Work& work, const Deliver& delive
   crew.Start(workers, [&](int worker) {
     std::unique_lock lock(crew.mutex);
     while (true) {
-      crew.changed.wait(lock, [&] { return crew.stop || next >= count || next < delivered + window; });
+      crew.changed.wait(lock,
+                        [&] { return crew.stop || next >= count || next < delivered + window; });
       if (crew.stop || next >= count) return;
       const int index = next++;
       lock.unlock();

@@ -37,7 +37,8 @@ class ReportLog : public Reporter {
 // three times over, on the bundled Maricopa weather made into its working file.
 void PrepareStudyArea(const TestFolder& folder) {
   folder.CopyExamples({"MARIC.day"});
-  const std::vector<std::string> lines = SplitLines(testing::ReadBytes(testing::ExamplePath("SA00001.csv")));
+  const std::vector<std::string> lines =
+      SplitLines(testing::ReadBytes(testing::ExamplePath("SA00001.csv")));
   std::string crops;
   for (size_t i = 0; i < 3; ++i) crops += lines[i] + "\n";
   for (int copy = 0; copy < 3; ++copy) {

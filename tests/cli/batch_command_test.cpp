@@ -20,7 +20,8 @@ using testing::TestFolder;
 std::string Contents(const std::filesystem::path& folder) {
   std::string all;
   std::vector<std::filesystem::path> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path());
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path());
   std::sort(names.begin(), names.end());
   for (const auto& path : names) {
     all += path.filename().string() + "\n" + testing::ReadBytes(path);
@@ -54,11 +55,13 @@ TEST(BatchCommand, EveryRunIsDoneAsIfAloneAndAFailingLineIsReportedWithStatusOne
   EXPECT_EQ(batch.err, "runs.csv, line 6: An invalid input filename\n");
   EXPECT_EQ(batch.out, "2 of 3 runs done, 1 failed (listed above)\n");
 
-  const auto measured = RunInFolder(
-      root, "\"$CLI\" run --input day --station MARIC --lat 33.07 --elev 361 --sa 1 --dir alone/measured");
+  const auto measured = RunInFolder(root,
+                                    "\"$CLI\" run --input day --station MARIC --lat 33.07 --elev "
+                                    "361 --sa 1 --dir alone/measured");
   const auto generated = RunInFolder(
-      root, "\"$CLI\" run --input mon --station MARIC --lat 33.07 --elev 361 --sa 1 --years 30 "
-            "--dir alone/generated");
+      root,
+      "\"$CLI\" run --input mon --station MARIC --lat 33.07 --elev 361 --sa 1 --years 30 "
+      "--dir alone/generated");
   ASSERT_EQ(measured.status, 0) << measured.err;
   ASSERT_EQ(generated.status, 0) << generated.err;
   EXPECT_TRUE(Contents(root / "measured") == Contents(root / "alone/measured"));
@@ -104,7 +107,8 @@ TEST(BatchCommand, AFileThatCannotBeTrustedIsRefusedAndNothingRuns) {
     EXPECT_EQ(batch.status, 2) << c.lines;
     EXPECT_EQ(batch.err, message + "\nNo run was started.\n");
     EXPECT_EQ(batch.out, "");
-    EXPECT_EQ(Contents(root / "measured"), "MARIC.day\n" + testing::ReadBytes(root / "measured/MARIC.day"));
+    EXPECT_EQ(Contents(root / "measured"),
+              "MARIC.day\n" + testing::ReadBytes(root / "measured/MARIC.day"));
   }
 }
 

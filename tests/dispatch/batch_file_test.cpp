@@ -23,8 +23,9 @@ TEST(BatchFile, FieldsAreTrimmedAndTheKindTakenInAnyCase) {
 }
 
 TEST(BatchFile, RefusesLinesThatNameNoRun) {
-  for (const char* line : {"day,MARIC,33,361,1,,", "day,MARIC,33,361,1,,,a,extra", "day,MARIC,33,361,1,,,",
-                           ",MARIC,33,361,1,,,a", "gen,MARIC,33,361,1,,,a"}) {
+  for (const char* line :
+       {"day,MARIC,33,361,1,,", "day,MARIC,33,361,1,,,a,extra", "day,MARIC,33,361,1,,,",
+        ",MARIC,33,361,1,,,a", "gen,MARIC,33,361,1,,,a"}) {
     EXPECT_THROW(ParseBatchLine(line), InputError) << line;
   }
 }
@@ -34,9 +35,10 @@ TEST(BatchFile, KeepsTheLineNumbersOfTheFile) {
   TestFolder folder;
   std::filesystem::create_directory(folder / "a");
   const std::string a = (folder / "a").string();
-  folder.Write("runs.csv", "\xEF\xBB\xBFKind,Station,Latitude,Elevation,SA,Years,Fetch,Folder\r\n"
-                           "# first\r\n\r\nday,MARIC,33.07,361,1,,," + a + "\r\n" +
-                           "mon,MOHAV,35,300,2,30,," + a + "\r\n");
+  folder.Write("runs.csv",
+               "\xEF\xBB\xBFKind,Station,Latitude,Elevation,SA,Years,Fetch,Folder\r\n"
+               "# first\r\n\r\nday,MARIC,33.07,361,1,,," +
+                   a + "\r\n" + "mon,MOHAV,35,300,2,30,," + a + "\r\n");
   const auto batch = ReadBatchFile(folder / "runs.csv");
   ASSERT_TRUE(batch);
   ASSERT_EQ(batch->runs.size(), 2u);

@@ -36,9 +36,9 @@ TEST(DeferredReporter, ReplaysEveryCallInOrderOnce) {
   deferred.CropFinished(730);
   CallLog log;
   deferred.ReplayOnto(log);
-  EXPECT_EQ(log.calls, (std::vector<std::string>{"crop Corn 2/5", "trace NA2=3.5", "warn stale",
-                                                 "operation WTHETo 0/2", "box Couldn't find X.",
-                                                 "days 730"}));
+  EXPECT_EQ(log.calls,
+            (std::vector<std::string>{"crop Corn 2/5", "trace NA2=3.5", "warn stale",
+                                      "operation WTHETo 0/2", "box Couldn't find X.", "days 730"}));
   deferred.ReplayOnto(log);
   EXPECT_EQ(log.calls.size(), 6u);
 }

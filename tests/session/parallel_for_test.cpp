@@ -29,9 +29,10 @@ TEST(WorkerCount, NeverMoreThreadsThanIndicesOrTheLimit) {
     int jobs;
     int workers;
   };
-  for (const Case& c : {Case{100, 4, 4}, Case{3, 8, 3}, Case{0, 4, 1}, Case{5, 1, 1},
-                        Case{1000, 1000, kMaxJobs}, Case{1000, -3, std::min(DefaultJobs(), kMaxJobs)},
-                        Case{1000, 0, std::min(DefaultJobs(), kMaxJobs)}}) {
+  for (const Case& c :
+       {Case{100, 4, 4}, Case{3, 8, 3}, Case{0, 4, 1}, Case{5, 1, 1}, Case{1000, 1000, kMaxJobs},
+        Case{1000, -3, std::min(DefaultJobs(), kMaxJobs)},
+        Case{1000, 0, std::min(DefaultJobs(), kMaxJobs)}}) {
     EXPECT_EQ(WorkerCount(c.count, c.jobs), c.workers) << c.count << " " << c.jobs;
   }
 }
@@ -105,7 +106,8 @@ TEST(ForEachInOrder, AFailureIsRethrownInItsTurn) {
           50, jobs,
           [](int, int index) {
             Busy(index);
-            if (index == 17 || index == 30) throw std::runtime_error("index " + std::to_string(index));
+            if (index == 17 || index == 30)
+              throw std::runtime_error("index " + std::to_string(index));
             return index;
           },
           [&](int index, int) { delivered.push_back(index); });
