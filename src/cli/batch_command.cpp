@@ -227,13 +227,15 @@ void AddBatchCommand(CLI::App& app) {
       ->add_option("FILE", options->file, "CSV file, one run a line: " + std::string(kBatchColumns))
       ->required();
   batch->add_option("--jobs", options->jobs, "Runs at once (default: one per core)")
+      ->type_name("N")
       ->check(CLI::Range(1, kMaxJobs));
   batch->add_flag("--check", options->check_only,
                   "Only read the file and refuse what would be refused; run nothing");
   batch->footer(
-      "Years and fetch may be left empty where the kind does not use them; lines starting with "
-      "# are comments. Exit status: 0 when every run was done, 1 when any failed (each failure "
-      "is listed with its line), 2 when the file was refused and nothing ran.");
+      "Years and fetch may be left empty where the kind does not use them, latitude and "
+      "elevation where the input file's first line holds them; lines starting with # are "
+      "comments. Exit status: 0 when every run was done, 1 when any failed (each failure is "
+      "listed with its line), 2 when the file was refused and nothing ran.");
   batch->callback([options] { RunCommand([&] { return RunBatch(*options); }); });
 }
 
