@@ -7,6 +7,7 @@
 #include "cli/crop_command.h"
 #include "cli/demo_command.h"
 #include "cli/presets_command.h"
+#include "cli/report_command.h"
 #include "cli/run_command.h"
 #include "cli/stats_command.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   kelvaro::cli::AddStatsCommand(app);
   kelvaro::cli::AddDemoCommand(app);
   kelvaro::AddCropCommands(app);
+  kelvaro::cli::AddReportCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
