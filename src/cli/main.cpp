@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/chart_command.h"
 #include "cli/command_status.h"
 #include "cli/crop_command.h"
 #include "cli/demo_command.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   kelvaro::cli::AddDemoCommand(app);
   kelvaro::AddCropCommands(app);
   kelvaro::cli::AddReportCommand(app);
+  kelvaro::cli::AddChartCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

@@ -9,6 +9,7 @@ namespace kelvaro {
 // own; the desktop program only draws it.
 enum class SeriesStyle {
   kLine,
+  kReferenceLine,  // wider, drawn first, what the others are compared with
   kDashedLine,
   kMarkers,      // points only (events)
   kStackedBars,  // one bar set per series over the chart's categories

@@ -75,6 +75,7 @@ ChartData SeasonChart(const fs::path& folder, const std::string& sa5, int crop_n
                      " has no results of crop " + std::to_string(crop_number));
   }
   const DailyBalanceFile balance = ReadDailyBalance(*file);
+  if (year == 0 && !balance.days.empty()) year = balance.days.front().year;
   const auto days = DaysOfYear(balance, file->name, year);
 
   ChartData chart;

@@ -55,7 +55,8 @@ ChartData GeneratedMonthlyChart(const fs::path& folder, const std::string& stati
       "Monthly mean " + std::string(variable.name) + " of " + station + ": generated against input";
   chart.x_title = "Month";
   chart.left_title = AxisTitle(variable);
-  ChartSeries given{"Input (" + input.name + ")", SeriesStyle::kLine, ValueAxis::kLeft, {}, {}, {}};
+  ChartSeries given{
+      "Input (" + input.name + ")", SeriesStyle::kReferenceLine, ValueAxis::kLeft, {}, {}, {}};
   for (const MonthlyMeans& month : months) {
     given.x.push_back(month.month);
     given.y.push_back(InputColumn(month, variable.column));

@@ -105,5 +105,48 @@ TEST_F(ReportCommand, BadStudyAreasAreRefusedAndNothingIsWritten) {
   }
 }
 
+TEST_F(ReportCommand, ChartsAreDrawnIntoTheFileNamedAndRefusedWithoutWhatTheyNeed) {
+  TestFolder out;
+  const std::string svg = (out / "corn.svg").string();
+  const auto drawn = RunInFolder(*folder_,
+                                 "\"$CLI\" chart season --sa 1 --crop 3 --year 2005 "
+                                 "--out '" +
+                                     svg + "'");
+  if (drawn.err.find("built without charts") != std::string::npos) {
+    EXPECT_EQ(drawn.status, 1);
+    GTEST_SKIP() << "kelvaro-cli was built without the desktop program";
+  }
+  ASSERT_EQ(drawn.status, 0) << drawn.err;
+  EXPECT_EQ(drawn.out, "  " + svg + ": Corn (grain), study area 00001, 2005\n");
+  EXPECT_EQ(out.Read("corn.svg").substr(0, 5), "<?xml");
+
+  struct Case {
+    std::string arguments;
+    int status;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"chart season --out s.png", 2, "A season chart needs --sa\n"},
+      {"chart daily-stats --out s.png", 2, "A daily-stats chart needs --station\n"},
+      {"chart season --sa 1 --out s.bmp", 1,
+       "kelvaro-cli: s.bmp: a chart is written as .png or .svg\n"},
+      {"chart season --sa 1 --year 1950 --out s.png", 1,
+       "kelvaro-cli: SA00001C001.CSV holds no days of 1950 (it holds 2003-2020)\n"},
+      {"chart daily-stats --station MARIC --variable Wnd --out s.png", 1,
+       "kelvaro-cli: 'Wnd' is not a variable of this chart; it knows Solar, TMax, TMin, Wind, "
+       "Td, Pcp, ETo\n"},
+      {"chart daily-stats --station MARIC --variable wind --out s.png", 1,
+       "kelvaro-cli: MARIC.avg is missing; the statistics of the working file write it "
+       "(kelvaro-cli stats)\n"},
+  };
+  const std::string before = folder_->Listing();
+  for (const Case& c : cases) {
+    const auto result = RunInFolder(*folder_, "\"$CLI\" " + c.arguments);
+    EXPECT_EQ(result.status, c.status) << c.arguments;
+    EXPECT_EQ(result.err, c.message) << c.arguments;
+  }
+  EXPECT_EQ(folder_->Listing(), before);
+}
+
 }  // namespace
 }  // namespace kelvaro
