@@ -5,17 +5,12 @@
 #include <functional>
 #include <string>
 
-#include "balance/eto_etc_aw.h"
-#include "eto/wth_eto.h"
-#include "generator/generate_weather.h"
 #include "reports/result_readers.h"
 #include "reports/season_chart.h"
 #include "reports/study_area_charts.h"
 #include "reports/water_budget.h"
 #include "reports/weather_charts.h"
-#include "session/reporter.h"
-#include "stats/weather_statistics.h"
-#include "support/station_run.h"
+#include "support/result_runs.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
 
@@ -36,35 +31,24 @@ const ChartSeries& Named(const ChartData& chart, const std::string& name) {
 class ChartFigures : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    measured_ = new TestFolder;
-    measured_->CopyExamples({"MARIC.day", "SA00001.csv"});
-    RecordingReporter reporter;
-    Session session(measured_->path(), reporter);
-    WTHETo(testing::StationRun("MARIC", "day"), session);
-    RunParameters run = testing::StationRun("MARIC", "day");
-    run.SA = "1";
-    EToETcAW(run, session);
-    ASSERT_TRUE(WeatherStatistics("MARIC", session));
-
-    generated_ = new TestFolder;
-    generated_->CopyExamples({"MARIC.mon"});
-    Session generating(generated_->path(), reporter);
-    RunParameters years = testing::StationRun("MARIC", "mon");
-    years.Years = "5";
-    GenerateWeather(years, generating);
-    ASSERT_TRUE(reporter.boxes().empty());
+    runs_ = new testing::ResultRuns;
+    measured_ = &runs_->measured();
+    generated_ = &runs_->generated();
+    ASSERT_TRUE(runs_->ok());
   }
   static void TearDownTestSuite() {
-    delete measured_;
-    delete generated_;
+    delete runs_;
+    runs_ = nullptr;
   }
 
-  static TestFolder* measured_;
-  static TestFolder* generated_;
+  static testing::ResultRuns* runs_;
+  static const TestFolder* measured_;
+  static const TestFolder* generated_;
 };
 
-TestFolder* ChartFigures::measured_ = nullptr;
-TestFolder* ChartFigures::generated_ = nullptr;
+testing::ResultRuns* ChartFigures::runs_ = nullptr;
+const TestFolder* ChartFigures::measured_ = nullptr;
+const TestFolder* ChartFigures::generated_ = nullptr;
 
 TEST_F(ChartFigures, ASeasonShowsEveryDayOfTheYearAndTheRunsIrrigations) {
   const auto chart = SeasonChart(measured_->path(), "00001", 3, 2008);  // corn, a leap year

@@ -19,13 +19,8 @@
 
 #include "app/charts/chart_builder.h"
 #include "app/charts/chart_toolkit.h"
-#include "balance/eto_etc_aw.h"
-#include "eto/wth_eto.h"
-#include "generator/generate_weather.h"
 #include "reports/chart_request.h"
-#include "session/reporter.h"
-#include "stats/weather_statistics.h"
-#include "support/station_run.h"
+#include "support/result_runs.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
 
@@ -61,26 +56,14 @@ fs::path PictureFolder() {
 class ChartDrawing : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    measured_ = new TestFolder;
-    measured_->CopyExamples({"MARIC.day", "SA00001.csv"});
-    RecordingReporter reporter;
-    Session session(measured_->path(), reporter);
-    WTHETo(testing::StationRun("MARIC", "day"), session);
-    RunParameters run = testing::StationRun("MARIC", "day");
-    run.SA = "1";
-    EToETcAW(run, session);
-    WeatherStatistics("MARIC", session);
-    generated_ = new TestFolder;
-    generated_->CopyExamples({"MARIC.mon"});
-    Session generating(generated_->path(), reporter);
-    RunParameters years = testing::StationRun("MARIC", "mon");
-    years.Years = "5";
-    GenerateWeather(years, generating);
-    ASSERT_TRUE(reporter.boxes().empty());
+    runs_ = new testing::ResultRuns;
+    measured_ = &runs_->measured();
+    generated_ = &runs_->generated();
+    ASSERT_TRUE(runs_->ok());
   }
   static void TearDownTestSuite() {
-    delete measured_;
-    delete generated_;
+    delete runs_;
+    runs_ = nullptr;
   }
 
   static ChartRequest StudyArea(ChartKind kind) {
@@ -122,12 +105,14 @@ class ChartDrawing : public ::testing::Test {
         << name;
   }
 
-  static TestFolder* measured_;
-  static TestFolder* generated_;
+  static testing::ResultRuns* runs_;
+  static const TestFolder* measured_;
+  static const TestFolder* generated_;
 };
 
-TestFolder* ChartDrawing::measured_ = nullptr;
-TestFolder* ChartDrawing::generated_ = nullptr;
+testing::ResultRuns* ChartDrawing::runs_ = nullptr;
+const TestFolder* ChartDrawing::measured_ = nullptr;
+const TestFolder* ChartDrawing::generated_ = nullptr;
 
 TEST_F(ChartDrawing, ASeasonHasFiveDailyLinesOnThreeAxesAndItsIrrigationsMarked) {
   ChartRequest request = StudyArea(ChartKind::kSeason);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "support/test_folder.h"
+
+namespace kelvaro::testing {
+
+// Result folders the report and chart tests read, made once per suite.
+class ResultRuns {
+ public:
+  // Maricopa's measured days (the bundled MARIC.day) through the bundled study area 1 and the
+  // weather statistics; five years generated from the bundled MARIC.mon in a folder of its own.
+  ResultRuns();
+
+  const TestFolder& measured() const { return measured_; }
+  const TestFolder& generated() const { return generated_; }
+  // False when an operation reported a failure.
+  bool ok() const { return ok_; }
+
+ private:
+  TestFolder measured_;
+  TestFolder generated_;
+  bool ok_ = false;
+};
+
+}  // namespace kelvaro::testing
