@@ -38,10 +38,11 @@ std::string KindsHelp() {
             kind.meaning + "\n";
   }
   return text +
-         "season, monthly-etaw and annual-etaw need --sa (season also --crop, --year); "
-         "generated and daily-stats need --station and take --variable (generated: Solar, TMax, "
-         "TMin, Wind, Td, Pcp, NRD, default TMax; daily-stats: Solar, TMax, TMin, Wind, Td, Pcp, "
-         "ETo, default ETo). The picture is PNG or SVG by the extension of --out.";
+         "season, monthly-etaw and annual-etaw need --sa (season also --crop and --year);\n"
+         "generated and daily-stats need --station and take --variable:\n"
+         "  generated    Solar, TMax, TMin, Wind, Td, Pcp, NRD (default TMax)\n"
+         "  daily-stats  Solar, TMax, TMin, Wind, Td, Pcp, ETo (default ETo)\n"
+         "The picture is PNG or SVG by the extension of --out.";
 }
 
 // The options a kind cannot do without, named as the command line names them.
