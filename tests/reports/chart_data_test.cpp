@@ -28,30 +28,10 @@ const ChartSeries& Named(const ChartData& chart, const std::string& name) {
 
 // Maricopa's measured days through the bundled study area and the statistics, and five years
 // generated from its monthly means, once for the suite.
-class ChartFigures : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    runs_ = new testing::ResultRuns;
-    measured_ = &runs_->measured();
-    generated_ = &runs_->generated();
-    ASSERT_TRUE(runs_->ok());
-  }
-  static void TearDownTestSuite() {
-    delete runs_;
-    runs_ = nullptr;
-  }
-
-  static testing::ResultRuns* runs_;
-  static const TestFolder* measured_;
-  static const TestFolder* generated_;
-};
-
-testing::ResultRuns* ChartFigures::runs_ = nullptr;
-const TestFolder* ChartFigures::measured_ = nullptr;
-const TestFolder* ChartFigures::generated_ = nullptr;
+class ChartFigures : public testing::ResultRunsSuite {};
 
 TEST_F(ChartFigures, ASeasonShowsEveryDayOfTheYearAndTheRunsIrrigations) {
-  const auto chart = SeasonChart(measured_->path(), "00001", 3, 2008);  // corn, a leap year
+  const auto chart = SeasonChart(measured().path(), "00001", 3, 2008);  // corn, a leap year
   EXPECT_EQ(chart.title, "Corn (grain), study area 00001, 2008");
   for (const char* name : {"ETo", "ETc", "Kc", "Depletion", "Threshold"}) {
     EXPECT_EQ(Named(chart, name).y.size(), 366u) << name;
@@ -60,7 +40,7 @@ TEST_F(ChartFigures, ASeasonShowsEveryDayOfTheYearAndTheRunsIrrigations) {
   EXPECT_EQ(Named(chart, "Threshold").axis, ValueAxis::kRight);
 
   const auto events =
-      ReadIrrigationEvents(*ReadTextFile(*measured_ / "IrrigationEventsforSA00001.ire"));
+      ReadIrrigationEvents(*ReadTextFile(measured() / "IrrigationEventsforSA00001.ire"));
   size_t irrigations = 0;
   size_t pre_irrigations = 0;
   for (const RecordedIrrigation& event : events) {
@@ -79,7 +59,7 @@ TEST_F(ChartFigures, ASeasonShowsEveryDayOfTheYearAndTheRunsIrrigations) {
 }
 
 TEST_F(ChartFigures, MonthlyBarsStackEachCropsVolumeAndTheYearsFollowTheBudget) {
-  const auto results = ReadStudyAreaResults(measured_->path(), "00001");
+  const auto results = ReadStudyAreaResults(measured().path(), "00001");
   const auto monthly = MonthlyEtawChart(results, VolumeUnit::kCubicMetres);
   ASSERT_EQ(monthly.series.size(), 6u);
   EXPECT_EQ(monthly.categories.size(), 12u);
@@ -113,7 +93,7 @@ TEST_F(ChartFigures, MonthlyBarsStackEachCropsVolumeAndTheYearsFollowTheBudget) 
 TEST_F(ChartFigures, GeneratedMeansAreDrawnAgainstTheInputAndTheRescaledBlockMeetsIt) {
   const auto variable = FindVariable(kGeneratedVariables, "tmax");
   ASSERT_TRUE(variable.has_value());
-  const auto chart = GeneratedMonthlyChart(generated_->path(), "MARIC", *variable);
+  const auto chart = GeneratedMonthlyChart(generated().path(), "MARIC", *variable);
   ASSERT_EQ(chart.series.size(), 3u);
   const ChartSeries& input = chart.series[0];
   EXPECT_EQ(input.name, "Input (MARIC.mon)");
@@ -128,7 +108,7 @@ TEST_F(ChartFigures, GeneratedMeansAreDrawnAgainstTheInputAndTheRescaledBlockMee
 }
 
 TEST_F(ChartFigures, DailyMeansHaveABandOfOneStandardDeviation) {
-  const auto chart = DailyStatisticsChart(measured_->path(), "MARIC",
+  const auto chart = DailyStatisticsChart(measured().path(), "MARIC",
                                           *FindVariable(kDailyStatisticsVariables, "ETo"));
   const ChartSeries& band = Named(chart, "Mean ± standard deviation");
   const ChartSeries& mean = Named(chart, "Mean");
@@ -159,7 +139,7 @@ TEST_F(ChartFigures, MissingOrForeignFilesAreRefusedNamingThem) {
        "SA00001C001.CSV holds no days of 1990 (it holds 2003-2020)"},
       {"the statistics' monthly means in place of the generator's",
        [&](const TestFolder& f) {
-         f.Write("MARIC.mon", generated_->Read("MARIC.mon"));
+         f.Write("MARIC.mon", generated().Read("MARIC.mon"));
          GeneratedMonthlyChart(f.path(), "MARIC", tmax);
        },
        "MARIC.wxr holds 12 monthly rows, not the generator's two blocks of 12; the weather "
@@ -170,7 +150,7 @@ TEST_F(ChartFigures, MissingOrForeignFilesAreRefusedNamingThem) {
   };
   for (const Case& c : cases) {
     try {
-      c.build(*measured_);
+      c.build(measured());
       ADD_FAILURE() << c.what << ": accepted";
     } catch (const InputError& error) {
       EXPECT_EQ(std::string(error.what()), c.message) << c.what;

@@ -27,4 +27,16 @@ ResultRuns::ResultRuns() {
   ok_ = statistics && reporter.boxes().empty();
 }
 
+ResultRuns* ResultRunsSuite::runs_ = nullptr;
+
+void ResultRunsSuite::SetUpTestSuite() {
+  runs_ = new ResultRuns;
+  ASSERT_TRUE(runs_->ok());
+}
+
+void ResultRunsSuite::TearDownTestSuite() {
+  delete runs_;
+  runs_ = nullptr;
+}
+
 }  // namespace kelvaro::testing

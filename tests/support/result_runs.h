@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "support/test_folder.h"
 
 namespace kelvaro::testing {
@@ -20,6 +22,18 @@ class ResultRuns {
   TestFolder measured_;
   TestFolder generated_;
   bool ok_ = false;
+};
+
+// A suite of tests that read one set of result runs, made before its first test.
+class ResultRunsSuite : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  static const TestFolder& measured() { return runs_->measured(); }
+  static const TestFolder& generated() { return runs_->generated(); }
+
+ private:
+  static ResultRuns* runs_;
 };
 
 }  // namespace kelvaro::testing

@@ -53,21 +53,10 @@ fs::path PictureFolder() {
 
 // Measured Maricopa days through the bundled study area and the statistics, and five years
 // generated from its monthly means.
-class ChartDrawing : public ::testing::Test {
+class ChartDrawing : public testing::ResultRunsSuite {
  protected:
-  static void SetUpTestSuite() {
-    runs_ = new testing::ResultRuns;
-    measured_ = &runs_->measured();
-    generated_ = &runs_->generated();
-    ASSERT_TRUE(runs_->ok());
-  }
-  static void TearDownTestSuite() {
-    delete runs_;
-    runs_ = nullptr;
-  }
-
   static ChartRequest StudyArea(ChartKind kind) {
-    return ChartRequest{.kind = kind, .folder = measured_->path(), .sa5 = "00001"};
+    return ChartRequest{.kind = kind, .folder = measured().path(), .sa5 = "00001"};
   }
   static ChartRequest Station(ChartKind kind, const TestFolder& folder) {
     return ChartRequest{.kind = kind, .folder = folder.path(), .station = "MARIC"};
@@ -104,15 +93,7 @@ class ChartDrawing : public ::testing::Test {
     EXPECT_GT(text.count("<path") + text.count("<polyline"), static_cast<int>(data.series.size()))
         << name;
   }
-
-  static testing::ResultRuns* runs_;
-  static const TestFolder* measured_;
-  static const TestFolder* generated_;
 };
-
-testing::ResultRuns* ChartDrawing::runs_ = nullptr;
-const TestFolder* ChartDrawing::measured_ = nullptr;
-const TestFolder* ChartDrawing::generated_ = nullptr;
 
 TEST_F(ChartDrawing, ASeasonHasFiveDailyLinesOnThreeAxesAndItsIrrigationsMarked) {
   ChartRequest request = StudyArea(ChartKind::kSeason);
@@ -165,7 +146,7 @@ TEST_F(ChartDrawing, AnnualEtawHasAPointPerYearAndItsMean) {
 }
 
 TEST_F(ChartDrawing, GeneratedMeansHaveTwelveMonthsForEachOfThreeSeries) {
-  const ChartData data = BuildChartData(Station(ChartKind::kGenerated, *generated_));
+  const ChartData data = BuildChartData(Station(ChartKind::kGenerated, generated()));
   std::unique_ptr<QChart> chart(BuildChart(data));
   ASSERT_EQ(chart->series().size(), 3);
   for (QAbstractSeries* series : chart->series()) EXPECT_EQ(PointCount(series), 12);
@@ -173,7 +154,7 @@ TEST_F(ChartDrawing, GeneratedMeansHaveTwelveMonthsForEachOfThreeSeries) {
 }
 
 TEST_F(ChartDrawing, DailyStatisticsHaveAMeanLineInsideItsBand) {
-  const ChartData data = BuildChartData(Station(ChartKind::kDailyStatistics, *measured_));
+  const ChartData data = BuildChartData(Station(ChartKind::kDailyStatistics, measured()));
   std::unique_ptr<QChart> chart(BuildChart(data));
   ASSERT_EQ(chart->series().size(), 2);
   auto* band = qobject_cast<QAreaSeries*>(chart->series()[0]);
