@@ -137,17 +137,22 @@ void ReadIrrigations(const fs::path& folder, const std::string& sa5,
                      std::vector<CropResults>& crops) {
   const auto file = ReadTextFile(FindInFolder(folder, IrrigationSummaryFileName(sa5)));
   if (!file) return;  // results of a run that did not count irrigations
+  struct IrrigationRow {
+    int crop_number;
+    int year;
+    float count;
+  };
   const auto rows = ParseDataLines(*file, [](const std::string& line) {
     const auto f = SplitFieldsFromRight(line, kIrrigationSummaryColumns);
-    return std::pair{ParseInt(f[0]), std::pair{ParseInt(Trim(f[2])), ParseFloat(f[3])}};
+    return IrrigationRow{ParseInt(f[0]), ParseInt(Trim(f[2])), ParseFloat(f[3])};
   });
-  for (const auto& [number, year_and_count] : rows) {
-    if (year_and_count.first != kIrrigationAverageYear) continue;
-    if (number < 1 || number > static_cast<int>(crops.size())) {
-      throw InputError(file->name + " names crop " + std::to_string(number) +
+  for (const IrrigationRow& row : rows) {
+    if (row.year != kIrrigationAverageYear) continue;
+    if (row.crop_number < 1 || row.crop_number > static_cast<int>(crops.size())) {
+      throw InputError(file->name + " names crop " + std::to_string(row.crop_number) +
                        ", which the crop file does not hold" + RunAgain(sa5));
     }
-    crops[static_cast<size_t>(number - 1)].irrigations_per_year = year_and_count.second;
+    crops[static_cast<size_t>(row.crop_number - 1)].irrigations_per_year = row.count;
   }
   for (const CropResults& crop : crops) {
     if (!crop.irrigations_per_year) {
