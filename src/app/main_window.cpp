@@ -17,6 +17,7 @@
 #include "app/list_choice_view.h"
 #include "app/message_box.h"
 #include "app/qt_text.h"
+#include "app/results_menu.h"
 #include "app/statistics_view.h"
 #include "help/user_guide.h"
 #include "reports/desktop_office.h"
@@ -121,6 +122,9 @@ void TKELVARO::BuildMenus() {
     QMenu* shown = menuBar()->addMenu(ToQt(menu.caption));
     for (const CommandButton& item : menu.items) {
       shown->addAction(CommandAction(item.caption, item.command, shown));
+    }
+    if (menu.caption == "Output Files") {
+      AddResultWindows(*shown, *this, session_, *office_.spreadsheet, reporter_);
     }
     // Choosing another data folder is ours: the system works in its start folder only.
     if (menu.caption == "Apply Data Files") {

@@ -8,6 +8,7 @@
 #include "balance/crop_coefficients.h"
 #include "balance/crop_output_files.h"
 #include "balance/crop_season.h"
+#include "balance/irrigation_event_files.h"
 #include "balance/irrigation_thresholds.h"
 #include "balance/soil_water_balance.h"
 #include "balance/study_area_summaries.h"
@@ -57,7 +58,8 @@ YearDayTable WeatherTable(const WorkingDailyFile& file) {
 }
 
 void BalanceCrop(const CropRow& row, int crop_number, const std::string& sa5, YearDayTable& table,
-                 Session& session, OutputFileSet& files, StudyAreaSummaries& summaries) {
+                 Session& session, OutputFileSet& files, StudyAreaSummaries& summaries,
+                 IrrigationEventFiles& irrigations) {
   const CropCoefficients coefficients = BuildCropCoefficients(row, table, session.global_pi);
   const IrrigationThresholds thresholds = PlaceIrrigations(row, coefficients.stages, table);
   CropOutputs outputs(files, session.data_dir, sa5, crop_number, row);
@@ -66,6 +68,7 @@ void BalanceCrop(const CropRow& row, int crop_number, const std::string& sa5, Ye
                           [&outputs](const DailyBalanceRow& day) { outputs.WriteDailyRow(day); });
   outputs.FinishCrop(sums, table);
   summaries.AddCrop(row, MonthAverages(sums));
+  irrigations.AddCrop(crop_number, row, sums, table);
 }
 
 // Results of crop rows the crop file no longer has would pass for results of this run.
@@ -96,11 +99,12 @@ void EToETcAW(const RunParameters& run, Session& session) {
   // Every result file of the study area is replaced at the end, all of them or none.
   OutputFileSet files;
   StudyAreaSummaries summaries(files, session.data_dir, sa5, table.year_count());
+  IrrigationEventFiles irrigations(files, session.data_dir, sa5, table.year_count());
   const int crop_count = static_cast<int>(crops->rows.size());
   for (int k = 0; k < crop_count; ++k) {
     const CropRow& row = crops->rows[static_cast<size_t>(k)];
     session.reporter.CropStarted(row.name, k, crop_count);
-    BalanceCrop(row, k + 1, sa5, table, session, files, summaries);
+    BalanceCrop(row, k + 1, sa5, table, session, files, summaries, irrigations);
   }
   files.CommitAll();
   WarnOfStaleResults(*crops, sa5, session);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <vector>
 
 #include "weatherio/calendar.h"
 
@@ -74,21 +75,45 @@ float DayThreshold(const CropPlan& plan, const YearThresholds& t, int d, float c
   return x;
 }
 
+// The depletions (mm) a day's refills brought back to 0.
+struct Refills {
+  float pre_irrigation_mm = 0.0f;
+  float irrigation_mm = 0.0f;
+};
+
 // In season the crop is irrigated back to no depletion whenever the depletion reaches the day's
 // threshold, until the first day without depletion after the last irrigation closes the season.
-void InSeasonDay(const CropPlan& plan, const YearThresholds& t, int d, float etc, SoilState& s) {
+Refills InSeasonDay(const CropPlan& plan, const YearThresholds& t, int d, float etc, SoilState& s) {
+  Refills refills;
   s.threshold = DayThreshold(plan, t, d, s.threshold);
-  if (plan.pre_irrigated && d == plan.planting) s.swd = 0.0f;
+  if (plan.pre_irrigated && d == plan.planting) {
+    refills.pre_irrigation_mm = s.swd;
+    s.swd = 0.0f;
+  }
   if (s.season_closed) {
     s.swdx = t.last;
     s.swd = std::min(s.swd + etc, s.swdx);
   } else {
     s.swd += etc;
-    if (s.swd >= s.threshold) s.swd = 0.0f;
+    if (s.swd >= s.threshold) {
+      refills.irrigation_mm = s.swd;
+      s.swd = 0.0f;
+    }
     if (d > plan.last_irrigation_day && s.swd == 0.0f) s.season_closed = true;
     s.managed_day = true;
   }
   s.swdx = s.threshold;
+  return refills;
+}
+
+// A refill of nothing applies no water and is no event.
+void RecordRefills(const Refills& refills, int year, int d, std::vector<IrrigationEvent>& events) {
+  if (refills.pre_irrigation_mm > 0.0f) {
+    events.push_back({year, d, refills.pre_irrigation_mm, IrrigationKind::kPreIrrigation});
+  }
+  if (refills.irrigation_mm > 0.0f) {
+    events.push_back({year, d, refills.irrigation_mm, IrrigationKind::kIrrigation});
+  }
 }
 
 // Out of season the soil dries by ETc until it reaches its limit; returns the ETc it supplied.
@@ -179,7 +204,7 @@ class CropBalance {
     const auto y = static_cast<size_t>(year);
     if (in_season) {
       sums_.cetc[y] += row.etc;
-      InSeasonDay(plan_, t, d, row.etc, state_);
+      RecordRefills(InSeasonDay(plan_, t, d, row.etc, state_), year, d, sums_.irrigations);
       if (d == 365) {
         reporter_.Trace("NA2=" + Shortest(t.mid));
         reporter_.Trace("NA3=" + Shortest(t.last));

@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 
+#include "cli/chart_command.h"
 #include "cli/embedded_examples.h"
 #include "cli/run_command.h"
 #include "cli/stats_command.h"
@@ -95,6 +96,7 @@ int RunDemo(const fs::path& dir) {
     }
     PrintStudyAreaReport(folder, "00001");
   }
+  if (status == kExitDone) status = WriteDemoReportAndCharts(dir);
   std::cout << "\nResults are in " << fs::absolute(dir).string()
             << " (daily/, monthly/ and reduced/); open the .CSV, .EAW, .mtv, .saw, .set and "
                "statistics files in a spreadsheet.\n";

@@ -3,11 +3,13 @@
 #include <iostream>
 #include <string>
 
+#include "cli/chart_command.h"
 #include "cli/command_status.h"
 #include "cli/crop_command.h"
 #include "cli/demo_command.h"
 #include "cli/option_checks.h"
 #include "cli/presets_command.h"
+#include "cli/report_command.h"
 #include "cli/run_command.h"
 #include "cli/stats_command.h"
 
@@ -36,6 +38,8 @@ int main(int argc, char** argv) {
   kelvaro::cli::AddStatsCommand(app);
   kelvaro::cli::AddDemoCommand(app);
   kelvaro::AddCropCommands(app);
+  kelvaro::cli::AddReportCommand(app);
+  kelvaro::cli::AddChartCommand(app);
   kelvaro::cli::RefuseEmptyValues(app);
   try {
     app.parse(argc, argv);
