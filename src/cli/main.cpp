@@ -6,9 +6,12 @@
 #include "cli/command_status.h"
 #include "cli/crop_command.h"
 #include "cli/demo_command.h"
+#include "cli/normal_command.h"
+#include "cli/open_command.h"
 #include "cli/presets_command.h"
 #include "cli/run_command.h"
 #include "cli/stats_command.h"
+#include "cli/template_command.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"KELVARO: reference ET, crop water use and ETAW for irrigation study areas"};
@@ -19,6 +22,9 @@ int main(int argc, char** argv) {
   kelvaro::cli::AddStatsCommand(app);
   kelvaro::cli::AddDemoCommand(app);
   kelvaro::AddCropCommands(app);
+  kelvaro::cli::AddTemplateCommand(app);
+  kelvaro::cli::AddOpenCommand(app);
+  kelvaro::cli::AddNormalCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
