@@ -59,9 +59,10 @@ void TraceScan(const IrrigationThresholds& thresholds, Reporter& reporter) {
 std::string DayLine(int d, const NormalYearDay& day) {
   const float scale = d == kMeanYearDays ? kLeapDayScale : 1.0f;
   const DailyMeanValues& m = day.mean;
-  return Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n",
-                d, m.okc * scale, m.ikc * scale, m.cckc * scale, m.eto * scale, day.kc * scale,
-                m.etc * scale, m.pcp * scale, day.swd, day.swdx, day.fc, day.pwp, day.swc, day.ytd);
+  return Printf(
+      " %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", d,
+      m.okc * scale, m.ikc * scale, m.cckc * scale, m.eto * scale, day.kc * scale, m.etc * scale,
+      m.pcp * scale, day.swd, day.swdx, day.fc, day.pwp, day.swc, day.ytd);
 }
 
 }  // namespace

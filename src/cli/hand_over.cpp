@@ -4,6 +4,7 @@
 
 #include "cli/command_status.h"
 #include "reports/desktop_office.h"
+#include "reports/study_area_files.h"
 
 namespace kelvaro::cli {
 
@@ -36,6 +37,16 @@ bool PrintWarnings(const WarningPanel& warning) {
   if (!warning.visible) return false;
   for (const auto& line : warning.lines) std::cerr << line << "\n";
   return !warning.lines.empty();
+}
+
+bool CropIsListed(const ComboBox& list, const WarningPanel& warning, const std::string& sa_text,
+                  int crop) {
+  if (PrintWarnings(warning)) return false;
+  const int count = static_cast<int>(list.items.size()) - 1;
+  if (crop >= 1 && crop <= count) return true;
+  std::cerr << "Crop " << crop << " is not in " << CropListSource(PaddedSaText(sa_text))
+            << ", which holds " << count << " crops (numbered from 1)\n";
+  return false;
 }
 
 int HandOverStatus(const HandOverSpreadsheet& spreadsheet, const WarningPanel& warning,

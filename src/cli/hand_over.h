@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/combo_box.h"
 #include "forms/warning_panel.h"
 #include "reports/spreadsheet.h"
 #include "session/session.h"
@@ -35,6 +36,11 @@ class HandOverSpreadsheet : public Spreadsheet {
   std::unique_ptr<Spreadsheet> desktop_;
   std::optional<std::filesystem::path> handed_over_;
 };
+
+// After a dialog has built its crop list from the SA text: true when the list holds crop
+// `crop` (from 1); otherwise the dialog's warnings, or a message naming the crop file, on stderr.
+bool CropIsListed(const ComboBox& list, const WarningPanel& warning, const std::string& sa_text,
+                  int crop);
 
 // Prints a dialog's warning lines to stderr; true when there were any to show.
 bool PrintWarnings(const WarningPanel& warning);

@@ -8,7 +8,6 @@
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
 #include "reports/crop_item_num.h"
-#include "reports/study_area_files.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -31,13 +30,7 @@ int RunNormal(const NormalOptions& o) {
   dialog.FormActivate();
   dialog.SA.text = o.sa;
   dialog.SAChange();
-  if (PrintWarnings(dialog.Warning)) return kExitRefused;
-  const int count = static_cast<int>(dialog.CropItemCombo.items.size()) - 1;
-  if (o.crop < 1 || o.crop > count) {
-    std::cerr << "Crop " << o.crop << " is not in " << CropListSource(PaddedSaText(o.sa))
-              << ", which holds " << count << " crops (numbered from 1)\n";
-    return kExitRefused;
-  }
+  if (!CropIsListed(dialog.CropItemCombo, dialog.Warning, o.sa, o.crop)) return kExitRefused;
   dialog.CropItemCombo.Select(o.crop);
   dialog.ButtonOKClick();
   if (!o.open && spreadsheet.handed_over()) {

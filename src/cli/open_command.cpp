@@ -37,8 +37,8 @@ constexpr const char* kKindsHelp =
     "  mse            the same, written as the daily file's name + .nor (--sa, --crop)\n"
     "--crop is the crop's number as `crop show` lists it.";
 
-const std::vector<std::string> kKinds{"csv", "mtv", "eaw", "saw", "set", "crops",
-                                      "wrk", "msw", "nor", "mse"};
+const std::vector<std::string> kKinds{"csv",   "mtv", "eaw", "saw", "set",
+                                      "crops", "wrk", "msw", "nor", "mse"};
 
 bool NeedsCrop(const std::string& kind) {
   return kind == "csv" || kind == "mtv" || kind == "eaw" || kind == "nor" || kind == "mse";
@@ -62,16 +62,6 @@ bool OptionsFit(const OpenOptions& o) {
   return true;
 }
 
-// The crop list as the dialog built it holds the crop; otherwise a message naming the file.
-bool CropIsListed(const ComboBox& list, const WarningPanel& warning, const OpenOptions& o) {
-  if (PrintWarnings(warning)) return false;
-  const int count = static_cast<int>(list.items.size()) - 1;
-  if (o.crop >= 1 && o.crop <= count) return true;
-  std::cerr << "Crop " << o.crop << " is not in " << CropListSource(PaddedSaText(o.sa))
-            << ", which holds " << count << " crops (numbered from 1)\n";
-  return false;
-}
-
 struct Dialogs {
   Session& session;
   HandOverSpreadsheet& spreadsheet;
@@ -85,7 +75,7 @@ int ViaFinder(const OpenOptions& o, Dialogs d) {
   finder.SA.text = o.kind == "wrk" ? o.station : o.sa;
   finder.SAChange();
   if (NeedsCrop(o.kind)) {
-    if (!CropIsListed(finder.CropItemCombo, finder.Warning, o)) return kExitRefused;
+    if (!CropIsListed(finder.CropItemCombo, finder.Warning, o.sa, o.crop)) return kExitRefused;
     finder.CropItemCombo.Select(o.crop);
   }
   finder.ButtonOKClick();
@@ -120,7 +110,7 @@ int ViaViewer(const OpenOptions& o, Dialogs d, const ConsoleReporter& reporter) 
   viewer.Station.text = o.kind == "msw" ? o.station : o.sa;
   viewer.StationChange();
   if (o.kind == "mse") {
-    if (!CropIsListed(viewer.CropItemCombo, viewer.Warning, o)) return kExitRefused;
+    if (!CropIsListed(viewer.CropItemCombo, viewer.Warning, o.sa, o.crop)) return kExitRefused;
     viewer.CropItemCombo.Select(o.crop);
   }
   viewer.ButtonViewExcelClick();
@@ -132,7 +122,7 @@ int ViaNormalYear(const OpenOptions& o, Dialogs d, const ConsoleReporter& report
   dialog.FormActivate();
   dialog.SA.text = o.sa;
   dialog.SAChange();
-  if (!CropIsListed(dialog.CropItemCombo, dialog.Warning, o)) return kExitRefused;
+  if (!CropIsListed(dialog.CropItemCombo, dialog.Warning, o.sa, o.crop)) return kExitRefused;
   dialog.CropItemCombo.Select(o.crop);
   dialog.ButtonOKClick();
   return HandOverStatus(d.spreadsheet, dialog.Warning, reporter.boxes(), o.print_path);

@@ -6,8 +6,8 @@
 #include "cli/command_status.h"
 #include "cli/console.h"
 #include "cli/run_command.h"
-#include "reports/office_calls.h"
 #include "reports/desktop_office.h"
+#include "reports/office_calls.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/input_templates.h"
 #include "weatherio/message_text.h"
@@ -86,7 +86,8 @@ void AddTemplateCommand(CLI::App& app) {
   for (const InputTemplateKind& kind : kInputTemplateKinds) kinds.emplace_back(kind.ext);
   std::string kinds_help = "Kinds:\n";
   for (const InputTemplateKind& kind : kInputTemplateKinds) {
-    kinds_help += "  " + std::string(kind.explanation.substr(kind.explanation.find_first_not_of(' '))) + "\n";
+    kinds_help +=
+        "  " + std::string(kind.explanation.substr(kind.explanation.find_first_not_of(' '))) + "\n";
   }
   command->add_option("--kind", options->kind, "Input kind (extension)")
       ->required()

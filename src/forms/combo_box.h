@@ -17,7 +17,9 @@ struct ComboBox {
     selected = -1;
   }
   // Selecting in an empty list leaves nothing selected.
-  void Select(int index) { selected = index >= 0 && index < static_cast<int>(items.size()) ? index : -1; }
+  void Select(int index) {
+    selected = index >= 0 && index < static_cast<int>(items.size()) ? index : -1;
+  }
 };
 
 }  // namespace kelvaro

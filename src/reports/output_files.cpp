@@ -87,8 +87,7 @@ void TOutputFiles::ViewDailyMeans() {
 
 void TOutputFiles::ViewNormalYear() {
   const std::string sa5 = PaddedSaText(Station.text);
-  const std::string daily =
-      CropResultName(sa5, CropNumberText(CropItemCombo.selected), "csv", 'c');
+  const std::string daily = CropResultName(sa5, CropNumberText(CropItemCombo.selected), "csv", 'c');
   const NormalYearFiles files{sa5, CropItemCombo.selected, daily, daily + ".nor",
                               ToUpperAscii(daily)};
   std::error_code ignored;

@@ -5,9 +5,8 @@
 namespace kelvaro {
 
 std::optional<InputTemplateKind> FindInputTemplateKind(std::string_view ext) {
-  const auto found =
-      std::find_if(kInputTemplateKinds.begin(), kInputTemplateKinds.end(),
-                   [ext](const InputTemplateKind& kind) { return kind.ext == ext; });
+  const auto found = std::find_if(kInputTemplateKinds.begin(), kInputTemplateKinds.end(),
+                                  [ext](const InputTemplateKind& kind) { return kind.ext == ext; });
   if (found == kInputTemplateKinds.end()) return std::nullopt;
   return *found;
 }

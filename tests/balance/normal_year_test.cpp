@@ -27,10 +27,11 @@ std::string TenYearDailyFile() {
   for (int year = 2001; year <= 2010; ++year) {
     for (int doy = 1; doy <= DaysInYear(year); ++doy) {
       const float y = static_cast<float>(year - 2000);
-      text += Printf("%4d,%4d,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%7.3f,%7.3f,%7.3f,"
-                     "%7.3f,%7.3f\n",
-                     year, doy, 0.1f * y, 0.5f, 0.0f, y, 1.0f, 2.0f * y, doy % 7 == 0 ? y : 0.0f,
-                     0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f);
+      text += Printf(
+          "%4d,%4d,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%7.3f,%7.3f,%7.3f,"
+          "%7.3f,%7.3f\n",
+          year, doy, 0.1f * y, 0.5f, 0.0f, y, 1.0f, 2.0f * y, doy % 7 == 0 ? y : 0.0f, 0.0f, 0.0f,
+          0.0f, 0.0f, 0.0f, 0.0f);
     }
   }
   return text;
@@ -71,8 +72,8 @@ TEST(NormalYear, Day366IsPrintedFourTimesOver) {
   const NormalYearDay& d = year.days[366];
   EXPECT_EQ(lines[368], Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,"
                                "%8.2f,%8.2f,%8.2f",
-                               366, 0.48f, 0.4f, 0.0f, 4.8f, 4.0f * d.kc, 9.6f, 0.0f, d.swd,
-                               d.swdx, d.fc, d.pwp, d.swc, d.ytd));
+                               366, 0.48f, 0.4f, 0.0f, 4.8f, 4.0f * d.kc, 9.6f, 0.0f, d.swd, d.swdx,
+                               d.fc, d.pwp, d.swc, d.ytd));
   // Kc of classes 3 and 4: the larger of mean OKc and IKc (0.5) plus CCKc, capped at 1.15.
   EXPECT_FLOAT_EQ(year.days[10].kc, 0.55f);
   EXPECT_FLOAT_EQ(year.days[366].kc, 0.12f);
@@ -90,8 +91,9 @@ TEST(NormalYear, LayoutLinesAreTheFilesOwn) {
   EXPECT_EQ(lines[2],
             "    #,        ,        ,       ,      mm,        ,        mm,      mm,      mm,       "
             " mm,        mm,        mm,        mm,        mm");
-  EXPECT_EQ(lines[3], "    1,    0.00,    0.00,    0.00,    0.00,    0.00,    0.00,    0.00,    "
-                      "0.00,    0.00,    0.00,    0.00,    0.00,    0.00");
+  EXPECT_EQ(lines[3],
+            "    1,    0.00,    0.00,    0.00,    0.00,    0.00,    0.00,    0.00,    "
+            "0.00,    0.00,    0.00,    0.00,    0.00,    0.00");
 }
 
 // A one-year mean of a class-2 crop from day 100 to 300 with ETo 5 mm and Kc 1 in season, and a
@@ -164,11 +166,9 @@ TEST(NormalYear, BrokenDailyFilesNameFileAndLine) {
       {(header + day1 + "2001,   2, 0, 0, 0, 1x, 0, 0, 0, 0, 0, 0, 0, 0, 0\n"),
        "SA00001C001.CSV, line 5: ETo '1x'"},
       {(header + "2001,   2, 0, 0\n"), "SA00001C001.CSV, line 4"},
-      {(header + "2001,   2, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0\n"),
-       "holds no row of day 1"},
+      {(header + "2001,   2, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0\n"), "holds no row of day 1"},
       {(header + day1 + "2002,   1, 0, 0, 0, 3e38, 0, 0, 0, 0, 0, 0, 0, 0, 0\n" +
-        "2003,   1, 0, 0, 0, 3e38, 0, 0, 0, 0, 0, 0, 0, 0, 0\n")
-       ,
+        "2003,   1, 0, 0, 0, 3e38, 0, 0, 0, 0, 0, 0, 0, 0, 0\n"),
        "line 6: values too large to sum"},
   };
   for (const BrokenCase& c : cases) {
@@ -178,8 +178,7 @@ TEST(NormalYear, BrokenDailyFilesNameFileAndLine) {
       ReadCropDailyMeans(folder / "SA00001C001.CSV");
       ADD_FAILURE() << "accepted: " << c.text;
     } catch (const std::exception& error) {
-      EXPECT_NE(std::string(error.what()).find(c.message_part), std::string::npos)
-          << error.what();
+      EXPECT_NE(std::string(error.what()).find(c.message_part), std::string::npos) << error.what();
     }
   }
 }

@@ -76,10 +76,12 @@ TEST_F(ResultCommandTest, OpenSaysWhatIsMissingAndHandsNothingOver) {
       {"open set --sa 2", "An invalid input file name\n"},
       {"open csv --sa 2 --crop 1", "An invalid SA number\n"},
       {"open csv --sa 1a --crop 1", "An invalid SA number\n"},
-      {"open eaw --sa 1 --crop 7", "Crop 7 is not in SA00001.csv, which holds 6 crops (numbered "
-                                   "from 1)\n"},
-      {"open nor --sa 1 --crop 0", "Crop 0 is not in SA00001.csv, which holds 6 crops (numbered "
-                                   "from 1)\n"},
+      {"open eaw --sa 1 --crop 7",
+       "Crop 7 is not in SA00001.csv, which holds 6 crops (numbered "
+       "from 1)\n"},
+      {"open nor --sa 1 --crop 0",
+       "Crop 0 is not in SA00001.csv, which holds 6 crops (numbered "
+       "from 1)\n"},
       {"open crops --sa 100000", "SA number should be between 1 and 99999\n"},
       {"open csv --sa 1", "open csv needs --crop\n"},
       {"open wrk --sa 1", "open wrk needs --station\n"},
@@ -127,8 +129,9 @@ TEST_F(ResultCommandTest, NormalWritesTheNorFileAndTracesOnRequest) {
 
 TEST(TemplateCommand, WritesTheFileItsFirstLineNamesAndNeverReplacesOneUnasked) {
   const TestFolder folder;
-  const auto made = RunInFolder(folder, "$CLI template --kind day --name Davis --lat 38.5 "
-                                        "--elev 18.5");
+  const auto made = RunInFolder(folder,
+                                "$CLI template --kind day --name Davis --lat 38.5 "
+                                "--elev 18.5");
   ASSERT_EQ(made.status, 0) << made.err;
   EXPECT_EQ(made.out, "./Davis.day\n");
   const std::string text = folder.Read("Davis.day");
@@ -143,8 +146,9 @@ TEST(TemplateCommand, WritesTheFileItsFirstLineNamesAndNeverReplacesOneUnasked) 
   EXPECT_EQ(folder.Read("Davis.day"), "my own data\n");
 
   const auto forced =
-      RunInFolder(folder, "$CLI template --kind mon --name Davis --lat 1 --elev 2 --force && "
-                          "$CLI template --kind day --name Davis --lat 1 --elev 2 --force");
+      RunInFolder(folder,
+                  "$CLI template --kind mon --name Davis --lat 1 --elev 2 --force && "
+                  "$CLI template --kind day --name Davis --lat 1 --elev 2 --force");
   EXPECT_EQ(forced.status, 0) << forced.err;
   EXPECT_EQ(folder.Read("Davis.day").substr(0, 14), "Davis.day,1,2\n");
   EXPECT_EQ(folder.Listing(), "Davis.day\nDavis.mon\n");

@@ -16,7 +16,7 @@ using testing::RecordingSpreadsheet;
 using testing::TestFolder;
 using Lines = std::vector<std::string>;
 
-const Lines kExampleCrops{"",       "Alfalfa(annual)", "Tomato", "Corn (grain)",
+const Lines kExampleCrops{"",        "Alfalfa(annual)", "Tomato", "Corn (grain)",
                           "Almonds", "Citrus",          "Rice"};
 
 TEST(StudyAreaNames, SaTextIsPaddedToFiveOnlyWhenShorter) {

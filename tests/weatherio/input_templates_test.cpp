@@ -76,8 +76,7 @@ TEST(InputTemplates, EveryKindHasItsHeaderLinesAndRowShape) {
     EXPECT_EQ(lines[3], expected.first_row);
     EXPECT_EQ(lines.back(), expected.last_row);
     for (size_t row = 3; row < lines.size(); ++row) {
-      EXPECT_EQ(std::count(lines[row].begin(), lines[row].end(), ',') + 1,
-                expected.fields_per_row)
+      EXPECT_EQ(std::count(lines[row].begin(), lines[row].end(), ',') + 1, expected.fields_per_row)
           << lines[row];
     }
   }
