@@ -136,6 +136,25 @@ TEST(NormalYear, InSeasonRainIsTakenAtOnceAndThenStillAsEffectiveRain) {
   EXPECT_EQ(reporter.traces(), (Lines{"ET1=105", "ET2=805"}));
 }
 
+// A season from day 305 to day 151 of the next year, as the daily file shows it by day number.
+TEST(NormalYear, SeasonSumsOfAYearEndSeasonFoldBy366) {
+  CropDailyMeans means = SteadyMeanYear();
+  for (int d = 1; d <= 366; ++d) {
+    means.days[static_cast<size_t>(d)].ikc = d >= 305 || d <= 151 ? 1.0f : 0.0f;
+    means.days[static_cast<size_t>(d)].pcp = 0.0f;
+  }
+  CropRow row = SteadyCrop();
+  row.planting_doy = 305;
+  row.ending_doy = 151;  // M = 516; B = trunc(0.1 x 211 + 305) = 326
+  row.yield_threshold_mm = 4.0f;
+  RecordingReporter reporter;
+  ComputeNormalYear(means, row, reporter);
+  // Season days 305..516 are 305..366 and 1..150 (516 - 366) of the mean year: 212 days of 5 mm;
+  // planting to B is 22 of them, and the scan stops on the last day. Day 365 is in season, so
+  // the balance traces its thresholds too: 950 / (trunc(950 / 4) + 1) and YTD.
+  EXPECT_EQ(reporter.traces(), (Lines{"ET1=110", "ET2=950", "NA2=3.9915967", "NA3=4"}));
+}
+
 TEST(NormalYear, CropRowIsTheChosenNumberThenTheNameThenTheLast) {
   CropFile crops{"SA00001.csv", {}};
   for (const char* name : {"Corn", "Tomato", "Corn"}) {
