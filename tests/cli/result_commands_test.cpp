@@ -49,11 +49,13 @@ TEST_F(ResultCommandTest, OpenPrintsThePathTheDialogsBuild) {
       {"open saw --sa 1", "./SumofETAWforSA00001.saw\n"},
       {"open set --sa 1", "./SumofETcforSA00001.set\n"},
       {"open crops --sa 1", "./SA00001.csv\n"},
+      {"open crops --sa 1000", "./SA01000.CSV\n"},  // beyond the crop/soil view's 999
       {"open wrk --station MARST", "./MARST.wrk\n"},
       {"open msw --station MARST", "./MARST.avg\n"},
       {"open nor --sa 1 --crop 2", "./SA00001C002.nor\n"},
       {"open mse --sa 1 --crop 2", "./SA00001c002.csv.nor\n"},
   };
+  folder_.Write("SA01000.CSV", folder_.Read("SA00001.csv"));
   for (const PathCase& c : cases) {
     const auto run = Cli(std::string(c.arguments) + " --print-path");
     EXPECT_EQ(run.status, 0) << c.arguments << ": " << run.err;
