@@ -20,17 +20,18 @@ class CubicSpline {
   std::vector<float> y2_;  // second derivatives at the nodes
 };
 
-// A simulated year's daily wind (m/s) through its monthly means, placed on mid-month days and
-// wrapped round the year end. Days of months whose wind is missing are -999; the curve runs
-// through the other months only, and never below 0.
-class WindCurve {
+// A smooth daily curve through a year's twelve monthly means (a simulated year's wind, a
+// recorded year's ETo), placed on mid-month days and wrapped round the year end. Days of months
+// whose mean is missing are -999; the curve runs through the other months only, and never below
+// 0.
+class MidMonthCurve {
  public:
-  explicit WindCurve(const MonthlyValues& monthly_wind);
+  explicit MidMonthCurve(const MonthlyValues& monthly);
   float AtDay(int doy, int month) const;  // month 1..12
 
  private:
-  MonthlyValues monthly_wind_;
-  std::optional<CubicSpline> spline_;  // none when no month has wind
+  MonthlyValues monthly_;
+  std::optional<CubicSpline> spline_;  // none when every month is missing
 };
 
 }  // namespace kelvaro
