@@ -74,6 +74,11 @@ MidMonthCurve::MidMonthCurve(const MonthlyValues& monthly) : monthly_(monthly) {
 
 float MidMonthCurve::AtDay(int doy, int month) const {
   if (IsMissing(monthly_[static_cast<size_t>(month - 1)])) return kMissing;
+  return Across(doy);
+}
+
+float MidMonthCurve::Across(int doy) const {
+  if (!spline_) return kMissing;
   const float value = (*spline_)(static_cast<float>(doy));
   return value < 0.0f ? 0.0f : value;
 }

@@ -28,6 +28,8 @@ class MidMonthCurve {
  public:
   explicit MidMonthCurve(const MonthlyValues& monthly);
   float AtDay(int doy, int month) const;  // month 1..12
+  // The curve at a day of any month, bridging missing months; -999 when every month is missing.
+  float Across(int doy) const;
 
  private:
   MonthlyValues monthly_;

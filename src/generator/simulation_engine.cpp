@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "eto/hargreaves_samani.h"
+#include "eto/operation_files.h"
 #include "generator/rescaling.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
@@ -162,14 +163,9 @@ std::string StatisticsHead(const StatisticsLayout& layout, const std::string& st
 
 void RunSimulation(const SimulationRecipe& recipe, const RunParameters& run, Session& session) {
   const int years = YearsToGenerate(run);
-  const std::string stem = run.FileStem();
-  CheckSafeName(stem, "station name");
-  const std::string input_name = stem + "." + run.Extension();
-  const auto input = ReadTextFile(FindInFolder(session.data_dir, input_name));
-  if (!input) {
-    session.reporter.MessageBox("Couldn't find " + input_name + ".");
-    return;
-  }
+  const std::string stem = SafeFileStem(run);
+  const auto input = ReadInputOrReport(stem + "." + run.Extension(), session);
+  if (!input) return;
   const TwelveMonths read = ReadMonthlyMeans(*input, recipe.columns);
   CheckInput(recipe, read, input->name);
   const float latitude = ParseFloat(run.LatitudeText());
@@ -189,7 +185,7 @@ void RunSimulation(const SimulationRecipe& recipe, const RunParameters& run, Ses
       RatiosToInput(slots, simulated_means, recipe.rescaled, recipe.rescaled_if_positive);
   const MonthRows cvs = CoefficientsOfVariation(simulated_means, sds);
 
-  const std::string station_line = StationLine(stem, run.LatitudeText(), run.ElevationText());
+  const std::string station_line = ResultStationLine(stem, run);
   const std::string title_station = ToUpperAscii(stem);
   auto output = [&](const char* ext) {
     return OutputFile(FindInFolder(session.data_dir, stem + ext));
