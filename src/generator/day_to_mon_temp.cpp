@@ -43,12 +43,13 @@ std::string MonthRow(int month, const MonthSums& sums, int years) {
 void DayToMonTemp(const RunParameters& run, Session& session) {
   const auto days = ReadTemperatureDays(run, DayOrder::kCalendar, session);
   if (!days) return;
-  const HargreavesSite site = UseHargreavesSite(run, session);
+  const HargreavesSite site = HargreavesSiteOf(run);
   const TwelveMonthSums sums = SumMonths(*days, site);
   const int years = days->back().year - days->front().year + 1;
   const std::string stem = SafeFileStem(run);
   std::string text = ResultStationLine(ToUpperAscii(stem), run) + kMtmColumns;
   for (size_t m = 0; m < 12; ++m) text += MonthRow(static_cast<int>(m + 1), sums[m], years);
+  session.UseShortPi();
   WriteResult(stem + ".mtm", text, session);
 }
 

@@ -169,12 +169,12 @@ void RunSimulation(const SimulationRecipe& recipe, const RunParameters& run, Ses
   const TwelveMonths read = ReadMonthlyMeans(*input, recipe.columns);
   CheckInput(recipe, read, input->name);
   const float latitude = ParseFloat(run.LatitudeText());
-  if (recipe.daily_eto == DailyEto::kHargreaves) session.UseShortPi();
   const EtoSite site{latitude * kShortPi / 180.0f, kShortPi};
   const TwelveMonths slots = FillSlots(recipe, read, site);
 
   RainAndWindParameters rain = RainAndWindFromMeans(slots);
   CheckRainShape(rain, input->name);
+  if (recipe.daily_eto == DailyEto::kHargreaves) session.UseShortPi();
   const DailyGeneratorParameters daily =
       DailyParametersFromMeans(slots, rain, latitude, recipe.units);
   const SimulatedRun simulated = SimulateYears(years, recipe, rain.monthly, daily, site, session);

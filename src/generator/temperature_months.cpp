@@ -15,8 +15,7 @@ bool IsCounted(const WeatherDay& day) {
   return !IsMissing(day.tmax) && !IsMissing(day.tmin) && !IsMissing(day.pcp);
 }
 
-HargreavesSite UseHargreavesSite(const RunParameters& run, Session& session) {
-  session.UseShortPi();
+HargreavesSite HargreavesSiteOf(const RunParameters& run) {
   return {ParseFloat(run.LatitudeText()) * kShortPi / 180.0f, kShortPi};
 }
 

@@ -30,8 +30,9 @@ struct HargreavesSite {
   }
 };
 
-// The site of the run's latitude, after switching the session to pi = 3.1415.
-HargreavesSite UseHargreavesSite(const RunParameters& run, Session& session);
+// The site of the run's latitude, with pi = 3.1415 (the operations switch the session to it
+// once their input has passed).
+HargreavesSite HargreavesSiteOf(const RunParameters& run);
 
 // Sums of the counted days of each month (index = the row's Mon - 1).
 struct MonthSums {

@@ -72,7 +72,7 @@ bool IsComplete(const RecordYear& year) {
 void YearlyDayToMonTemp(const RunParameters& run, Session& session) {
   const auto days = ReadTemperatureDays(run, DayOrder::kConsecutive, session);
   if (!days) return;
-  const HargreavesSite site = UseHargreavesSite(run, session);
+  const HargreavesSite site = HargreavesSiteOf(run);
   const std::string stem = SafeFileStem(run);
   std::string ymm = ResultStationLine(ToUpperAscii(stem), run) + kYmmColumns;
   std::string wrk = ResultStationLine(stem, run) + kWrkColumns;
@@ -91,6 +91,7 @@ void YearlyDayToMonTemp(const RunParameters& run, Session& session) {
     throw InputError(stem + "." + run.Extension() +
                      " holds no complete year (1 January to 31 December); nothing is written.");
   }
+  session.UseShortPi();
   OutputFile ymm_file(FindInFolder(session.data_dir, stem + ".ymm"));
   OutputFile wrk_file(FindInFolder(session.data_dir, stem + ".wrk"));
   ymm_file.Write(ymm);
