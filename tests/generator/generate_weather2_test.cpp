@@ -131,6 +131,25 @@ TEST(GenerateWeather2, RainDaysFollowTheInputWhereTheWindIsMissing) {
   EXPECT_NEAR(simulated, expected, 0.1 * expected);
 }
 
+// ETo tables often carry nothing but ETo and rain: missing radiation stays missing in the
+// working units and comes back as the input's -999.
+TEST(GenerateWeather2, TableWithOnlyEtoAndRainRuns) {
+  std::string means = BundledMeans();
+  for (int month = 1; month <= 12; ++month) {
+    for (int field : {1, 4, 5}) means = testing::MeansWithField(month, field, "-999", means);
+  }
+  RainAndEtoRun g(testing::EtoTableOf(means, kMaricopaEto));
+  g.Run("3");
+  const Rows wxr = g.Rows("MARIC.wxr", kStatisticsHeader);
+  for (size_t m = 0; m < 12; ++m) {
+    EXPECT_EQ(wxr[12 + m][1], "-999.00") << m + 1;
+    EXPECT_EQ(wxr[12 + m][4], "-999.00");
+    EXPECT_EQ(ParseFloat(wxr[12 + m][3]), kMaricopaEto[m]);
+  }
+  const auto eto = MonthlyMeanOfDays(g.Rows("MARIC.wrk", kHeader), kEto);
+  for (size_t m = 0; m < 12; ++m) EXPECT_NEAR(eto[m], kMaricopaEto[m], 0.006) << m + 1;
+}
+
 TEST(GenerateWeather2, BadTablesAreRefusedNamingTheMonth) {
   const std::string table = testing::EtoTableOf(BundledMeans(), kMaricopaEto);
   std::array<float, 12> without_may = kMaricopaEto;
