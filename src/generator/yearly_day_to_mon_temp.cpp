@@ -79,7 +79,10 @@ void YearlyDayToMonTemp(const RunParameters& run, Session& session) {
   int complete_years = 0;
   RecordYear year;
   for (const WeatherDay& read : *days) {
-    if (read.year != year.year) year = RecordYear{read.year};
+    if (read.year != year.year) {
+      year = RecordYear{};
+      year.year = read.year;
+    }
     AddDay(WithTmaxRaised(read), site, year);
     if (read.doy != DaysInYear(read.year) || !IsComplete(year)) continue;
     MonthlyValues monthly_eto{};

@@ -7,6 +7,7 @@
 #include "generator/simulated_eto_hargres.h"
 #include "generator/yearly_day_to_mon_temp.h"
 #include "support/example_conversions.h"
+#include "support/golden.h"
 #include "support/refusal.h"
 #include "support/test_folder.h"
 #include "weatherio/calendar.h"
@@ -200,6 +201,27 @@ TEST_F(TemperatureFilesTest, EachDaysEtoFollowsTheCurveThroughItsYearsMonthlyMea
       EXPECT_NEAR(ParseFloat(day[10]), ParseFloat(ymm[12 * y + m][7]), 0.011) << year << m;
     }
     first_day_of_year += static_cast<size_t>(DaysInYear(year));
+  }
+}
+
+// Maricopa's measured temperatures and rain of 2003 and 2004 and of the first days of 2005.
+TEST_F(TemperatureFilesTest, MaricopaRecordMatchesGoldenFiles) {
+  const std::string record = testing::DailyTemperatureFileOf(
+      testing::ReadBytes(testing::ExamplePath("MARIC.day")));
+  std::string text;
+  for (const std::string& line : SplitLines(record)) {
+    if (line.find(" 2005,   1,  11,") == 0) break;
+    text += line + "\n";
+  }
+  folder_.Write("MARIC.dtm", text);
+  folder_.Write("MARIC.rtm", text);
+  run_.ext = "dtm";
+  DayToMonTemp(run_, session_);
+  run_.ext = "rtm";
+  YearlyDayToMonTemp(run_, session_);
+  EXPECT_TRUE(reporter_.boxes().empty());
+  for (const char* name : {"MARIC.mtm", "MARIC.ymm", "MARIC.wrk"}) {
+    testing::ExpectMatchesGolden(folder_.Read(name), std::string("temperature_files/") + name);
   }
 }
 
