@@ -10,6 +10,9 @@ void RunCommand(const std::function<int()>& body) {
   int status = kExitError;
   try {
     status = body();
+  } catch (const Refusal& refusal) {
+    std::cerr << "kelvaro-cli: " << refusal.what() << "\n";
+    status = kExitRefused;
   } catch (const std::exception& error) {
     std::cerr << "kelvaro-cli: " << error.what() << "\n";
   }

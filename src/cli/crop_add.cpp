@@ -4,12 +4,15 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/command_status.h"
 #include "crops/crop_catalogue.h"
 #include "crops/crop_soil_entry.h"
+#include "forms/navigator.h"
 #include "weatherio/errors.h"
 #include "weatherio/letter_case.h"
 #include "weatherio/message_text.h"
@@ -41,7 +44,7 @@ void CheckLetter(const std::string& text, const std::string& letters, const std:
                  const std::string& choices) {
   const std::string letter = ToUpperAscii(text);
   if (letter.size() != 1 || letters.find(letter) == std::string::npos) {
-    throw InputError(option + " takes " + choices + ", not " + Quoted(text));
+    throw Refusal(option + " takes " + choices + ", not " + Quoted(text));
   }
 }
 
@@ -49,8 +52,8 @@ void ChooseCrop(const CropAddOptions& options, TCropSoilEntry& form) {
   if (!Given(options, "--crop")) return;  // the form warns that no crop was chosen
   const auto index = FindCropByListItem(options.crop);
   if (!index) {
-    throw InputError("Unknown crop " + Quoted(options.crop) +
-                     "; `kelvaro-cli crop list` shows the crop names");
+    throw Refusal("--crop: unknown crop " + Quoted(options.crop) +
+                  "; `kelvaro-cli crop list` shows the crop names");
   }
   form.CropNameComboChange(*index);
 }
@@ -99,8 +102,8 @@ constexpr PeriodEntry kPeriods[] = {
 // crop the form itself says that one must be chosen.
 void CheckShown(const TCropSoilEntry& form, const FormField& field, const char* option) {
   if (field.visible || form.selected_crop() < 0) return;
-  throw InputError(std::string(option) + " does not apply to " + form.CropName.text +
-                   " (crop number " + form.CropNo.text + ")");
+  throw Refusal(std::string(option) + " does not apply to " + form.CropName.text +
+                " (crop number " + form.CropNo.text + ")");
 }
 
 void FillEntries(const CropAddOptions& options, TCropSoilEntry& form) {
@@ -123,10 +126,66 @@ void CheckOptions(const CropAddOptions& options) {
     CheckLetter(options.pre_irrigated, "YN", "--pre-irrigated", "Y or N");
   if ((Given(options, "--stress-begin") || Given(options, "--stress-end")) &&
       !Given(options, "--stress")) {
-    throw InputError("--stress-begin and --stress-end need --stress");
+    throw Refusal("--stress-begin and --stress-end need --stress");
   }
   if (!std::filesystem::is_directory(options.dir)) {
-    throw InputError("The directory '" + options.dir + "' does not exist");
+    throw Refusal("--dir: the folder " + Quoted(options.dir) + " does not exist");
+  }
+}
+
+// The form converts every entry before it writes: an entry that does not convert is refused
+// with nothing written.
+// The entry each of the form's messages is about, by the words it starts with, and the option
+// that fills that entry.
+struct EntryOption {
+  std::string_view message_start;
+  std::string_view option;
+};
+
+constexpr EntryOption kEntryOptions[] = {
+    {"Enter the SA number", "--sa"},
+    {"SA number", "--sa"},
+    {"You must select a crop", "--crop"},
+    {"Enter Hectares Planted", "--area"},
+    {"Hectares planted", "--area"},
+    {"Planting date", "--plant"},
+    {"Ending date", "--end"},
+    {"Maximum soil depth", "--max-soil"},
+    {"Rooting depth", "--root"},
+    {"Allowable depletion", "--depletion"},
+    {"Wetting frequency", "--wetting-frequency"},
+    {"Ground cover on date B", "--cover-b"},
+    {"Ground cover on date C", "--cover-c"},
+    {"Ground cover on date D", "--cover-d"},
+    {"Ground cover on date E", "--cover-e"},
+    {"Cover crop", "--cover1 or --cover2"},
+    {"Stress factor", "--stress"},
+    {"Enter Starting Date of Stress Factor", "--stress-begin"},
+    {"Stress starting date", "--stress-begin"},
+    {"Enter Ending Date of Stress Factor", "--stress-end"},
+    {"Stress ending date", "--stress-end"},
+};
+
+std::optional<std::string_view> OptionOf(std::string_view message) {
+  for (const EntryOption& entry : kEntryOptions) {
+    if (message.starts_with(entry.message_start)) return entry.option;
+  }
+  return std::nullopt;
+}
+
+void PrintWarnings(const TCropSoilEntry& form) {
+  for (const auto& line : form.warning().Warning) {
+    std::cerr << line << "\n";
+    if (const auto option = OptionOf(line)) std::cerr << "  (" << *option << ")\n";
+  }
+}
+
+SaveOutcome Save(TCropSoilEntry& form, Navigator& navigator) {
+  try {
+    return form.ButtonSaveClick(navigator);
+  } catch (const ConversionError& error) {
+    const auto option = OptionOf(error.what());
+    throw Refusal(option ? std::string(*option) + ": " + error.what() : error.what());
   }
 }
 
@@ -137,13 +196,92 @@ int RunCropAdd(const CropAddOptions& options) {
   ChooseCrop(options, form);
   FillEntries(options, form);
   FixedDirectoryNavigator navigator(options.dir);
-  const SaveOutcome outcome = form.ButtonSaveClick(navigator);
+  const SaveOutcome outcome = Save(form, navigator);
   if (outcome.result != SaveResult::kWritten) {
-    for (const auto& line : form.warning().Warning) std::cerr << line << "\n";
+    PrintWarnings(form);
     return kExitRefused;
   }
   std::cout << "Added " << outcome.row.name << " to " << outcome.file.string() << "\n";
   return kExitDone;
+}
+
+constexpr const char* kCropAddFooter =
+    "Dates (--plant, --end, --cover1, --cover2, --stress-begin, --stress-end) are YYYY-MM-DD, or "
+    "MM-DD for a day of the current year; each is kept as its day of the year. A season whose "
+    "end comes before its planting runs into the next year.\n"
+    "Which options apply depends on the crop's class (`crop list` shows it): class 1 (annual "
+    "field and vegetable crops) and class 2 (one coefficient all year) take only the common "
+    "options; class 3 (deciduous orchards and vines) also --cover-c, --cover-d, --cover1, "
+    "--cover2, --stress, --stress-begin and --stress-end; class 4 (evergreen trees) also "
+    "--cover-b, --cover-c, --cover-d, --cover-e, --cover1 and --cover2.\n"
+    "The row is appended to SA + the five-digit number + .csv in --dir; the file and its three "
+    "header lines are made when it is new.";
+
+// What each option's value is, as its help shows it.
+void NameTheValues(CLI::App& add) {
+  const std::pair<const char*, const char*> kinds[] = {{"--sa", "N"},
+                                                       {"--crop", "NAME"},
+                                                       {"--area", "HECTARES"},
+                                                       {"--plant", "DATE"},
+                                                       {"--end", "DATE"},
+                                                       {"--soil", "L|M|H"},
+                                                       {"--max-soil", "MM"},
+                                                       {"--root", "MM"},
+                                                       {"--depletion", "PERCENT"},
+                                                       {"--wetting-frequency", "DAYS"},
+                                                       {"--pre-irrigated", "Y|N"},
+                                                       {"--cover-b", "PERCENT"},
+                                                       {"--cover-c", "PERCENT"},
+                                                       {"--cover-d", "PERCENT"},
+                                                       {"--cover-e", "PERCENT"},
+                                                       {"--cover1", "DATE"},
+                                                       {"--cover2", "DATE"},
+                                                       {"--stress", "KS"},
+                                                       {"--stress-begin", "DATE"},
+                                                       {"--stress-end", "DATE"},
+                                                       {"--dir", "FOLDER"}};
+  for (const auto& [name, kind] : kinds) add.get_option(name)->type_name(kind);
+}
+
+void AddCropAddOptions(CLI::App& add, CropAddOptions& options) {
+  add.add_option("--sa", options.sa, "Study-area number, 1 to 99999 (required)");
+  add.add_option("--crop", options.crop,
+                 "Crop name as `crop list` shows it, any letter case "
+                 "(required)");
+  add.add_option("--area", options.area, "Hectares planted, a whole number (required)");
+  add.add_option("--plant", options.plant, "Planting or leaf-out date (default: the crop's)");
+  add.add_option("--end", options.end, "End of the season (default: the crop's)");
+  add.add_option("--soil", options.soil, "Soil type: L light, M medium, H heavy (default M)");
+  add.add_option("--max-soil", options.max_soil, "Maximum soil depth, mm (default 1524)");
+  add.add_option("--root", options.root, "Maximum rooting depth, mm (default: the crop's)");
+  add.add_option("--depletion", options.depletion,
+                 "Allowable depletion, percent of the plant-available water (default 50)");
+  add.add_option("--wetting-frequency", options.wetting_frequency,
+                 "Days between soil wettings during initial growth (default 30)");
+  add.add_option("--pre-irrigated", options.pre_irrigated, "Y or N (default N)");
+  add.add_option("--cover-b", options.cover_b,
+                 "Ground cover on date B, percent (class 4; "
+                 "default 70)");
+  add.add_option("--cover-c", options.cover_c,
+                 "Ground cover on date C, percent (classes 3 and 4; default 70)");
+  add.add_option("--cover-d", options.cover_d,
+                 "Ground cover on date D, percent (classes 3 and 4; default 70)");
+  add.add_option("--cover-e", options.cover_e,
+                 "Ground cover on date E, percent (class 4; "
+                 "default 70)");
+  add.add_option("--cover1", options.cover1,
+                 "First cover-crop period: BEGIN END dates (classes 3 and 4; default none)")
+      ->expected(2);
+  add.add_option("--cover2", options.cover2,
+                 "Second cover-crop period: BEGIN END dates (classes 3 and 4; default none)")
+      ->expected(2);
+  add.add_option("--stress", options.stress,
+                 "Water stress factor Ks, 1 none to 0 full (class 3; default 1); needs "
+                 "--stress-begin and --stress-end");
+  add.add_option("--stress-begin", options.stress_begin, "First day of water stress (class 3)");
+  add.add_option("--stress-end", options.stress_end, "Last day of water stress (class 3)");
+  add.add_option("--dir", options.dir, "Folder of the crop file (default: the current folder)");
+  NameTheValues(add);
 }
 
 }  // namespace
@@ -152,28 +290,8 @@ void AddCropAddCommand(CLI::App& crop) {
   auto options = std::make_shared<CropAddOptions>();
   CLI::App* add = crop.add_subcommand("add", "Append one crop to a study area's crop file");
   options->command = add;
-  add->add_option("--sa", options->sa, "Study area number, 1 to 99999");
-  add->add_option("--crop", options->crop, "Crop name as `crop list` shows it (any case)");
-  add->add_option("--area", options->area, "Hectares planted (whole number)");
-  add->add_option("--plant", options->plant, "Planting or leaf-out date, YYYY-MM-DD or MM-DD");
-  add->add_option("--end", options->end, "End of season, YYYY-MM-DD or MM-DD");
-  add->add_option("--soil", options->soil, "Soil type L (light), M (medium) or H (heavy)");
-  add->add_option("--max-soil", options->max_soil, "Maximum soil depth, mm");
-  add->add_option("--root", options->root, "Maximum rooting depth, mm");
-  add->add_option("--depletion", options->depletion, "Allowable depletion, percent");
-  add->add_option("--wetting-frequency", options->wetting_frequency,
-                  "Days between soil wettings during initial growth");
-  add->add_option("--pre-irrigated", options->pre_irrigated, "Y or N");
-  add->add_option("--cover-b", options->cover_b, "Ground cover on date B, percent (class 4)");
-  add->add_option("--cover-c", options->cover_c, "Ground cover on date C, percent (classes 3, 4)");
-  add->add_option("--cover-d", options->cover_d, "Ground cover on date D, percent (classes 3, 4)");
-  add->add_option("--cover-e", options->cover_e, "Ground cover on date E, percent (class 4)");
-  add->add_option("--cover1", options->cover1, "First cover-crop period: BEGIN END")->expected(2);
-  add->add_option("--cover2", options->cover2, "Second cover-crop period: BEGIN END")->expected(2);
-  add->add_option("--stress", options->stress, "Water stress factor Ks, 1 = none (class 3)");
-  add->add_option("--stress-begin", options->stress_begin, "First day of water stress");
-  add->add_option("--stress-end", options->stress_end, "Last day of water stress");
-  add->add_option("--dir", options->dir, "Directory of the crop file (default: here)");
+  AddCropAddOptions(*add, *options);
+  add->footer(kCropAddFooter);
   add->callback([options] { RunCommand([&] { return RunCropAdd(*options); }); });
 }
 

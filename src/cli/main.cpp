@@ -6,23 +6,41 @@
 #include "cli/command_status.h"
 #include "cli/crop_command.h"
 #include "cli/demo_command.h"
+#include "cli/option_checks.h"
 #include "cli/presets_command.h"
 #include "cli/run_command.h"
 #include "cli/stats_command.h"
+
+namespace {
+
+// Help and --version end with 0; a command's own status comes back as a RuntimeError; every
+// other parse error (unknown option, missing value, bad number) is a usage error, refused before
+// anything ran.
+int ExitStatus(const CLI::App& app, const CLI::ParseError& error) {
+  const int code = app.exit(error);
+  if (error.get_name() == "RuntimeError" || code == kelvaro::kExitDone) return code;
+  return kelvaro::kExitRefused;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"KELVARO: reference ET, crop water use and ETAW for irrigation study areas"};
   app.set_version_flag("--version", std::string("kelvaro-cli ") + KELVARO_VERSION);
   app.require_subcommand(1);
+  app.footer(
+      "Exit status: 0 done, 1 an operation failed, 2 refused before anything ran (nothing "
+      "written).");
   kelvaro::cli::AddRunCommand(app);
   kelvaro::cli::AddPresetsCommand(app);
   kelvaro::cli::AddStatsCommand(app);
   kelvaro::cli::AddDemoCommand(app);
   kelvaro::AddCropCommands(app);
+  kelvaro::cli::RefuseEmptyValues(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error);
+    return ExitStatus(app, error);
   } catch (const std::exception& error) {
     // Whatever a command did not catch ends the command, never with a crash.
     std::cerr << "kelvaro-cli: " << error.what() << "\n";

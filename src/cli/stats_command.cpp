@@ -10,6 +10,8 @@
 #include "reports/statistics_dialogs.h"
 #include "stats/statistics_files.h"
 #include "stats/weather_statistics.h"
+#include "weatherio/file_naming.h"
+#include "weatherio/message_text.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -70,6 +72,10 @@ int WriteAndOpen(const StatsOptions& options, ConsoleReporter& reporter) {
 }
 
 int RunStats(const StatsOptions& options) {
+  if (!IsSafeName(options.station)) {
+    throw Refusal("--station: " + Quoted(options.station) +
+                  " is a file name without .wrk; --dir names its folder");
+  }
   if (!DataFolderExists(options.dir)) return kExitRefused;
   ConsoleReporter reporter(options.verbose);
   if (options.open) return WriteAndOpen(options, reporter);

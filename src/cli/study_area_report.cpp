@@ -35,7 +35,8 @@ std::vector<CropSummary> ReadEtawSummary(const std::filesystem::path& dir, const
   return crops;
 }
 
-// CETc, CEr and ETAW of the averages row; nothing when the file or the row is missing.
+// CETc, CEr and ETAW (in season) and AETAW (whole year) of the averages row; nothing when the
+// file or the row is missing.
 std::vector<float> AnnualMeans(const std::filesystem::path& dir, const std::string& sa5,
                                int crop_number) {
   const auto file = ReadTextFile(FindInFolder(dir, CropFileStem(sa5, crop_number) + ".EAW"));
@@ -43,7 +44,8 @@ std::vector<float> AnnualMeans(const std::filesystem::path& dir, const std::stri
   for (const auto& line : file->lines) {
     if (!line.starts_with("9999,")) continue;
     const auto fields = SplitFieldsFromRight(line, kAnnualColumns);
-    return {ParseFloat(fields[1]), ParseFloat(fields[2]), ParseFloat(fields[3])};
+    return {ParseFloat(fields[1]), ParseFloat(fields[2]), ParseFloat(fields[3]),
+            ParseFloat(fields[6])};
   }
   return {};
 }
@@ -62,13 +64,20 @@ void PrintMonthHeader() {
 bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& sa5) {
   const auto crops = ReadEtawSummary(dir, sa5);
   if (crops.empty()) return false;
-  std::printf("  Annual means, mm        %8s %8s %8s\n", "CETc", "CEr", "ETAW");
+  std::printf(
+      "  Mean of a year, mm (row 9999 of each crop's .EAW): in season CETc (crop ET), CEr\n"
+      "  (effective rain) and ETAW = CETc - CEr; AETAW the same for the whole year\n");
+  std::printf("  %-22s %8s %8s %8s %8s\n", "Crop", "CETc", "CEr", "ETAW", "AETAW");
   for (size_t k = 0; k < crops.size(); ++k) {
     const auto means = AnnualMeans(dir, sa5, static_cast<int>(k + 1));
-    if (means.size() != 3) continue;
-    std::printf("  %-22s %8.1f %8.1f %8.1f\n", crops[k].name.c_str(), means[0], means[1], means[2]);
+    if (means.size() != 4) continue;
+    std::printf("  %-22s %8.1f %8.1f %8.1f %8.1f\n", crops[k].name.c_str(), means[0], means[1],
+                means[2], means[3]);
   }
-  std::printf("\n  Monthly ETAW, mm\n");
+  std::printf(
+      "\n  Monthly ETAW, mm (SumofETAWforSA%s.saw): a month's ETAW is never below 0, so\n"
+      "  the months can add up to more than the year's ETAW\n",
+      sa5.c_str());
   PrintMonthHeader();
   for (const CropSummary& crop : crops) {
     std::printf("  %-24s", crop.name.c_str());

@@ -6,7 +6,8 @@
 namespace kelvaro::cli {
 
 // Prints, per crop of a study area, the annual means of in-season ETc, effective rain and ETAW
-// (the 9999 row of its annual file) and its monthly ETAW from the study area's ETAW summary.
+// and of the whole year's ETAW (the 9999 row of its annual file), then its monthly ETAW from the
+// study area's ETAW summary, each table saying what its figures are.
 // Returns false when the result files are not there.
 bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& sa5);
 

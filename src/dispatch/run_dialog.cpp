@@ -119,6 +119,9 @@ bool TGetData::RowChecksPass(const DispatchRow& row) {
     Warning.Add("Enter number of years for simulation");
   } else if (row.needs_years && ParseInt(Years.text) < 2) {
     Warning.Add("Number of years should be larger than 1");
+  } else if (row.needs_years && ParseInt(Years.text) > kMaxYears) {
+    // The generators read two characters of Years: 120 would quietly simulate 12 years.
+    Warning.Add("Number of years should be at most 99");
   } else if (row.needs_fetch && FetchVal.text.empty()) {
     Warning.Add("Enter a fetch value");
   } else if (!FileCanBeOpened(run.FileStem() + "." + run.Extension())) {

@@ -24,6 +24,9 @@ inline constexpr std::string_view kSaNumberLabel = "SA number (1-99999):";
 inline constexpr std::string_view kYearsLabel = "Years to simulate:";
 inline constexpr std::string_view kFetchLabel = "Fetch (1-1000 m):";
 
+// The most years a run may simulate: the generators read the first two characters of Years.
+inline constexpr int kMaxYears = 99;
+
 // The run dialog: the run parameters as typed, their checks and the dispatch of a run.
 class TGetData {
  public:

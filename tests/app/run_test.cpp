@@ -67,10 +67,13 @@ class RunThroughWindowsTest : public MainWindowTest {
 // notice. The files are those the command line writes for the same run, and so are the
 // operations' trace lines.
 TEST_F(RunThroughWindowsTest, MonthlyMeansRunWritesWhatTheCommandLineWrites) {
-  folder_.Write("Davis.mon", ReadBytes(ExamplePath("MARIC.mon")));
+  // The monthly means under the preset's name and station line, which the command line checks.
+  const std::string means = ReadBytes(ExamplePath("MARIC.mon"));
+  const std::string davis_means = " Davis,38.5,18.5\n" + means.substr(means.find('\n') + 1);
+  folder_.Write("Davis.mon", davis_means);
   folder_.CopyExamples({"SA00001.csv"});
   TestFolder cli_folder;
-  cli_folder.Write("Davis.mon", ReadBytes(ExamplePath("MARIC.mon")));
+  cli_folder.Write("Davis.mon", davis_means);
   cli_folder.CopyExamples({"SA00001.csv"});
   const CliRun cli =
       RunInFolder(cli_folder, "\"$CLI\" run --input mon --preset Davis --sa 1 --years 4 --verbose");

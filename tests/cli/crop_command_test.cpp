@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/cli_runner.h"
@@ -44,37 +45,45 @@ TEST(CropCommand, FormWarningsGoToStderrWithStatusTwo) {
   const TestFolder folder;
   const auto run = RunInFolder(folder, "$CLI crop add --sa 1500 --area 3");
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "You must select a crop\n");
+  EXPECT_EQ(run.err, "You must select a crop\n  (--crop)\n");
 
   const auto stress = RunInFolder(folder,
                                   "$CLI crop add --sa 1 --crop Almonds --area 3 "
                                   "--stress 0.5 --stress-begin 07-01");
   EXPECT_EQ(stress.status, 2);
-  EXPECT_EQ(stress.err, "Enter Ending Date of Stress Factor\n");
+  EXPECT_EQ(stress.err, "Enter Ending Date of Stress Factor\n  (--stress-end)\n");
 
   // Without a crop no class decides which inputs apply; the form asks for the crop.
   const auto no_crop = RunInFolder(folder, "$CLI crop add --sa 1 --area 3 --cover-c 50");
   EXPECT_EQ(no_crop.status, 2);
-  EXPECT_EQ(no_crop.err, "You must select a crop\n");
+  EXPECT_EQ(no_crop.err, "You must select a crop\n  (--crop)\n");
 
   const auto cover = RunInFolder(folder,
                                  "$CLI crop add --sa 1 --crop Citrus --area 3 "
                                  "--cover-b -5");
   EXPECT_EQ(cover.status, 2);
-  EXPECT_EQ(cover.err, "Ground cover on date B should be between 0 and 100\n");
+  EXPECT_EQ(cover.err, "Ground cover on date B should be between 0 and 100\n  (--cover-b)\n");
   EXPECT_EQ(folder.Listing(), "");
 }
 
-TEST(CropCommand, BadInputGetsAMessageStatusOneAndWritesNothing) {
+TEST(CropCommand, BadInputIsRefusedWithStatusTwoAndWritesNothing) {
   const TestFolder folder;
   const struct {
     const char* options;
     const char* message;
   } cases[] = {
-      {"--crop Rice --area 4x", "Hectares planted: '4x' is not a valid integer value"},
+      {"--crop Rice --area 4x", "--area: Hectares planted: '4x' is not a valid integer value"},
       {"--crop Rice --area 4 --max-soil deep", "Maximum soil depth: 'deep' is not a valid"},
-      {"--crop Rice --area 4 --plant 2025-02-29", "Planting date: '2025-02-29' is not a valid"},
-      {"--crop Banana --area 4", "Unknown crop 'Banana'"},
+      {"--crop Rice --area 4 --plant 2025-02-29",
+       "--plant: Planting date: '2025-02-29' is not a valid"},
+      {"--crop Rice --area -4", "Hectares planted should not be negative\n  (--area)\n"},
+      {"--crop Rice --area 4 --depletion 500",
+       "Allowable depletion should be between 0 and 100\n  (--depletion)\n"},
+      {"--crop Rice --area 4 --max-soil ../x", "--max-soil: Maximum soil depth: '../x'"},
+      {"--crop Banana --area 4", "--crop: unknown crop 'Banana'"},
+      {"--crop '../Rice' --area 4", "--crop: unknown crop '../Rice'"},
+      {"--crop Rice --area ''", "--area: an empty value"},
+      {"--crop Rice --area 4 --root 'Zürich'", "Rooting depth: 'Zürich' is not a valid"},
       {"--crop Rice --area 4 --soil X", "--soil takes L, M or H, not 'X'"},
       {"--crop Rice --area 4 --pre-irrigated yes", "--pre-irrigated takes Y or N, not 'yes'"},
       {"--crop Wheat --area 4 --cover1 03-01 04-01", "--cover1 does not apply to Wheat"},
@@ -82,12 +91,12 @@ TEST(CropCommand, BadInputGetsAMessageStatusOneAndWritesNothing) {
        "--stress does not apply to Citrus"},
       {"--crop Almonds --area 4 --stress-begin 07-01", "need --stress"},
       {"--crop Almonds --area 4 --stress 0.5x --stress-begin 07-01 --stress-end 08-01",
-       "Stress factor: '0.5x' is not a valid floating point value"},
-      {"--crop Rice --area 4 --dir nowhere", "The directory 'nowhere' does not exist"},
+       "--stress: Stress factor: '0.5x' is not a valid floating point value"},
+      {"--crop Rice --area 4 --dir nowhere", "--dir: the folder 'nowhere' does not exist"},
   };
   for (const auto& bad : cases) {
     const auto run = RunInFolder(folder, std::string("$CLI crop add --sa 5 ") + bad.options);
-    EXPECT_EQ(run.status, 1) << bad.options;
+    EXPECT_EQ(run.status, 2) << bad.options << "\n" << run.err;
     EXPECT_NE(run.err.find(bad.message), std::string::npos) << run.err;
   }
   EXPECT_EQ(folder.Listing(), "");
@@ -97,14 +106,90 @@ TEST(CropCommand, ListShowsEveryCropAndShowRefusesAMissingFile) {
   const TestFolder folder;
   const auto list = RunInFolder(folder, "$CLI crop list");
   ASSERT_EQ(list.status, 0);
-  EXPECT_NE(list.out.find(" 14  Corn(grain)              1.13       1  05-01  09-30   1700.022"),
+  EXPECT_NE(list.out.find("  # Crop                     CropNo Class   Kc1   Kc2   Kc3  B %  C %  "
+                          "D % Plant   End   Root mm\n"),
             std::string::npos)
       << list.out;
-  EXPECT_NE(list.out.find(" 64  Walnuts"), std::string::npos);
+  EXPECT_NE(list.out.find(" 14 Corn(grain)                1.13     1  0.20  1.05  0.60   20   45 "
+                          "  75 05-01 09-30  1700.022\n"),
+            std::string::npos)
+      << list.out;
+  EXPECT_NE(list.out.find(" 64 Walnuts"), std::string::npos);
 
   const auto show = RunInFolder(folder, "$CLI crop show --sa 9");
-  EXPECT_EQ(show.status, 1);
-  EXPECT_EQ(show.err, "kelvaro-cli: Couldn't find SA00009.CSV.\n");
+  EXPECT_EQ(show.status, 2);
+  const std::string where = std::filesystem::canonical(folder.path()).string();
+  EXPECT_EQ(show.err, "kelvaro-cli: Couldn't find SA00009.CSV.\n  Looked for SA00009.csv in " +
+                          where +
+                          " (in any letter case): add crops with `kelvaro-cli crop add --sa 9 "
+                          "--crop NAME --area HECTARES --dir " +
+                          where + "`\n");
+}
+
+TEST(CropCommand, ListingsTakeCsvForScripts) {
+  const TestFolder folder;
+  folder.CopyExamples({"SA00001.csv"});
+  const struct {
+    const char* command;
+    const char* first_lines;
+    int lines;
+  } listings[] = {
+      {"crop list --format csv",
+       "#,Crop,CropNo,Class,Kc1,Kc2,Kc3,B %,C %,D %,Plant,End,Root mm\n"
+       "0,Alfalfa(Annual),2.01,2,1.00,1.00,1.00,25,50,75,01-01,12-31,2000\n",
+       66},
+      {"crop show --sa 1 --format CSV",
+       "kkk,Crop,Class,Plant,End,Area,Soil mm,Root mm,Depl%,AW,PAW mm,YTD mm,WF,GC% B/C/D/E,"
+       "Cover 1,Cover 2,Stage% B/C/D,Kc1,Kc2,Kc3,Ks,Stress,Pre\n"
+       "001,Alfalfa(annual),2,1,365,120,1524.00,2000.00,40.00,0.075,114.300,45.720,10,0/0/0/0,-,-,"
+       "25/50/75,1.00,1.00,1.00,1.00,-,N\n",
+       7},
+      {"presets --format csv", "Region,Name,Station,Latitude,Elevation\nSR,Davis,Davis,38.5,18.5\n",
+       55},
+  };
+  for (const auto& listing : listings) {
+    const auto run = RunInFolder(folder, std::string("$CLI ") + listing.command);
+    ASSERT_EQ(run.status, 0) << listing.command << run.err;
+    EXPECT_EQ(run.out.substr(0, std::string(listing.first_lines).size()), listing.first_lines);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), listing.lines) << listing.command;
+  }
+}
+
+TEST(CropCommand, RemoveTakesOutOneRowAndLeavesEveryOtherByte) {
+  const TestFolder folder;
+  folder.CopyExamples({"SA00001.csv"});
+  const std::string before = folder.Read("SA00001.csv");
+  const auto refused = RunInFolder(folder, "$CLI crop remove --sa 1 --crop 7");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err,
+            "kelvaro-cli: --crop: SA00001.csv has no crop 7; its 6 crops are numbered 1 to 6 "
+            "(`crop show` lists them)\n");
+  EXPECT_EQ(folder.Read("SA00001.csv"), before);
+
+  const auto removed = RunInFolder(folder, "$CLI crop remove --sa 1 --crop 2");
+  ASSERT_EQ(removed.status, 0) << removed.err;
+  EXPECT_EQ(removed.out.substr(0, 44), "Removed crop 2 (Tomato) from ./SA00001.csv\nT");
+  const size_t tomato = before.find("SA00001C1.43");
+  const size_t next = before.find('\n', tomato) + 1;
+  EXPECT_EQ(folder.Read("SA00001.csv"), before.substr(0, tomato) + before.substr(next));
+  EXPECT_EQ(folder.Listing(), "SA00001.csv\n");
+}
+
+// A crop file edited in a spreadsheet: CRLF line ends, a blank line between two rows.
+TEST(CropCommand, RemoveKeepsCarriageReturnsAndDoesNotCountBlankLines) {
+  const TestFolder folder;
+  std::string crlf;
+  for (char c : testing::ReadBytes(testing::ExamplePath("SA00001.csv"))) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  const size_t second_row = crlf.find("SA00001C1.43");
+  crlf.insert(second_row, "\r\n");
+  folder.Write("SA00007.CSV", crlf);
+  const auto removed = RunInFolder(folder, "$CLI crop remove --sa 7 --crop 2");
+  ASSERT_EQ(removed.status, 0) << removed.err;
+  const size_t next = crlf.find('\n', second_row + 2) + 1;
+  EXPECT_EQ(folder.Read("SA00007.CSV"), crlf.substr(0, second_row + 2) + crlf.substr(next));
 }
 
 }  // namespace

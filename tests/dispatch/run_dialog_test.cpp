@@ -110,7 +110,9 @@ TEST_F(RunDialogTest, YearsAndFetchChecksOfTheRows) {
   EXPECT_EQ(Press(), Lines{"Enter a fetch value"});
   dialog_.FetchVal.text = "5000";  // the label's 1-1000 m is not enforced
   EXPECT_EQ(Press(), Lines{"Number of years should be larger than 1"});
-  dialog_.Years.text = "120";
+  dialog_.Years.text = "120";  // would be read as 12
+  EXPECT_EQ(Press(), Lines{"Number of years should be at most 99"});
+  dialog_.Years.text = "99";
   EXPECT_EQ(Press(), Lines{"An invalid input filename"});
 
   dialog_.SetExtension("dpn");

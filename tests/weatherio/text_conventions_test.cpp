@@ -89,6 +89,27 @@ TEST(StationLine, WidthsAreMinimumWidths) {
   EXPECT_EQ(StationLine("Davis_dpn", "-12.75", "1200"), " Davis_dpn,-12.75,1200\n");
 }
 
+TEST(StationLine, LatitudeAndElevationAreReadWhereTheyAreNumbers) {
+  using Texts = std::pair<std::optional<std::string>, std::optional<std::string>>;
+  const struct {
+    const char* line;
+    Texts numbers;
+  } cases[] = {
+      {" MARIC,33.07, 361", {"33.07", "361"}},
+      {"Davis.day,38.5,18.5", {"38.5", "18.5"}},  // a template's first line
+      {"A,B,-12.75,1200", {"-12.75", "1200"}},    // a tag holding a comma stays whole
+      {"Davis.day,,", {std::nullopt, std::nullopt}},
+      {" MARIC,33N, 361", {std::nullopt, "361"}},
+      {"  Year,  Mon, Day", {std::nullopt, std::nullopt}},
+      {"no commas", {std::nullopt, std::nullopt}},
+      {"", {std::nullopt, std::nullopt}},
+  };
+  for (const auto& test : cases) {
+    const StationLineNumbers numbers = ParseStationLineNumbers(test.line);
+    EXPECT_EQ(Texts(numbers.latitude, numbers.elevation), test.numbers) << test.line;
+  }
+}
+
 TEST(FileNaming, NamesAreFoundWithoutRegardToCase) {
   testing::TestFolder folder;
   folder.Write("SA00001.csv", "rows");

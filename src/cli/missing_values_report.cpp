@@ -1,0 +1,69 @@
+#include "cli/missing_values_report.h"
+
+#include <array>
+
+#include "weatherio/file_naming.h"
+#include "weatherio/missing_value.h"
+#include "weatherio/working_daily_file.h"
+
+namespace kelvaro::cli {
+namespace {
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+struct MissingCounts {
+  int days = 0;
+  int eto = 0;
+  int pcp = 0;
+  std::array<int, 12> month_days{};
+  std::array<int, 12> month_eto{};
+};
+
+MissingCounts CountMissing(const WorkingDailyFile& file) {
+  MissingCounts counts;
+  for (const WeatherDay& day : file.days) {
+    ++counts.days;
+    const bool in_calendar = day.month >= 1 && day.month <= 12;
+    if (in_calendar) ++counts.month_days[day.month - 1];
+    if (IsMissing(day.eto)) {
+      ++counts.eto;
+      if (in_calendar) ++counts.month_eto[day.month - 1];
+    }
+    if (IsMissing(day.pcp)) ++counts.pcp;
+  }
+  return counts;
+}
+
+// "4 of the 9862 days of MOHAV.wrk have", "1 of ... has".
+std::string DaysOf(int count, const MissingCounts& counts, const std::string& file_name) {
+  return std::to_string(count) + " of the " + std::to_string(counts.days) + " days of " +
+         file_name + (count == 1 ? " has" : " have");
+}
+
+}  // namespace
+
+void ReportMissingValues(const std::filesystem::path& dir, const std::string& stem,
+                         Reporter& reporter) {
+  const auto file = ReadWorkingDailyFile(FindInFolder(dir, stem + ".wrk"));
+  if (!file) return;
+  const MissingCounts counts = CountMissing(*file);
+  if (counts.eto > 0) {
+    reporter.Warn(DaysOf(counts.eto, counts, file->name) +
+                  " no ETo (-999); the water balance used the ETo of the day before on "
+                  "such days");
+  }
+  for (size_t m = 0; m < kMonthNames.size(); ++m) {
+    if (counts.month_days[m] > 0 && counts.month_eto[m] == counts.month_days[m]) {
+      reporter.Warn(std::string(kMonthNames[m]) + " has no ETo on any day of " + file->name +
+                    "; check that month of the input file");
+    }
+  }
+  if (counts.pcp > 0) {
+    reporter.Warn(DaysOf(counts.pcp, counts, file->name) +
+                  " no rain value (-999); the water balance counted such days as dry");
+  }
+}
+
+}  // namespace kelvaro::cli

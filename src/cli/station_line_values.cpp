@@ -1,0 +1,74 @@
+#include "cli/station_line_values.h"
+
+#include <cmath>
+#include <iostream>
+#include <vector>
+
+#include "weatherio/errors.h"
+#include "weatherio/message_text.h"
+#include "weatherio/number_parse.h"
+#include "weatherio/station_line.h"
+#include "weatherio/text_file.h"
+
+namespace kelvaro::cli {
+namespace {
+
+// Differences below these are the rounding of the files (elevations are written in whole
+// metres).
+constexpr float kLatitudeTolerance = 0.01f;
+constexpr float kElevationTolerance = 1.0f;
+
+std::optional<float> NumberOf(const std::string& text) {
+  try {
+    return ParseFloat(text);
+  } catch (const ConversionError&) {
+    return std::nullopt;
+  }
+}
+
+// The number the operations use: that of the field's first five characters.
+std::optional<float> UsedNumber(const std::string& field_text) {
+  return NumberOf(FirstCharacters(field_text, 5));
+}
+
+void CheckOne(const char* what, const std::optional<std::string>& line_text,
+              const std::string& source, float tolerance, const std::string& file_name,
+              FormField& field, std::vector<std::string>& taken, Reporter& reporter) {
+  if (!line_text) return;
+  if (field.text.empty()) {
+    field.text = *line_text;
+    taken.push_back(std::string(what) + " " + *line_text);
+    return;
+  }
+  const auto used = UsedNumber(field.text);
+  if (!used || std::fabs(*used - *NumberOf(*line_text)) <= tolerance) return;
+  reporter.Warn("the " + std::string(what) + " " + Quoted(field.text) + " (" + source +
+                ") differs from " + *line_text + " on the first line of " + file_name +
+                "; the run uses " + FirstCharacters(field.text, 5));
+}
+
+}  // namespace
+
+std::optional<StationLineValues> ReadStationLineValues(const std::filesystem::path& path) {
+  auto reader = LineReader::Open(path);
+  std::string first;
+  if (!reader || !reader->Next(first)) return std::nullopt;
+  const StationLineNumbers numbers = ParseStationLineNumbers(first);
+  StationLineValues values{reader->name(), numbers.latitude, numbers.elevation};
+  if (!values.latitude && !values.elevation) return std::nullopt;
+  return values;
+}
+
+void CheckAgainstStationLine(const StationLineValues& line, const FieldSources& sources,
+                             TGetData& dialog, Reporter& reporter) {
+  std::vector<std::string> taken;
+  CheckOne("latitude", line.latitude, sources.latitude, kLatitudeTolerance, line.file_name,
+           dialog.Latitude, taken, reporter);
+  CheckOne("elevation", line.elevation, sources.elevation, kElevationTolerance, line.file_name,
+           dialog.Elevation, taken, reporter);
+  if (taken.empty()) return;
+  std::cerr << "Using the " << taken.front() << (taken.size() > 1 ? " and the " + taken[1] : "")
+            << " from the first line of " << line.file_name << "\n";
+}
+
+}  // namespace kelvaro::cli
