@@ -8,6 +8,7 @@
 #include "app/crop_soil_entry_view.h"
 #include "app/get_data_view.h"
 #include "app/list_choice_view.h"
+#include "app/output_files_view.h"
 #include "app_test_support.h"
 
 namespace kelvaro::testing {
@@ -76,7 +77,7 @@ TEST_F(BadInputTest, RunDialogAnswersEveryFieldWithAMessage) {
       answered += warned || boxed;
       EXPECT_FALSE(window().run_active());
       ExpectUsersFilesKept(what);
-      window().placeholder()->hide();
+      window().result_files_view()->hide();
     }
   }
   EXPECT_GE(answered, 20);  // nearly every bad text is refused; a unicode name may simply run
