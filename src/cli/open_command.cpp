@@ -95,7 +95,7 @@ int ViaSummary(const OpenOptions& o, Dialogs d) {
 int ViaCropFile(const OpenOptions& o, Dialogs d) {
   const int sa_number = ParseInt(o.sa);
   if (sa_number < 1 || sa_number > 99999) {
-    std::cerr << kSaOutOfRange << "\n";
+    std::cerr << kSaNumberRange << "\n";
     return kExitRefused;
   }
   WarningPanel warning;

@@ -94,7 +94,7 @@ void TGetSACropInfo::ButtonOKClick() {
       navigator_.Close(Dialog::TGetSACropInfo);
     }
   } else if (sa_number > kLargestSa) {
-    Warning.Add(std::string(kSaOutOfRange));
+    Warning.Add(std::string(kSaNumberRange));
     Warning.Show();
   }
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "crops/crop_soil_entry.h"
 #include "forms/combo_box.h"
 #include "forms/form_field.h"
 #include "forms/navigator.h"
@@ -15,8 +16,6 @@ namespace kelvaro {
 inline constexpr std::string_view kFinderSaLabel = "SA number (1-99999):";
 inline constexpr std::string_view kGetOutSaCaption = "Get Out SA";
 inline constexpr std::string_view kCropInfoCaption = "Crop and Soil Information by SA";
-inline constexpr std::string_view kEnterSaNumber = "Enter the SA number";
-inline constexpr std::string_view kSaOutOfRange = "SA number should be between 1 and 99999";
 
 // The name of the result file the finders open for kind `ext` ("csv", "mtv", "eaw" per crop,
 // "wrk" by input file name, "saw" and "set" per study area); empty for any other kind.
