@@ -22,6 +22,9 @@
 #include "app/results_menu.h"
 #include "app/sa_finder_view.h"
 #include "app/statistics_view.h"
+#include "app/table_or_spreadsheet.h"
+#include "app/table_window.h"
+#include "app/ui_thread.h"
 #include "help/user_guide.h"
 #include "reports/desktop_office.h"
 #include "reports/office_calls.h"
@@ -61,15 +64,21 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& offic
       help_input_data_(kHelpInputData),
       help_output_data_(kHelpOutputData),
       office_(office(session_)),
+      viewer_office_(std::make_unique<TableOrSpreadsheet>(
+          *office_.spreadsheet,
+          [this](const std::filesystem::path& file) {
+            OnUiThread(
+                this, [this, file] { table_window_->Open(file); }, true);
+          })),
       statistics_(session_, *office_.spreadsheet, navigator_),
       statistics_path_(statistics_, navigator_),
       data_file_entry_(*office_.spreadsheet, navigator_),
-      show_sa_files_(session_, *office_.spreadsheet, navigator_),
-      get_out_sa_(session_, *office_.spreadsheet, navigator_),
-      get_sum_sa_(session_, *office_.spreadsheet, navigator_),
-      crop_info_(session_, *office_.spreadsheet, navigator_),
-      crop_item_num_(session_, *office_.spreadsheet, navigator_),
-      output_files_(session_, *office_.spreadsheet, navigator_),
+      show_sa_files_(session_, *viewer_office_, navigator_),
+      get_out_sa_(session_, *viewer_office_, navigator_),
+      get_sum_sa_(session_, *viewer_office_, navigator_),
+      crop_info_(session_, *viewer_office_, navigator_),
+      crop_item_num_(session_, *viewer_office_, navigator_),
+      output_files_(session_, *viewer_office_, navigator_),
       result_files_(navigator_),
       finder_sa_label_(kFinderSaLabel) {
   static const bool resources_registered = (RegisterResources(), true);
@@ -136,7 +145,7 @@ void TKELVARO::BuildMenus() {
       shown->addAction(CommandAction(item.caption, item.command, shown));
     }
     if (menu.caption == "Output Files") {
-      AddResultWindows(*shown, *this, session_, *office_.spreadsheet, reporter_);
+      table_window_ = AddResultWindows(*shown, *this, session_, *office_.spreadsheet, reporter_);
     }
     // Choosing another data folder is ours: the system works in its start folder only.
     if (menu.caption == "Apply Data Files") {
@@ -190,7 +199,10 @@ void TKELVARO::BuildDialogs() {
   }
   guide_ = new GuideBrowser(this);
   data_file_entry_view_ = new DataFileEntryView(data_file_entry_, run, this);
-  output_files_view_ = new OutputFilesView(output_files_, run, this);
+  const auto as_table = [this](const std::function<void()>& command) {
+    viewer_office_->AsTable(command);
+  };
+  output_files_view_ = new OutputFilesView(output_files_, run, as_table, this);
   result_files_view_ = new ResultFilesView(result_files_, this);
   BuildFinderDialogs();
   closable_ = {{Dialog::TGetData, get_data_view_},
@@ -257,6 +269,9 @@ void TKELVARO::BuildChoiceDialogs() {
 void TKELVARO::BuildFinderDialogs() {
   const auto run = [this](const std::function<void()>& command) { RunInBackground(command); };
   const auto add = [&](Dialog id, SaFinderBinding binding) {
+    binding.as_table = [this](const std::function<void()>& command) {
+      viewer_office_->AsTable(command);
+    };
     finder_views_[id] = new SaFinderView(ToQt(DialogName(id)), std::move(binding), run, this);
   };
   for (TShowSAFiles* model : {&show_sa_files_, static_cast<TShowSAFiles*>(&get_out_sa_)}) {

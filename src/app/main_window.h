@@ -41,6 +41,8 @@ class ListChoiceView;
 class OutputFilesView;
 class ResultFilesView;
 class SaFinderView;
+class TableOrSpreadsheet;
+class TableWindow;
 class StatisticsView;
 
 // The spreadsheet and word processor the windows hand files to.
@@ -109,6 +111,7 @@ class TKELVARO : public QMainWindow {
   SaFinderView* finder_view(Dialog id) const { return finder_views_.at(id); }
   OutputFilesView* output_files_view() const { return output_files_view_; }
   ResultFilesView* result_files_view() const { return result_files_view_; }
+  TableWindow* table_window() const { return table_window_; }
   TGetData& run_dialog() { return get_data_; }
   TCropSoilEntry& crop_soil_entry() { return crop_soil_entry_; }
 
@@ -141,6 +144,8 @@ class TKELVARO : public QMainWindow {
   HelpSelector help_input_data_;
   HelpSelector help_output_data_;
   OfficeServers office_;
+  // What the finders and viewers hand files to: the spreadsheet, or the table window.
+  std::unique_ptr<TableOrSpreadsheet> viewer_office_;
   TGetSimulatedStationName statistics_;
   TStatisticsPath statistics_path_;
   TDataFileEntry data_file_entry_;
@@ -166,6 +171,7 @@ class TKELVARO : public QMainWindow {
   std::map<Dialog, SaFinderView*> finder_views_;
   OutputFilesView* output_files_view_ = nullptr;
   ResultFilesView* result_files_view_ = nullptr;
+  TableWindow* table_window_ = nullptr;
   // Every dialog a model may close, by its name.
   std::map<Dialog, QWidget*> closable_;
   std::map<std::string_view, QAction*> named_actions_;

@@ -9,12 +9,12 @@
 
 namespace kelvaro::app {
 
-OutputFilesView::OutputFilesView(TOutputFiles& model,
-                                 std::function<void(const std::function<void()>&)> run,
+OutputFilesView::OutputFilesView(TOutputFiles& model, Runner run, Runner as_table,
                                  QWidget* parent)
     : QDialog(parent),
       model_(model),
       run_(std::move(run)),
+      as_table_(std::move(as_table)),
       kinds_(new QComboBox(this)),
       city_(new QLabel(this)),
       crops_label_(new QLabel(QStringLiteral("Crop Item:"), this)),
@@ -49,6 +49,12 @@ OutputFilesView::OutputFilesView(TOutputFiles& model,
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* view = AddButton(buttons, QStringLiteral("View in Excel"), "ButtonViewExcel",
                                 QDialogButtonBox::ActionRole);
+  QPushButton* table = AddButton(buttons, QStringLiteral("Show as Table"), "ButtonTable",
+                                 QDialogButtonBox::ActionRole);
+  connect(table, &QPushButton::clicked, this, [this] {
+    run_([this] { as_table_([this] { model_.ButtonViewExcelClick(); }); });
+    Pull();
+  });
   QPushButton* close = AddButton(buttons, QStringLiteral("Close Excel"), "ButtonCloseExcel",
                                  QDialogButtonBox::ActionRole);
   QPushButton* exit = AddButton(buttons, QStringLiteral("Exit"), "ButtonCancel",
@@ -73,7 +79,7 @@ OutputFilesView::OutputFilesView(TOutputFiles& model,
   layout->addLayout(form);
   layout->addWidget(warning_);
   layout->addWidget(buttons);
-  setMinimumWidth(480);
+  setMinimumWidth(560);
   Pull();
 }
 

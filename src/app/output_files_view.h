@@ -18,8 +18,10 @@ class OutputFilesView : public QDialog {
   Q_OBJECT
 
  public:
-  OutputFilesView(TOutputFiles& model, std::function<void(const std::function<void()>&)> run,
-                  QWidget* parent);
+  using Runner = std::function<void(const std::function<void()>&)>;
+  // `run` runs a button's work off the user-interface thread; `as_table` runs "View in Excel"
+  // with the file shown in the program's table window instead.
+  OutputFilesView(TOutputFiles& model, Runner run, Runner as_table, QWidget* parent);
 
   void Activate();
   void Pull();
@@ -31,7 +33,8 @@ class OutputFilesView : public QDialog {
 
  private:
   TOutputFiles& model_;
-  std::function<void(const std::function<void()>&)> run_;
+  Runner run_;
+  Runner as_table_;
   QComboBox* kinds_;
   QLabel* city_;
   std::unique_ptr<BoundField> station_;

@@ -9,7 +9,7 @@
 
 namespace kelvaro::app {
 
-void AddResultWindows(QMenu& menu, QMainWindow& window, const Session& session,
+TableWindow* AddResultWindows(QMenu& menu, QMainWindow& window, const Session& session,
                       Spreadsheet& spreadsheet, Reporter& reporter) {
   auto* table = new TableWindow(spreadsheet, reporter, &window);
   auto* report = new ReportWindow(session, spreadsheet, reporter, &window);
@@ -33,6 +33,7 @@ void AddResultWindows(QMenu& menu, QMainWindow& window, const Session& session,
                      charts->show();
                      charts->raise();
                    });
+  return table;
 }
 
 }  // namespace kelvaro::app

@@ -51,6 +51,14 @@ SaFinderView::SaFinderView(const QString& name, SaFinderBinding binding,
     run_(binding_.ok);
     Pull();
   });
+  if (binding_.as_table) {
+    QPushButton* table = AddButton(buttons, QStringLiteral("Show as Table"), "ButtonTable",
+                                   QDialogButtonBox::ActionRole);
+    connect(table, &QPushButton::clicked, this, [this] {
+      run_([this] { binding_.as_table(binding_.ok); });
+      Pull();
+    });
+  }
   connect(cancel, &QPushButton::clicked, this, [this] { binding_.cancel(); });
   connect(this, &QDialog::rejected, this, [this] { binding_.cancel(); });
 

@@ -27,6 +27,8 @@ struct SaFinderBinding {
   std::function<void()> sa_change;  // may be empty
   std::function<void()> ok;
   std::function<void()> cancel;
+  // Runs OK with the file shown in the table window; empty: no "Show as Table" button.
+  std::function<void(const std::function<void()>&)> as_table;
 };
 
 // The dialogs that find a study area's result or crop file by its SA number (and crop) and open

@@ -10,6 +10,7 @@
 #include "app/data_file_entry_view.h"
 #include "app/output_files_view.h"
 #include "app/sa_finder_view.h"
+#include "app/table_window.h"
 #include "app_test_support.h"
 #include "support/cli_runner.h"
 
@@ -166,6 +167,42 @@ TEST_F(FindersTest, NormalYearDialogWritesTheCropsNorFile) {
   Click(dialog, "ButtonOK");
   EXPECT_TRUE(folder_.Has("SA00001C003.nor"));
   EXPECT_EQ(spreadsheet_->calls.back(), Opened("SA00001C003.nor"));
+}
+
+}  // namespace
+}  // namespace kelvaro::testing
+
+namespace kelvaro::testing {
+namespace {
+
+// "Show as Table" finds or computes the file exactly as OK does and shows it in the program's
+// table window; the spreadsheet is not asked.
+TEST_F(FindersTest, ShowAsTableOpensTheFoundFileInTheTableWindow) {
+  RunStudyArea();
+  window().RunCommand(*FindMainWindowCommand("EtawBySA"));
+  app::SaFinderView* sums = window().finder_view(Dialog::TGetSumSA);
+  TypeInto(sums->sa(), QStringLiteral("1"));
+  Click(sums, "ButtonTable");
+  EXPECT_FALSE(sums->isVisible());
+  EXPECT_TRUE(spreadsheet_->calls.empty());
+  ASSERT_TRUE(window().table_window()->isVisible());
+  EXPECT_NE(window().table_window()->windowTitle().toStdString().find("SumofETAWforSA00001"),
+            std::string::npos);
+  window().table_window()->hide();
+
+  window().NamedAction("ViewOutputFiles")->trigger();
+  app::OutputFilesView* viewer = window().output_files_view();
+  Choose(viewer->kinds(), viewer->kinds()->findText(QStringLiteral("mse")));
+  TypeInto(viewer->station(), QStringLiteral("1"));
+  Choose(viewer->crops(), 2);
+  Click(viewer, "ButtonTable");
+  EXPECT_TRUE(folder_.Has("SA00001c002.csv.nor"));
+  EXPECT_TRUE(window().table_window()->isVisible());
+  EXPECT_TRUE(spreadsheet_->calls.empty());
+  SaveScreenshot(viewer, "output_files_table");
+  // Without the button the spreadsheet is asked again.
+  Click(viewer, "ButtonViewExcel");
+  EXPECT_EQ(spreadsheet_->calls.back(), Opened("SA00001c002.csv.nor"));
 }
 
 }  // namespace
