@@ -24,4 +24,15 @@ void BoundField::Pull() const {
   for (QWidget* companion : companions_) companion->setVisible(field_.visible);
 }
 
+std::unique_ptr<BoundField> AddBoundRow(QFormLayout* form, FormField& field,
+                                        std::string_view label, const char* name,
+                                        QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  auto* caption = new QLabel(ToQt(label), parent);
+  caption->setBuddy(edit);
+  form->addRow(caption, edit);
+  return std::make_unique<BoundField>(field, edit, std::vector<QWidget*>{caption});
+}
+
 }  // namespace kelvaro::app

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 #include "forms/form_field.h"
@@ -32,5 +35,10 @@ class BoundField {
   Convert to_model_;
   Convert to_view_;
 };
+
+// A labelled edit of object name `name` added as a row of `form`, bound to `field`.
+std::unique_ptr<BoundField> AddBoundRow(QFormLayout* form, FormField& field,
+                                        std::string_view label, const char* name,
+                                        QWidget* parent);
 
 }  // namespace kelvaro::app

@@ -58,12 +58,7 @@ GetDataView::GetDataView(TGetData& model, std::function<void(const std::function
 }
 
 void GetDataView::AddField(FormField& field, std::string_view label, const char* name) {
-  auto* edit = new QLineEdit(this);
-  edit->setObjectName(QString::fromLatin1(name));
-  auto* caption = new QLabel(ToQt(label), this);
-  caption->setBuddy(edit);
-  form_->addRow(caption, edit);
-  fields_.push_back(std::make_unique<BoundField>(field, edit, std::vector<QWidget*>{caption}));
+  fields_.push_back(AddBoundRow(form_, field, label, name, this));
 }
 
 // One submenu per region code, in the order the regions first appear.

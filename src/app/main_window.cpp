@@ -11,13 +11,20 @@
 
 #include "app/background_run.h"
 #include "app/crop_soil_entry_view.h"
+#include "app/data_file_entry_view.h"
 #include "app/get_data_view.h"
 #include "app/guide_browser.h"
 #include "app/help_window_view.h"
 #include "app/list_choice_view.h"
 #include "app/message_box.h"
+#include "app/output_files_view.h"
 #include "app/qt_text.h"
+#include "app/results_menu.h"
+#include "app/sa_finder_view.h"
 #include "app/statistics_view.h"
+#include "app/table_or_spreadsheet.h"
+#include "app/table_window.h"
+#include "app/ui_thread.h"
 #include "help/user_guide.h"
 #include "reports/desktop_office.h"
 #include "reports/office_calls.h"
@@ -57,8 +64,23 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& offic
       help_input_data_(kHelpInputData),
       help_output_data_(kHelpOutputData),
       office_(office(session_)),
+      viewer_office_(std::make_unique<TableOrSpreadsheet>(
+          *office_.spreadsheet,
+          [this](const std::filesystem::path& file) {
+            OnUiThread(
+                this, [this, file] { table_window_->Open(file); }, true);
+          })),
       statistics_(session_, *office_.spreadsheet, navigator_),
-      statistics_path_(statistics_, navigator_) {
+      statistics_path_(statistics_, navigator_),
+      data_file_entry_(*office_.spreadsheet, navigator_),
+      show_sa_files_(session_, *viewer_office_, navigator_),
+      get_out_sa_(session_, *viewer_office_, navigator_),
+      get_sum_sa_(session_, *viewer_office_, navigator_),
+      crop_info_(session_, *viewer_office_, navigator_),
+      crop_item_num_(session_, *viewer_office_, navigator_),
+      output_files_(session_, *viewer_office_, navigator_),
+      result_files_(navigator_),
+      finder_sa_label_(kFinderSaLabel) {
   static const bool resources_registered = (RegisterResources(), true);
   (void)resources_registered;
   setObjectName(QStringLiteral("TKELVARO"));
@@ -122,6 +144,9 @@ void TKELVARO::BuildMenus() {
     for (const CommandButton& item : menu.items) {
       shown->addAction(CommandAction(item.caption, item.command, shown));
     }
+    if (menu.caption == "Output Files") {
+      table_window_ = AddResultWindows(*shown, *this, session_, *office_.spreadsheet, reporter_);
+    }
     // Choosing another data folder is ours: the system works in its start folder only.
     if (menu.caption == "Apply Data Files") {
       shown->addSeparator();
@@ -173,10 +198,21 @@ void TKELVARO::BuildDialogs() {
     help_views_[layout.id] = new HelpWindowView(layout, this);
   }
   guide_ = new GuideBrowser(this);
-  placeholder_ =
-      new QMessageBox(QMessageBox::Information, QString(), QString(), QMessageBox::Ok, this);
-  placeholder_->setObjectName(QStringLiteral("Placeholder"));
-  placeholder_->setModal(false);
+  data_file_entry_view_ = new DataFileEntryView(data_file_entry_, run, this);
+  const auto as_table = [this](const std::function<void()>& command) {
+    viewer_office_->AsTable(command);
+  };
+  output_files_view_ = new OutputFilesView(output_files_, run, as_table, this);
+  result_files_view_ = new ResultFilesView(result_files_, this);
+  BuildFinderDialogs();
+  closable_ = {{Dialog::TGetData, get_data_view_},
+               {Dialog::TGetSimulatedStationName, statistics_view_},
+               {Dialog::TStatisticsPath, statistics_path_view_},
+               {Dialog::TDataFileEntry, data_file_entry_view_},
+               {Dialog::TOutputFiles, output_files_view_},
+               {Dialog::TResultFiles, result_files_view_}};
+  for (const auto& [id, view] : path_views_) closable_[id] = view;
+  for (const auto& [id, view] : finder_views_) closable_[id] = view;
 }
 
 // The path dialogs, the help selectors and the statistics chooser: a list, OK and Cancel.
@@ -230,6 +266,36 @@ void TKELVARO::BuildChoiceDialogs() {
       this);
 }
 
+void TKELVARO::BuildFinderDialogs() {
+  const auto run = [this](const std::function<void()>& command) { RunInBackground(command); };
+  const auto add = [&](Dialog id, SaFinderBinding binding) {
+    binding.as_table = [this](const std::function<void()>& command) {
+      viewer_office_->AsTable(command);
+    };
+    finder_views_[id] = new SaFinderView(ToQt(DialogName(id)), std::move(binding), run, this);
+  };
+  for (TShowSAFiles* model : {&show_sa_files_, static_cast<TShowSAFiles*>(&get_out_sa_)}) {
+    add(model == &show_sa_files_ ? Dialog::TShowSAFiles : Dialog::TGetOutSA,
+        {&model->Caption, &model->SALabel, &model->SA, &model->CropItemCombo, &model->Warning,
+         [model] { model->FormActivate(); }, [model] { model->SAChange(); },
+         [model] { model->ButtonOKClick(); }, [model] { model->ButtonCancelClick(); }});
+  }
+  add(Dialog::TGetSumSA,
+      {&get_sum_sa_.Caption, &finder_sa_label_, &get_sum_sa_.SA, nullptr, &get_sum_sa_.Warning,
+       [this] { get_sum_sa_.FormActivate(); }, {}, [this] { get_sum_sa_.ButtonOKClick(); },
+       [this] { get_sum_sa_.ButtonCancelClick(); }});
+  add(Dialog::TGetSACropInfo,
+      {&crop_info_.Caption, &finder_sa_label_, &crop_info_.SA, nullptr, &crop_info_.Warning,
+       [this] { crop_info_.FormActivate(); }, {}, [this] { crop_info_.ButtonOKClick(); },
+       [this] { crop_info_.ButtonCancelClick(); }});
+  add(Dialog::TGetCropItemNum,
+      {&crop_item_num_.Caption, &finder_sa_label_, &crop_item_num_.SA,
+       &crop_item_num_.CropItemCombo, &crop_item_num_.Warning,
+       [this] { crop_item_num_.FormActivate(); }, [this] { crop_item_num_.SAChange(); },
+       [this] { crop_item_num_.ButtonOKClick(); },
+       [this] { crop_item_num_.ButtonCancelClick(); }});
+}
+
 void TKELVARO::RunCommand(const MainWindowCommand& command) {
   OpenWindow({command.window, command.ext, command.caption, command.label});
 }
@@ -238,11 +304,7 @@ void TKELVARO::OpenWindow(const WindowRequest& request) {
   emit windowRequested(ToQt(request.window), ToQt(request.ext), ToQt(request.caption),
                        ToQt(request.label));
   const WindowRoute* route = FindWindowRoute(request.window);
-  if (route == nullptr || route->open == nullptr) {
-    ShowPlaceholder(request);
-    return;
-  }
-  route->open(*this, request);
+  if (route != nullptr) route->open(*this, request);
 }
 
 void TKELVARO::OpenDialog(Dialog dialog) {
@@ -254,15 +316,7 @@ void TKELVARO::OpenDialog(Dialog dialog) {
 }
 
 void TKELVARO::CloseDialog(Dialog dialog) {
-  if (dialog == Dialog::TGetData) {
-    get_data_view_->hide();
-  } else if (dialog == Dialog::TGetSimulatedStationName) {
-    statistics_view_->hide();
-  } else if (dialog == Dialog::TStatisticsPath) {
-    statistics_path_view_->hide();
-  } else if (const auto view = path_views_.find(dialog); view != path_views_.end()) {
-    view->second->hide();
-  }
+  if (const auto view = closable_.find(dialog); view != closable_.end()) view->second->hide();
 }
 
 std::optional<std::filesystem::path> TKELVARO::AskDirectory(const QString& title) {
@@ -299,18 +353,23 @@ void TKELVARO::ShowUserGuide() {
   guide_->Activate();
 }
 
-void TKELVARO::ShowPlaceholder(const WindowRequest& request) {
-  const QString name = ToQt(request.caption.empty() ? request.window : request.caption);
-  placeholder_->setWindowTitle(name);
-  placeholder_->setText(
-      QStringLiteral("\"%1\" is not part of this version of KELVARO yet.").arg(name));
-  placeholder_->setInformativeText(request.ext.empty()
-                                       ? QStringLiteral("Window %1.").arg(ToQt(request.window))
-                                       : QStringLiteral("Window %1, file kind \"%2\".")
-                                             .arg(ToQt(request.window), ToQt(request.ext)));
-  placeholder_->show();
-  placeholder_->raise();
+void TKELVARO::ShowDataFileEntry() { data_file_entry_view_->Activate(); }
+
+void TKELVARO::ShowFinder(Dialog id, const WindowRequest& request) {
+  if (id == Dialog::TShowSAFiles) {
+    show_sa_files_.Configure(request.ext, request.caption, request.label);
+  } else if (id == Dialog::TGetOutSA) {
+    get_out_sa_.Configure(request.ext, request.caption, request.label);
+  } else if (id == Dialog::TGetSumSA) {
+    get_sum_sa_.Configure(request.ext, request.caption);
+  } else if (id == Dialog::TGetCropItemNum && !request.ext.empty()) {
+    crop_item_num_.ext = request.ext;
+  }
+  finder_views_.at(id)->Activate();
 }
+
+void TKELVARO::ShowOutputFiles() { output_files_view_->Activate(); }
+void TKELVARO::ShowResultFiles() { result_files_view_->Activate(); }
 
 void TKELVARO::SetDataFolder(const std::filesystem::path& folder) {
   session_.data_dir = folder;

@@ -21,6 +21,10 @@
 #include "dispatch/run_dialog.h"
 #include "help/help_selectors.h"
 #include "help/help_windows.h"
+#include "reports/crop_item_num.h"
+#include "reports/data_file_entry.h"
+#include "reports/output_files.h"
+#include "reports/result_finders.h"
 #include "reports/spreadsheet.h"
 #include "reports/statistics_dialogs.h"
 #include "reports/word_processor.h"
@@ -29,10 +33,16 @@
 namespace kelvaro::app {
 
 class CropSoilEntryView;
+class DataFileEntryView;
 class GetDataView;
 class GuideBrowser;
 class HelpWindowView;
 class ListChoiceView;
+class OutputFilesView;
+class ResultFilesView;
+class SaFinderView;
+class TableOrSpreadsheet;
+class TableWindow;
 class StatisticsView;
 
 // The spreadsheet and word processor the windows hand files to.
@@ -71,7 +81,11 @@ class TKELVARO : public QMainWindow {
   void ShowStatistics(std::string_view ext);
   void ShowStatisticsPath();
   void ShowUserGuide();
-  void ShowPlaceholder(const WindowRequest& request);
+  void ShowDataFileEntry();
+  // The finders by SA number, told first what the opening command sets on them.
+  void ShowFinder(Dialog id, const WindowRequest& request);
+  void ShowOutputFiles();
+  void ShowResultFiles();
 
   void SetDataFolder(const std::filesystem::path& folder);
   const std::filesystem::path& data_folder() const { return session_.data_dir; }
@@ -85,7 +99,6 @@ class TKELVARO : public QMainWindow {
   QAction* NamedAction(std::string_view name) const;
   QTextEdit* RichEdit1() const { return rich_edit_; }
   QLabel* folder_label() const { return folder_label_; }
-  QMessageBox* placeholder() const { return placeholder_; }
   ListChoiceView* path_view(Dialog id) const { return path_views_.at(id); }
   GetDataView* get_data_view() const { return get_data_view_; }
   CropSoilEntryView* crop_soil_view() const { return crop_soil_view_; }
@@ -94,6 +107,11 @@ class TKELVARO : public QMainWindow {
   StatisticsView* statistics_view() const { return statistics_view_; }
   ListChoiceView* statistics_path_view() const { return statistics_path_view_; }
   GuideBrowser* guide() const { return guide_; }
+  DataFileEntryView* data_file_entry_view() const { return data_file_entry_view_; }
+  SaFinderView* finder_view(Dialog id) const { return finder_views_.at(id); }
+  OutputFilesView* output_files_view() const { return output_files_view_; }
+  ResultFilesView* result_files_view() const { return result_files_view_; }
+  TableWindow* table_window() const { return table_window_; }
   TGetData& run_dialog() { return get_data_; }
   TCropSoilEntry& crop_soil_entry() { return crop_soil_entry_; }
 
@@ -111,6 +129,7 @@ class TKELVARO : public QMainWindow {
   void BuildNamedActions();
   void BuildDialogs();
   void BuildChoiceDialogs();
+  void BuildFinderDialogs();
   void RunInBackground(const std::function<void()>& command);
   QAction* CommandAction(std::string_view caption, std::string_view command, QObject* owner);
 
@@ -125,8 +144,19 @@ class TKELVARO : public QMainWindow {
   HelpSelector help_input_data_;
   HelpSelector help_output_data_;
   OfficeServers office_;
+  // What the finders and viewers hand files to: the spreadsheet, or the table window.
+  std::unique_ptr<TableOrSpreadsheet> viewer_office_;
   TGetSimulatedStationName statistics_;
   TStatisticsPath statistics_path_;
+  TDataFileEntry data_file_entry_;
+  TShowSAFiles show_sa_files_;
+  TGetOutSA get_out_sa_;
+  TGetSumSA get_sum_sa_;
+  TGetSACropInfo crop_info_;
+  TGetCropItemNum crop_item_num_;
+  TOutputFiles output_files_;
+  TResultFiles result_files_;
+  const std::string finder_sa_label_;
 
   std::map<Dialog, ListChoiceView*> path_views_;
   GetDataView* get_data_view_ = nullptr;
@@ -137,7 +167,13 @@ class TKELVARO : public QMainWindow {
   StatisticsView* statistics_view_ = nullptr;
   ListChoiceView* statistics_path_view_ = nullptr;
   GuideBrowser* guide_ = nullptr;
-  QMessageBox* placeholder_ = nullptr;
+  DataFileEntryView* data_file_entry_view_ = nullptr;
+  std::map<Dialog, SaFinderView*> finder_views_;
+  OutputFilesView* output_files_view_ = nullptr;
+  ResultFilesView* result_files_view_ = nullptr;
+  TableWindow* table_window_ = nullptr;
+  // Every dialog a model may close, by its name.
+  std::map<Dialog, QWidget*> closable_;
   std::map<std::string_view, QAction*> named_actions_;
 
   DirectoryChooser choose_directory_;

@@ -23,6 +23,15 @@ void UserGuide(TKELVARO& window, const WindowRequest&) { window.ShowUserGuide();
 void Statistics(TKELVARO& window, const WindowRequest& request) {
   window.ShowStatistics(request.ext);
 }
+void DataFileEntry(TKELVARO& window, const WindowRequest&) { window.ShowDataFileEntry(); }
+void Finder(TKELVARO& window, const WindowRequest& request) {
+  for (Dialog id : {Dialog::TShowSAFiles, Dialog::TGetOutSA, Dialog::TGetSumSA,
+                    Dialog::TGetSACropInfo, Dialog::TGetCropItemNum}) {
+    if (DialogName(id) == request.window) window.ShowFinder(id, request);
+  }
+}
+void OutputFiles(TKELVARO& window, const WindowRequest&) { window.ShowOutputFiles(); }
+void ResultFiles(TKELVARO& window, const WindowRequest&) { window.ShowResultFiles(); }
 void StatisticsPath(TKELVARO& window, const WindowRequest&) { window.ShowStatisticsPath(); }
 
 constexpr WindowRoute kRoutes[] = {
@@ -34,16 +43,16 @@ constexpr WindowRoute kRoutes[] = {
     {"TTempTimeInterval", &PathDialog},
     {"TGetData", &RunDialog},
     {"TCropSoilEntry", &CropSoilEntry},
-    {"TDataFileEntry", nullptr},
-    {"TShowSAFiles", nullptr},
-    {"TGetOutSA", nullptr},
-    {"TGetSumSA", nullptr},
-    {"TGetSACropInfo", nullptr},
-    {"TGetCropItemNum", nullptr},
+    {"TDataFileEntry", &DataFileEntry},
+    {"TShowSAFiles", &Finder},
+    {"TGetOutSA", &Finder},
+    {"TGetSumSA", &Finder},
+    {"TGetSACropInfo", &Finder},
+    {"TGetCropItemNum", &Finder},
     {"TGetSimulatedStationName", &Statistics},
     {"TStatisticsPath", &StatisticsPath},
-    {"TOutputFiles", nullptr},
-    {"TResultFiles", nullptr},
+    {"TOutputFiles", &OutputFiles},
+    {"TResultFiles", &ResultFiles},
     {"THelpInputData", &HelpSelector},
     {"THelpOutputData", &HelpSelector},
     {"THelpInputFiles", &Help},

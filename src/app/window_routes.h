@@ -18,11 +18,10 @@ struct WindowRequest {
 
 using OpenWindowFn = void (*)(TKELVARO& main_window, const WindowRequest& request);
 
-// How the main window opens each window of the system. A window whose model is not part of the
-// program yet has no opener and gets the placeholder notice; adding it is one line here.
+// How the main window opens each window of the system, by the window's class name.
 struct WindowRoute {
   std::string_view window;
-  OpenWindowFn open;  // nullptr: not built yet
+  OpenWindowFn open;
 };
 
 std::span<const WindowRoute> WindowRoutes();

@@ -85,10 +85,9 @@ std::array<float, 367> CoverCropIncrement(const CropRow& row) {
 
 float AppliedKc(const CropRow& row, float okc, float ikc, float cckc, int doy) {
   const int crop_class = row.CropClass();
-  float k = std::max(okc, ikc);
-  if (crop_class >= 3) {
-    k = std::min(k + cckc, ikc != 0.0f ? kKcCapInSeason : kKcCapOffSeason);
-    if (cckc == kCoverCropKc && k < kCoverCropMinimumKc) k = kCoverCropMinimumKc;
+  float k = CoverCappedKc(okc, ikc, cckc, crop_class);
+  if (crop_class >= 3 && cckc == kCoverCropKc && k < kCoverCropMinimumKc) {
+    k = kCoverCropMinimumKc;
   }
   if (crop_class == 3 && row.stress_begin_doy < doy && doy < row.stress_end_doy) k *= row.ks;
   return k;
@@ -105,6 +104,12 @@ void WriteAppliedKc(const CropRow& row, const std::array<float, 367>& cckc, Year
 }
 
 }  // namespace
+
+float CoverCappedKc(float okc, float ikc, float cckc, int crop_class) {
+  const float k = std::max(okc, ikc);
+  if (crop_class < 3) return k;
+  return std::min(k + cckc, ikc != 0.0f ? kKcCapInSeason : kKcCapOffSeason);
+}
 
 CropCoefficients BuildCropCoefficients(const CropRow& row, YearDayTable& table, float pi) {
   CropCoefficients result;

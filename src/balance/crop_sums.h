@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "balance/irrigation_events.h"
+
 namespace kelvaro {
 
 // One crop's sums (mm): per year index 1..Y (index 0 unused) in and out of season, and per
@@ -19,6 +21,7 @@ struct CropSums {
   std::array<float, 12> month_etc{};
   std::array<float, 12> month_pcp{};
   std::array<float, 12> month_er{};
+  std::vector<IrrigationEvent> irrigations;  // in day order; refills of a positive depth only
 };
 
 // A month's averages over the years (mm); ETAW is ETc - Er, or 0 when the rain covers it.

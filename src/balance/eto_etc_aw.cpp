@@ -1,7 +1,6 @@
 #include "balance/eto_etc_aw.h"
 
 #include <algorithm>
-#include <array>
 #include <exception>
 #include <filesystem>
 #include <optional>
@@ -12,6 +11,7 @@
 #include "balance/crop_coefficients.h"
 #include "balance/crop_output_files.h"
 #include "balance/crop_season.h"
+#include "balance/irrigation_event_files.h"
 #include "balance/irrigation_thresholds.h"
 #include "balance/soil_water_balance.h"
 #include "balance/study_area_summaries.h"
@@ -51,10 +51,10 @@ std::optional<CropFile> ReadCrops(const RunParameters& run, Session& session) {
 }
 
 // What one crop leaves for the study area: its three finished files waiting for the commit, its
-// months for the summaries and what it reported, or the error that stopped it after that.
+// sums for the study area's files and what it reported, or the error that stopped it after that.
 struct BalancedCrop {
   OutputFileSet files;
-  std::array<MonthAverage, 12> months{};
+  std::optional<CropSums> sums;
   DeferredReporter reports;
   std::exception_ptr error;
 };
@@ -70,13 +70,12 @@ BalancedCrop BalanceCrop(const CropRow& row, int index, int crop_count, const st
     const IrrigationThresholds thresholds = PlaceIrrigations(row, coefficients.stages, table);
     CropOutputs outputs(crop.files, session.data_dir, sa5, index + 1, row);
     int days = 0;
-    const CropSums sums = RunSoilWaterBalance(row, coefficients, thresholds, table, crop.reports,
-                                              [&](const DailyBalanceRow& day) {
-                                                outputs.WriteDailyRow(day);
-                                                ++days;
-                                              });
-    outputs.FinishCrop(sums, table);
-    crop.months = MonthAverages(sums);
+    crop.sums = RunSoilWaterBalance(row, coefficients, thresholds, table, crop.reports,
+                                    [&](const DailyBalanceRow& day) {
+                                      outputs.WriteDailyRow(day);
+                                      ++days;
+                                    });
+    outputs.FinishCrop(*crop.sums, table);
     crop.reports.CropFinished(days);
   } catch (...) {
     crop.error = std::current_exception();
@@ -84,14 +83,20 @@ BalancedCrop BalanceCrop(const CropRow& row, int index, int crop_count, const st
   return crop;
 }
 
-// The crops run on the session's jobs; their trace lines, summary rows and files come out in
-// crop order, and the first crop that fails ends the run as it would one crop after another.
-void BalanceCrops(const CropFile& crops, const std::string& sa5, YearDayTable table,
-                  Session& session, OutputFileSet& files, StudyAreaSummaries& summaries) {
+// The study area's files that gather every crop, in crop order.
+struct StudyAreaFiles {
+  StudyAreaSummaries& summaries;
+  IrrigationEventFiles& irrigations;
+};
+
+// The crops run on the session's jobs, each thread on a copy of `weather`; their trace lines,
+// rows of the study area's files and files come out in crop order, and the first crop that fails
+// ends the run as it would one crop after another.
+void BalanceCrops(const CropFile& crops, const std::string& sa5, const YearDayTable& weather,
+                  Session& session, OutputFileSet& files, const StudyAreaFiles& study_area) {
   const int crop_count = static_cast<int>(crops.rows.size());
   const int workers = WorkerCount(crop_count, session.jobs);
-  std::vector<YearDayTable> tables(static_cast<size_t>(workers) - 1, table);
-  tables.push_back(std::move(table));
+  std::vector<YearDayTable> tables(static_cast<size_t>(workers), weather);
   ForEachInOrder(
       crop_count, workers,
       [&](int worker, int k) {
@@ -101,8 +106,10 @@ void BalanceCrops(const CropFile& crops, const std::string& sa5, YearDayTable ta
       [&](int k, BalancedCrop&& crop) {
         crop.reports.ReplayOnto(session.reporter);
         if (crop.error) std::rethrow_exception(crop.error);
+        const CropRow& row = crops.rows[static_cast<size_t>(k)];
         files.Append(std::move(crop.files));
-        summaries.AddCrop(crops.rows[static_cast<size_t>(k)], crop.months);
+        study_area.summaries.AddCrop(row, MonthAverages(*crop.sums));
+        study_area.irrigations.AddCrop(k + 1, row, *crop.sums, weather);
       });
 }
 
@@ -130,11 +137,12 @@ void EToETcAW(const RunParameters& run, Session& session) {
   const auto crops = ReadCrops(run, session);
   if (!crops) return;
 
-  YearDayTable table = BalanceWeatherTable(*weather);
+  const YearDayTable table = BalanceWeatherTable(*weather);
   // Every result file of the study area is replaced at the end, all of them or none.
   OutputFileSet files;
   StudyAreaSummaries summaries(files, session.data_dir, sa5, table.year_count());
-  BalanceCrops(*crops, sa5, std::move(table), session, files, summaries);
+  IrrigationEventFiles irrigations(files, session.data_dir, sa5, table.year_count());
+  BalanceCrops(*crops, sa5, table, session, files, {summaries, irrigations});
   files.CommitAll();
   WarnOfStaleResults(*crops, sa5, session);
 }

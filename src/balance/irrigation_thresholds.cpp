@@ -65,6 +65,9 @@ void ScanForLastIrrigation(const SeasonETc& etc, const StageDays& days, float yt
       thresholds.mid[year] = running / irrigations;
       if (wettings.count == 0) thresholds.initial[year] = thresholds.mid[year];
       thresholds.last[year] = ytd_mm;
+      thresholds.scan_stopped = true;
+      thresholds.scan_initial_etc_mm = initial_mm;
+      thresholds.scan_running_etc_mm = running;
       return;
     }
   }

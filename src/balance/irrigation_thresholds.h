@@ -16,6 +16,11 @@ struct IrrigationThresholds {
   std::vector<float> last;     // ThresholdLast: allowed after the last irrigation (= YTD)
   int initial_wetting_end = 0;  // InitialWettingEnd, as left by the last year
   int last_irrigation_day = 0;  // LastIrrigationDay, as left by the last year that found one
+  // ETc (mm) from planting to InitialWettingEnd and from there to LastIrrigationDay, of the last
+  // year whose scan found a last irrigation; the normal year traces them as "ET1=" and "ET2=".
+  bool scan_stopped = false;
+  float scan_initial_etc_mm = 0.0f;
+  float scan_running_etc_mm = 0.0f;
 };
 
 // Places the irrigations of a crop whose Kc is in `table`. Each crop starts from zero

@@ -1,10 +1,11 @@
 #include "balance/soil_water_balance.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string>
+#include <vector>
 
 #include "weatherio/calendar.h"
+#include "weatherio/message_text.h"
 
 namespace kelvaro {
 namespace {
@@ -12,13 +13,6 @@ namespace {
 using Series = YearDayTable::Series;
 
 constexpr float kBareSoilDepthMm = 300.0f;
-
-// Numbers in the trace lines in their shortest form.
-std::string Shortest(float value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
-}
 
 // What does not change from day to day for one crop.
 struct CropPlan {
@@ -30,10 +24,13 @@ struct CropPlan {
   int folded_end = 0;   // the ending day within its year
   float fc_mm = 0.0f;   // shown as FC; the root zone's allowable depletion times four
   float pwp_mm = 0.0f;  // shown as PWP; times two
+  bool rain_at_once_in_season = false;
 };
 
-CropPlan MakePlan(const CropRow& row, const StageDays& days, const IrrigationThresholds& t) {
+CropPlan MakePlan(const CropRow& row, const StageDays& days, const IrrigationThresholds& t,
+                  const BalanceRules& rules) {
   CropPlan plan;
+  plan.rain_at_once_in_season = rules.rain_at_once_in_season;
   plan.bare_soil_limit_mm = BareSoilDepletionLimit(row);
   plan.pre_irrigated = row.pre_irrigated == "Y";
   plan.planting = days.planting;
@@ -74,21 +71,47 @@ float DayThreshold(const CropPlan& plan, const YearThresholds& t, int d, float c
   return x;
 }
 
+// The depletions (mm) a day's refills brought back to 0.
+struct Refills {
+  float pre_irrigation_mm = 0.0f;
+  float irrigation_mm = 0.0f;
+};
+
 // In season the crop is irrigated back to no depletion whenever the depletion reaches the day's
 // threshold, until the first day without depletion after the last irrigation closes the season.
-void InSeasonDay(const CropPlan& plan, const YearThresholds& t, int d, float etc, SoilState& s) {
+Refills InSeasonDay(const CropPlan& plan, const YearThresholds& t, int d, float etc, float pcp,
+                    SoilState& s) {
+  Refills refills;
   s.threshold = DayThreshold(plan, t, d, s.threshold);
-  if (plan.pre_irrigated && d == plan.planting) s.swd = 0.0f;
+  if (plan.pre_irrigated && d == plan.planting) {
+    refills.pre_irrigation_mm = s.swd;
+    s.swd = 0.0f;
+  }
   if (s.season_closed) {
     s.swdx = t.last;
     s.swd = std::min(s.swd + etc, s.swdx);
   } else {
     s.swd += etc;
-    if (s.swd >= s.threshold) s.swd = 0.0f;
+    if (s.swd >= s.threshold) {
+      refills.irrigation_mm = s.swd;
+      s.swd = 0.0f;
+    }
     if (d > plan.last_irrigation_day && s.swd == 0.0f) s.season_closed = true;
     s.managed_day = true;
   }
+  if (plan.rain_at_once_in_season) s.swd = std::max(s.swd - pcp, 0.0f);
   s.swdx = s.threshold;
+  return refills;
+}
+
+// A refill of nothing applies no water and is no event.
+void RecordRefills(const Refills& refills, int year, int d, std::vector<IrrigationEvent>& events) {
+  if (refills.pre_irrigation_mm > 0.0f) {
+    events.push_back({year, d, refills.pre_irrigation_mm, IrrigationKind::kPreIrrigation});
+  }
+  if (refills.irrigation_mm > 0.0f) {
+    events.push_back({year, d, refills.irrigation_mm, IrrigationKind::kIrrigation});
+  }
 }
 
 // Out of season the soil dries by ETc until it reaches its limit; returns the ETc it supplied.
@@ -124,13 +147,13 @@ class CropBalance {
  public:
   CropBalance(const CropRow& row, const CropCoefficients& coefficients,
               const IrrigationThresholds& thresholds, const YearDayTable& table, Reporter& reporter,
-              const DailyRowSink& sink)
+              const DailyRowSink& sink, const BalanceRules& rules)
       : coefficients_(coefficients),
         thresholds_(thresholds),
         table_(table),
         reporter_(reporter),
         sink_(sink),
-        plan_(MakePlan(row, coefficients.stages, thresholds)),
+        plan_(MakePlan(row, coefficients.stages, thresholds, rules)),
         sums_(table.year_count()) {
     state_.swdx = plan_.bare_soil_limit_mm;
   }
@@ -179,10 +202,10 @@ class CropBalance {
     const auto y = static_cast<size_t>(year);
     if (in_season) {
       sums_.cetc[y] += row.etc;
-      InSeasonDay(plan_, t, d, row.etc, state_);
+      RecordRefills(InSeasonDay(plan_, t, d, row.etc, row.pcp, state_), year, d, sums_.irrigations);
       if (d == 365) {
-        reporter_.Trace("NA2=" + Shortest(t.mid));
-        reporter_.Trace("NA3=" + Shortest(t.last));
+        reporter_.Trace("NA2=" + ShortestText(t.mid));
+        reporter_.Trace("NA3=" + ShortestText(t.last));
       }
     } else {
       sums_.ocetc[y] += OutOfSeasonDay(plan_, row.etc, row.pcp, state_);
@@ -227,8 +250,9 @@ float BareSoilDepletionLimit(const CropRow& row) {
 
 CropSums RunSoilWaterBalance(const CropRow& row, const CropCoefficients& coefficients,
                              const IrrigationThresholds& thresholds, const YearDayTable& table,
-                             Reporter& reporter, const DailyRowSink& sink) {
-  return CropBalance(row, coefficients, thresholds, table, reporter, sink).Run();
+                             Reporter& reporter, const DailyRowSink& sink,
+                             const BalanceRules& rules) {
+  return CropBalance(row, coefficients, thresholds, table, reporter, sink, rules).Run();
 }
 
 }  // namespace kelvaro

@@ -32,6 +32,12 @@ struct DailyBalanceRow {
 
 using DailyRowSink = std::function<void(const DailyBalanceRow&)>;
 
+// Where balances of the same crop differ. The normal year of a crop takes the day's rain off the
+// depletion as soon as the day's ETc is in (and then still takes the effective rain).
+struct BalanceRules {
+  bool rain_at_once_in_season = false;
+};
+
 // Largest depletion (mm) of the soil outside the season: 300 mm of soil at the crop's allowable
 // depletion.
 float BareSoilDepletionLimit(const CropRow& row);
@@ -40,6 +46,7 @@ float BareSoilDepletionLimit(const CropRow& row);
 // the day's threshold. Hands each day to `sink` and traces the day-365 threshold lines.
 CropSums RunSoilWaterBalance(const CropRow& row, const CropCoefficients& coefficients,
                              const IrrigationThresholds& thresholds, const YearDayTable& table,
-                             Reporter& reporter, const DailyRowSink& sink);
+                             Reporter& reporter, const DailyRowSink& sink,
+                             const BalanceRules& rules = {});
 
 }  // namespace kelvaro

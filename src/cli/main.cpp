@@ -4,13 +4,18 @@
 #include <string>
 
 #include "cli/batch_command.h"
+#include "cli/chart_command.h"
 #include "cli/command_status.h"
 #include "cli/crop_command.h"
 #include "cli/demo_command.h"
 #include "cli/option_checks.h"
+#include "cli/normal_command.h"
+#include "cli/open_command.h"
 #include "cli/presets_command.h"
+#include "cli/report_command.h"
 #include "cli/run_command.h"
 #include "cli/stats_command.h"
+#include "cli/template_command.h"
 
 namespace {
 
@@ -38,6 +43,11 @@ int main(int argc, char** argv) {
   kelvaro::cli::AddDemoCommand(app);
   kelvaro::AddCropCommands(app);
   kelvaro::cli::AddBatchCommand(app);
+  kelvaro::cli::AddTemplateCommand(app);
+  kelvaro::cli::AddOpenCommand(app);
+  kelvaro::cli::AddNormalCommand(app);
+  kelvaro::cli::AddReportCommand(app);
+  kelvaro::cli::AddChartCommand(app);
   kelvaro::cli::RefuseEmptyValues(app);
   try {
     app.parse(argc, argv);

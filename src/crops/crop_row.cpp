@@ -80,13 +80,14 @@ CropRow ParseCropRow(std::string_view line) {
 std::optional<CropFile> ReadCropFile(const std::filesystem::path& path) {
   auto text = ReadTextFile(path);
   if (!text) return std::nullopt;
-  CropFile file{text->name, {}};
+  CropFile file{text->name, {}, {}};
   for (size_t i = kHeaderLineCount; i < text->lines.size(); ++i) {
     if (IsBlankLine(text->lines[i])) continue;
     try {
       CropRow row = ParseCropRow(text->lines[i]);
       CheckCropRow(row);
       file.rows.push_back(std::move(row));
+      file.line_numbers.push_back(static_cast<int>(i + 1));
     } catch (...) {
       RethrowWithLocation(LineLocation(file.name, static_cast<int>(i + 1)) + " (crop " +
                           std::to_string(file.rows.size() + 1) + ")");

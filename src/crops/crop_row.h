@@ -59,6 +59,7 @@ CropRow ParseCropRow(std::string_view line);
 struct CropFile {
   std::string name;
   std::vector<CropRow> rows;
+  std::vector<int> line_numbers;  // the file's line (from 1) of each row
 };
 std::optional<CropFile> ReadCropFile(const std::filesystem::path& path);
 

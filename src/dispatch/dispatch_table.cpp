@@ -7,7 +7,11 @@
 #include "eto/montly_output.h"
 #include "eto/pan_eto.h"
 #include "eto/wth_eto.h"
+#include "generator/day_to_mon_temp.h"
 #include "generator/generate_weather.h"
+#include "generator/generate_weather2.h"
+#include "generator/simulated_eto_hargres.h"
+#include "generator/yearly_day_to_mon_temp.h"
 
 namespace kelvaro {
 namespace {
@@ -17,7 +21,6 @@ struct NamedOperation {
   Operation run;
 };
 
-// Operations still to be written are listed without a function, so their rows report plainly.
 constexpr std::array<NamedOperation, 13> kOperations{{
     {"DPNETo", &DPNETo},
     {"WTHETo", &WTHETo},
@@ -27,10 +30,10 @@ constexpr std::array<NamedOperation, 13> kOperations{{
     {"MonETo", &MonETo},
     {"PanETo", &PanETo},
     {"GenerateWeather", &GenerateWeather},
-    {"GenerateWeather2", nullptr},
-    {"SimulatedEToHargres", nullptr},
-    {"DayToMonTemp", nullptr},
-    {"YearlyDayToMonTemp", nullptr},
+    {"GenerateWeather2", &GenerateWeather2},
+    {"SimulatedEToHargres", &SimulatedEToHargres},
+    {"DayToMonTemp", &DayToMonTemp},
+    {"YearlyDayToMonTemp", &YearlyDayToMonTemp},
     {"EToETcAW", &EToETcAW},
 }};
 
@@ -52,16 +55,6 @@ Operation FindOperation(std::string_view name) {
   return nullptr;
 }
 
-std::string MissingOperations(const DispatchRow& row) {
-  std::string missing;
-  for (std::string_view step : row.chain) {
-    if (step.empty() || IsExtensionStep(step) || FindOperation(step) != nullptr) continue;
-    if (!missing.empty()) missing += ", ";
-    missing += step;
-  }
-  return missing;
-}
-
 void RunChain(const DispatchRow& row, RunParameters& run, Session& session) {
   int count = 0;
   for (std::string_view step : row.chain) {
@@ -75,7 +68,7 @@ void RunChain(const DispatchRow& row, RunParameters& run, Session& session) {
       continue;
     }
     session.reporter.OperationStarted(std::string(step), index++, count);
-    if (Operation operation = FindOperation(step)) operation(run, session);
+    FindOperation(step)(run, session);
   }
 }
 

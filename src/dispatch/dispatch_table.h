@@ -50,12 +50,8 @@ inline constexpr std::array<DispatchRow, 13> kDispatchTable{{
 // Index of ext in the ExtCombo list, if it is one of its items.
 std::optional<int> ExtComboIndex(std::string_view ext);
 
-// The operation of that name, or nullptr while it is not part of the program yet.
+// The operation of that name; every name of the table has one.
 Operation FindOperation(std::string_view name);
-
-// Names of the row's operations that are not available yet, comma separated; empty when the
-// whole chain can run.
-std::string MissingOperations(const DispatchRow& row);
 
 // Runs the chain left to right; `run.ext` is changed where the chain says so, and keeps the last
 // value set. Every operation reports its own failures.

@@ -135,12 +135,6 @@ bool TGetData::RowChecksPass(const DispatchRow& row) {
 }
 
 void TGetData::Dispatch(const DispatchRow& row) {
-  const std::string missing = MissingOperations(row);
-  if (!missing.empty()) {
-    session_.reporter.MessageBox("The input kind \"" + std::string(row.ext) +
-                                 "\" is not available yet (" + missing + " still to come).");
-    return;
-  }
   DataReady = "yes";
   RunParameters run = Parameters();
   RunChain(row, run, session_);

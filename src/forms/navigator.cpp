@@ -24,6 +24,20 @@ std::string_view DialogName(Dialog dialog) {
       return "TStatisticsPath";
     case Dialog::TGetSimulatedStationName:
       return "TGetSimulatedStationName";
+    case Dialog::TDataFileEntry:
+      return "TDataFileEntry";
+    case Dialog::TShowSAFiles:
+      return "TShowSAFiles";
+    case Dialog::TGetOutSA:
+      return "TGetOutSA";
+    case Dialog::TGetSumSA:
+      return "TGetSumSA";
+    case Dialog::TGetSACropInfo:
+      return "TGetSACropInfo";
+    case Dialog::TGetCropItemNum:
+      return "TGetCropItemNum";
+    case Dialog::TOutputFiles:
+      return "TOutputFiles";
   }
   return "?";
 }

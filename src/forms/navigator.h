@@ -19,6 +19,13 @@ enum class Dialog {
   TResultFiles,
   TStatisticsPath,
   TGetSimulatedStationName,
+  TDataFileEntry,
+  TShowSAFiles,
+  TGetOutSA,
+  TGetSumSA,
+  TGetSACropInfo,
+  TGetCropItemNum,
+  TOutputFiles,
 };
 
 // The dialog's class name ("TGetData"), as the main window's commands name their windows.

@@ -91,19 +91,21 @@ float RsoMaxOfDay(int doy, float latitude_deg) {
 
 DailyGeneratorParameters DailyParametersFromMeans(const TwelveMonths& means,
                                                   const RainAndWindParameters& rain,
-                                                  float latitude_deg) {
+                                                  float latitude_deg, ProcessUnits units) {
   SeasonalCurve tx = TemperatureCurve(
       Column(means, [](const MonthlyMeans& m) { return FahrenheitOrMissing(m.tmax); }));
-  SeasonalCurve tn = TemperatureCurve(
-      Column(means, [](const MonthlyMeans& m) { return FahrenheitOrMissing(m.tmin); }));
+  SeasonalCurve tn = TemperatureCurve(Column(means, [&](const MonthlyMeans& m) {
+    return units.tmin_in_fahrenheit ? FahrenheitOrMissing(m.tmin) : m.tmin;
+  }));
   SeasonalCurve td = TemperatureCurve(
       Column(means, [](const MonthlyMeans& m) { return FahrenheitOrMissing(m.td); }));
   SetCvs(tx, 0.536f - 0.00573f * tx.mean, -std::exp(0.0952f * tx.amplitude - 4.63f));
   SetCvs(tn, std::exp(-0.0466f * tn.mean), -std::exp(0.146f * tn.amplitude - 4.64f));
   SetCvs(td, std::exp(-0.0466f * td.mean), -std::exp(0.146f * td.amplitude - 4.64f));
 
-  const MonthlyValues solar_ly =
-      Column(means, [](const MonthlyMeans& m) { return ToLangleys(m.solar); });
+  const MonthlyValues solar_ly = Column(means, [&](const MonthlyMeans& m) {
+    return LangleysOrMissing(m.solar, units.langleys_per_megajoule);
+  });
   const HarmonicFit r = FirstHarmonicFit(solar_ly);
   const float r_amplitude = std::fabs(r.amplitude);
 

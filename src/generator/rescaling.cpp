@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "generator/wind_spline.h"
+#include "generator/mid_month_curve.h"
 #include "weatherio/calendar.h"
 #include "weatherio/errors.h"
 #include "weatherio/field_split.h"
@@ -14,28 +14,16 @@ namespace kelvaro {
 namespace {
 
 constexpr int kDailyColumns = 10;  // Year, Mon, Day, DOY, Solar, TMax, TMin, Wind, Td, Pcp
+constexpr int kDailyColumnsWithEto = 11;
+
+const QuantityRow& MonthRatios(const RescalingRatios& ratios, const std::string& month_text,
+                               int month) {
+  if (month < 1 || month > 12) throw InputError("month " + month_text + " out of range");
+  return ratios[static_cast<size_t>(month - 1)];
+}
 
 // A simulated mean of exactly 0 cannot be scaled to the input; the month is left as simulated.
 float Ratio(float input, float simulated) { return simulated == 0.0f ? 1.0f : input / simulated; }
-
-float InputValue(const MonthlyMeans& month, size_t quantity) {
-  switch (quantity) {
-    case kSolar:
-      return month.solar;
-    case kTMax:
-      return month.tmax;
-    case kTMin:
-      return month.tmin;
-    case kWind:
-      return month.wind;
-    case kTd:
-      return month.td;
-    case kPcp:
-      return month.pcp;
-    default:
-      return month.nrd;
-  }
-}
 
 // Monthly mean winds of one simulated year, -999 where the input has none.
 MonthlyValues MeanWinds(const MonthlyValues& sums, int year, const TwelveMonths& means) {
@@ -49,14 +37,17 @@ MonthlyValues MeanWinds(const MonthlyValues& sums, int year, const TwelveMonths&
 
 }  // namespace
 
-RescalingRatios RatiosToInput(const TwelveMonths& means, const MonthRows& simulated_means) {
+RescalingRatios RatiosToInput(const TwelveMonths& inputs, const MonthRows& simulated_means,
+                              QuantitySet rescaled, QuantitySet rescaled_if_positive) {
   RescalingRatios ratios{};
   for (size_t m = 0; m < 12; ++m) {
     for (size_t q = 0; q < kQuantityCount; ++q) {
       float simulated = simulated_means[m][q];
       if (q == kPcp && simulated == 0.0f) simulated = 0.0001f;  // as in the CV of .cve
-      const bool scaled = q != kNrd && (q != kWind || means[m].wind > 0.0f);
-      ratios[m][q] = scaled ? Ratio(InputValue(means[m], q), simulated) : 1.0f;
+      const float input = MonthValue(inputs[m], q);
+      const bool scaled =
+          Holds(rescaled, q) || (Holds(rescaled_if_positive, q) && input > 0.0f);
+      ratios[m][q] = scaled ? Ratio(input, simulated) : 1.0f;
     }
   }
   return ratios;
@@ -78,13 +69,12 @@ std::string RescaledRows(const std::vector<std::string>& tmp_rows, const Rescali
   }
   std::string text;
   int year = 0;
-  std::optional<WindCurve> wind_curve;
+  std::optional<MidMonthCurve> curve;
   for (const std::string& row : tmp_rows) {
     const auto f = SplitFieldsFromRight(row, kDailyColumns);
     const int month = ParseInt(f[1]);
     const int doy = ParseInt(f[3]);
-    if (month < 1 || month > 12) throw InputError("month " + f[1] + " out of range");
-    const QuantityRow& ratio = ratios[static_cast<size_t>(month - 1)];
+    const QuantityRow& ratio = MonthRatios(ratios, f[1], month);
     float solar = ParseFloat(f[4]) * ratio[kSolar];
     float tmax = ParseFloat(f[5]);
     const float tmin = ParseFloat(f[6]);
@@ -94,13 +84,32 @@ std::string RescaledRows(const std::vector<std::string>& tmp_rows, const Rescali
       ++year;
       if (static_cast<size_t>(year) > wind_sums.size())
         throw InputError("more years than simulated");
-      wind_curve.emplace(MeanWinds(wind_sums[static_cast<size_t>(year - 1)], year, means));
+      curve.emplace(MeanWinds(wind_sums[static_cast<size_t>(year - 1)], year, means));
     }
-    if (!wind_curve) throw InputError("the simulated days do not begin on day 1");
+    if (!curve) throw InputError("the simulated days do not begin on day 1");
     text += Printf(" %s,%4d,%4d,%4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", f[0].c_str(), month,
                    ParseInt(f[2]), doy, solar, tmax * ratio[kTMax], tmin * ratio[kTMin],
-                   wind_curve->AtDay(doy, month), ParseFloat(f[8]) * ratio[kTd],
+                   curve->AtDay(doy, month), ParseFloat(f[8]) * ratio[kTd],
                    ParseFloat(f[9]) * ratio[kPcp]);
+  }
+  return text;
+}
+
+std::string RescaledWorkingRows(const std::vector<std::string>& tmp_rows,
+                                const RescalingRatios& ratios, QuantitySet columns) {
+  std::string text;
+  for (const std::string& row : tmp_rows) {
+    const auto f = SplitFieldsFromRight(row, kDailyColumnsWithEto);
+    const int month = ParseInt(f[1]);
+    const QuantityRow& ratio = MonthRatios(ratios, f[1], month);
+    std::array<float, kDailyColumnsWithEto - 4> values{};  // Solar, TMax, TMin, Wind, Td, Pcp, ETo
+    for (size_t i = 0; i < values.size(); ++i) values[i] = ParseFloat(f[i + 4]);
+    if (values[kTMax] < values[kTMin]) values[kTMax] = values[kTMin];
+    text += Printf(" %s,%4d,%4d,%4d", f[0].c_str(), month, ParseInt(f[2]), ParseInt(f[3]));
+    for (size_t q = kSolar; q <= kTd; ++q) {
+      text += Printf(",%8.2f", Holds(columns, q) ? values[q] * ratio[q] : kMissing);
+    }
+    text += Printf(",%8.2f,%8.2f\n", values[kPcp] * ratio[kPcp], values[6] * ratio[kEto]);
   }
   return text;
 }

@@ -10,12 +10,14 @@ inline constexpr float kLangleysPerMegajouleOut = 23.87f;  // and back out: stor
 
 inline float ToFahrenheit(float celsius) { return celsius * 1.8f + 32.0f; }
 inline float ToCelsius(float fahrenheit) { return (fahrenheit - 32.0f) * 5.0f * (1.0f / 9.0f); }
-inline float ToLangleys(float megajoules) { return megajoules * kLangleysPerMegajoule; }
 inline float ToMegajoules(float langleys) { return langleys * (1.0f / kLangleysPerMegajouleOut); }
 
 // A missing monthly mean stays -999 in the working units, so the harmonic fit sees it.
 inline float FahrenheitOrMissing(float celsius) {
   return IsMissing(celsius) ? kMissing : ToFahrenheit(celsius);
+}
+inline float LangleysOrMissing(float megajoules, float langleys_per_megajoule) {
+  return IsMissing(megajoules) ? kMissing : megajoules * langleys_per_megajoule;
 }
 
 }  // namespace kelvaro

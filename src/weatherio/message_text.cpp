@@ -1,5 +1,6 @@
 #include "weatherio/message_text.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace kelvaro {
@@ -75,6 +76,12 @@ std::string Quoted(std::string_view text) {
   out += "'";
   if (position < text.size()) out += "...";
   return out;
+}
+
+std::string ShortestText(float value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
 }
 
 }  // namespace kelvaro

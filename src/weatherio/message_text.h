@@ -18,4 +18,8 @@ inline constexpr size_t kExcerptCharacters = 40;
 // as \t, \n, \r, \0 or \xHH so that a NUL or a line break never cuts or splits the message.
 std::string Quoted(std::string_view text);
 
+// A number in its shortest form that reads back as the same float ("12.5", "0.1"), as the trace
+// lines show numbers.
+std::string ShortestText(float value);
+
 }  // namespace kelvaro

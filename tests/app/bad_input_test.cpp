@@ -4,10 +4,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 #include "app/crop_soil_entry_view.h"
 #include "app/get_data_view.h"
 #include "app/list_choice_view.h"
+#include "app/output_files_view.h"
+#include "app/sa_finder_view.h"
 #include "app_test_support.h"
 
 namespace kelvaro::testing {
@@ -76,7 +79,7 @@ TEST_F(BadInputTest, RunDialogAnswersEveryFieldWithAMessage) {
       answered += warned || boxed;
       EXPECT_FALSE(window().run_active());
       ExpectUsersFilesKept(what);
-      window().placeholder()->hide();
+      window().result_files_view()->hide();
     }
   }
   EXPECT_GE(answered, 20);  // nearly every bad text is refused; a unicode name may simply run
@@ -136,6 +139,64 @@ TEST_F(BadInputTest, CropFormAnswersEveryEntryWithAMessage) {
       ExpectUsersFilesKept(what);
     }
   }
+}
+
+}  // namespace
+}  // namespace kelvaro::testing
+
+namespace kelvaro::testing {
+namespace {
+
+// The finders, the normal-year dialog and the output viewer answer a bad SA number or name with
+// their warning lines or a message box, and never hand a file to the spreadsheet.
+TEST_F(BadInputTest, FindersAndViewerAnswerEveryTextWithAMessage) {
+  folder_.CopyExamples({"SA00001.csv"});
+  KeepUsersFiles();
+  MessageBoxWatcher boxes;
+  const char* kCommands[] = {"CsvBySA", "WrkByFilename", "EAWDAU",      "EtawBySA",
+                             "EtcBySA", "CropSoilBySA",  "StaCropNorm"};
+  int answered = 0;
+  for (const char* command : kCommands) {
+    const MainWindowCommand& found = *FindMainWindowCommand(command);
+    for (const QString& bad : kBadTexts) {
+      const std::string what = std::string(command) + " SA = '" + bad.toStdString() + "'";
+      SCOPED_TRACE(what);
+      window().RunCommand(found);
+      auto* dialog = qobject_cast<app::SaFinderView*>(
+          ShownWindow(QString::fromUtf8(found.window.data(), found.window.size())));
+      ASSERT_NE(dialog, nullptr);
+      TypeInto(dialog->sa(), bad);
+      const size_t boxes_before = boxes.texts().size();
+      QTest::mouseClick(Child<QPushButton>(dialog, "ButtonOK"), Qt::LeftButton);
+      const bool warned = dialog->warning()->isVisible();
+      answered += warned || boxes.texts().size() > boxes_before;
+      EXPECT_TRUE(dialog->isVisible());
+      EXPECT_FALSE(window().run_active());
+      ExpectUsersFilesKept(what);
+      dialog->hide();
+    }
+  }
+  // Only the crop information dialog may stay silent, for numbers it does not look up.
+  EXPECT_GE(answered, static_cast<int>(std::size(kCommands) * std::size(kBadTexts)) - 4);
+  EXPECT_TRUE(spreadsheet_->calls.empty() ||
+              std::none_of(spreadsheet_->calls.begin(), spreadsheet_->calls.end(),
+                           [](const std::string& call) { return call.starts_with("open"); }));
+
+  window().NamedAction("ViewOutputFiles")->trigger();
+  app::OutputFilesView* viewer = window().output_files_view();
+  for (const char* kind : {"msw", "mse"}) {
+    for (const QString& bad : kBadTexts) {
+      SCOPED_TRACE(std::string(kind) + " '" + bad.toStdString() + "'");
+      const int index = viewer->kinds()->findText(QString::fromLatin1(kind));
+      viewer->kinds()->setCurrentIndex(index);
+      emit viewer->kinds()->activated(index);
+      TypeInto(viewer->station(), bad);
+      QTest::mouseClick(Child<QPushButton>(viewer, "ButtonViewExcel"), Qt::LeftButton);
+      EXPECT_TRUE(viewer->warning()->toPlainText().endsWith("An invalid input file name"));
+      ExpectUsersFilesKept(kind);
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists("/tmp/kelvaro-elsewhere.avg"));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/get_data_view.h"
 #include "app/gui_reporter.h"
 #include "app/list_choice_view.h"
+#include "app/output_files_view.h"
 #include "app_test_support.h"
 #include "support/cli_runner.h"
 
@@ -111,7 +112,11 @@ TEST_F(RunThroughWindowsTest, MonthlyMeansRunWritesWhatTheCommandLineWrites) {
   EXPECT_FALSE(dialog->isVisible());
   ASSERT_EQ(requests.count(), 1);
   EXPECT_EQ(requests.takeFirst()[0].toString(), "TResultFiles");
-  EXPECT_TRUE(window().placeholder()->isVisible());
+  ASSERT_TRUE(window().result_files_view()->isVisible());
+  QTest::mouseClick(Child<QPushButton>(window().result_files_view(), "ButtonView"),
+                    Qt::LeftButton);
+  EXPECT_FALSE(window().result_files_view()->isVisible());
+  EXPECT_TRUE(window().output_files_view()->isVisible());
 
   EXPECT_EQ(folder_.Listing(), cli_folder.Listing());
   for (const std::string& name : SplitLines(cli_folder.Listing())) {

@@ -8,10 +8,13 @@
 #include <QTest>
 
 #include "app/crop_soil_entry_view.h"
+#include "app/data_file_entry_view.h"
 #include "app/get_data_view.h"
 #include "app/guide_browser.h"
 #include "app/help_window_view.h"
 #include "app/list_choice_view.h"
+#include "app/output_files_view.h"
+#include "app/sa_finder_view.h"
 #include "app/statistics_view.h"
 #include "app_test_support.h"
 
@@ -84,7 +87,7 @@ TEST_F(ScreenshotTest, CropSoilEntry) {
   Picture(view->warning_view(), "crop_soil_warning");
 }
 
-TEST_F(ScreenshotTest, HelpWindowsSelectorsGuideAndPlaceholder) {
+TEST_F(ScreenshotTest, HelpWindowsSelectorsAndGuide) {
   for (const HelpWindowLayout& layout : HelpWindows()) {
     window().ShowHelpWindow(layout.id);
     Picture(window().help_view(layout.id), "help_" + std::string(layout.name));
@@ -104,8 +107,34 @@ TEST_F(ScreenshotTest, HelpWindowsSelectorsGuideAndPlaceholder) {
   Picture(window().statistics_view(), "statistics");
   window().ShowUserGuide();
   SaveScreenshot(window().guide(), "users_guide");
-  window().RunCommand(*FindMainWindowCommand("MTVDAU"));
-  Picture(window().placeholder(), "placeholder");
+}
+
+TEST_F(ScreenshotTest, TemplateFinderAndViewerDialogs) {
+  window().NamedAction("InputCreateFiles")->trigger();
+  app::DataFileEntryView* entry = window().data_file_entry_view();
+  const int etm = entry->kinds()->findText(QStringLiteral("etm"));
+  entry->kinds()->setCurrentIndex(etm);
+  emit entry->kinds()->activated(etm);
+  Picture(entry, "data_file_entry");
+  for (const char* command : {"MTVDAU", "WrkByFilename", "EAWDAU", "EtcBySA", "CropSoilBySA",
+                              "StaCropNorm"}) {
+    const MainWindowCommand& found = *FindMainWindowCommand(command);
+    window().RunCommand(found);
+    QWidget* dialog = ShownWindow(QString::fromUtf8(found.window.data(), found.window.size()));
+    if (auto* finder = qobject_cast<app::SaFinderView*>(dialog)) {
+      TypeInto(finder->sa(), QStringLiteral("12"));  // no such study area: the warning shows
+    }
+    Picture(dialog, std::string("finder_") + command);
+    dialog->hide();
+  }
+  window().NamedAction("ViewOutputFiles")->trigger();
+  app::OutputFilesView* viewer = window().output_files_view();
+  const int csv = viewer->kinds()->findText(QStringLiteral("csv"));
+  viewer->kinds()->setCurrentIndex(csv);
+  emit viewer->kinds()->activated(csv);
+  Picture(viewer, "output_files");
+  window().ShowResultFiles();
+  Picture(window().result_files_view(), "result_files");
 }
 
 // Tab goes through the run dialog's fields in their order, then OK and Cancel.

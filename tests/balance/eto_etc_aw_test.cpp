@@ -86,8 +86,9 @@ TEST_F(EToETcAWTest, FilesAreFoundAndReplacedWhateverTheirLetterCase) {
   Run();
   EXPECT_TRUE(reporter_.boxes().empty());
   EXPECT_EQ(folder_.Listing(),
-            "SA00012.csv\nSA00012C001.EAW\nSA00012C001.mtv\nSumofETAWforSA00012.saw\n"
-            "SumofETcforSA00012.set\nsa00012c001.csv\ntests.WRK\n");
+            "IrrigationEventsforSA00012.ire\nIrrigationsforSA00012.irs\nSA00012.csv\n"
+            "SA00012C001.EAW\nSA00012C001.mtv\nSumofETAWforSA00012.saw\nSumofETcforSA00012.set\n"
+            "sa00012c001.csv\ntests.WRK\n");
   EXPECT_NE(folder_.Read("sa00012c001.csv"), "old daily results");
 }
 

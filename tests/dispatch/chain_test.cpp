@@ -193,6 +193,47 @@ TEST_F(ChainTest, DailyPanRunsThroughItsEtoToTheBalance) {
   ExpectStudyAreaResults();
 }
 
+// Maricopa's ETo of each month from its monthly means.
+constexpr std::array<float, 12> kMonthlyEto{2.08f, 2.86f, 4.45f, 6.34f, 7.63f, 8.69f,
+                                            8.32f, 7.33f, 6.22f, 4.52f, 2.86f, 1.91f};
+
+TEST_F(ChainTest, MonthlyTablesAndTemperatureFilesRunToTheStudyAreaBalance) {
+  const std::string mon = folder_.Read("MARIC.mon");
+  const std::string day = folder_.Read("MARIC.day");
+  struct Case {
+    const char* ext;
+    std::string input;
+    const char* years;
+    const char* fetch;
+    const char* ext_after;  // the extension the chain leaves
+    const char* saw_years;
+  };
+  const Case cases[] = {
+      {"met", testing::MonthlyTableWithEtoOf(mon), "3", "", "etm", "   3"},
+      {"etm", testing::EtoTableOf(mon, kMonthlyEto), "3", "", "etm", "   3"},
+      {"mtm", testing::TemperatureTableOf(mon), "3", "", "mtm", "   3"},
+      {"dtm", testing::DailyTemperatureFileOf(day), "4", "", "mtm", "   4"},
+      {"rtm", testing::DailyTemperatureFileOf(day), "", "", "rtm", "  18"},
+      {"mpn", testing::ReadBytes(testing::GoldenPath("pan_eto/STATN.mpn")), "3", "100", "epm",
+       "   3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ext);
+    for (const char* result : {"MARIC.wrk", "SumofETAWforSA00001.saw"}) {
+      std::filesystem::remove(folder_ / result);
+    }
+    navigator_.events.clear();
+    folder_.Write("MARIC." + std::string(c.ext), c.input);
+    Press(c.ext, c.years, c.fetch);
+    ExpectRunWithoutFailures();
+    EXPECT_EQ(dialog_.ext, c.ext_after);
+    ExpectStudyAreaResults();
+    EXPECT_NE(folder_.Read("SumofETAWforSA00001.saw")
+                  .find(std::string("Number of years=") + c.saw_years),
+              std::string::npos);
+  }
+}
+
 TEST_F(ChainTest, PanRunWithoutAFetchIsRefusedByTheDialog) {
   folder_.Write("MARIC.dpn", testing::DailyPanFileOf(MeasuredEto()));
   std::filesystem::remove(folder_ / "MARIC.wrk");

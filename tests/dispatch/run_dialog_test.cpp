@@ -143,20 +143,6 @@ TEST_F(RunDialogTest, NamesThatCouldLeaveTheFolderAreRefused) {
                            "character"});
 }
 
-TEST_F(RunDialogTest, KindNotBuiltYetIsReportedAndNotRun) {
-  Fill("Davis", "38.5", "18.5", "1");
-  dialog_.SetExtension("met");
-  dialog_.Years.text = "30";
-  folder_.Write("Davis.met", "");
-  folder_.Write("SA00001.CSV", "");
-  EXPECT_EQ(Press(), Lines{});
-  ASSERT_EQ(reporter_.boxes().size(), 1u);
-  EXPECT_EQ(reporter_.boxes()[0].rfind("The input kind \"met\" is not available yet", 0), 0u);
-  EXPECT_FALSE(folder_.Has("Davis.etm"));
-  EXPECT_EQ(dialog_.DataReady, "no");
-  EXPECT_TRUE(navigator_.events.empty());
-}
-
 TEST_F(RunDialogTest, ActivationEmptiesTheFieldsButKeepsTheExtension) {
   Fill("Davis", "38.5", "18.5", "1");
   dialog_.Years.text = "30";

@@ -86,6 +86,21 @@ TEST(GenerateWeather, MissingTdMonthMakesEveryTdMissing) {
   for (const auto& row : g.Rows("MARIC.std", kStatisticsHeader)) EXPECT_EQ(row[5], "0.00");
 }
 
+// A constant series deviates by exactly nothing, however many years are summed.
+TEST(GenerateWeather, ConstantMissingTdSeriesHasNoDeviationOverManyYears) {
+  for (const char* years : {"10", "30", "50"}) {
+    GeneratorRun g;
+    g.WriteMeans(MeansWithField(5, 5, "-999.00"));
+    g.Generate(years);
+    for (const auto& row : g.Rows("MARIC.std", kStatisticsHeader)) {
+      ASSERT_EQ(row[5], "0.00") << years << " years, month " << row[0];
+    }
+    for (const auto& row : g.Rows("MARIC.cve", kStatisticsHeader)) {
+      ASSERT_EQ(row[5], "-0.00") << years << " years, month " << row[0];
+    }
+  }
+}
+
 TEST(GenerateWeather, MissingWindMonthStaysMissingAndOtherDaysStayCalmOrWindy) {
   GeneratorRun g;
   g.WriteMeans(MeansWithField(3, 4, "-999"));

@@ -38,6 +38,13 @@ void GeneratorRun::Generate(const std::string& years) {
   GenerateWeather(run, session);
 }
 
+void GeneratorRun::Simulate(void (*operation)(const RunParameters&, Session&),
+                            const std::string& ext, const std::string& years) {
+  run.ext = ext;
+  run.Years = years;
+  operation(run, session);
+}
+
 std::vector<std::vector<std::string>> GeneratorRun::Rows(const std::string& name,
                                                          int header_lines) const {
   const auto lines = SplitLines(folder.Read(name));

@@ -18,6 +18,9 @@ class GeneratorRun {
   void WriteMeans(const std::string& contents) const { folder.Write("MARIC.mon", contents); }
   // Runs GenerateWeather for `years` years (the Years field as typed).
   void Generate(const std::string& years);
+  // Runs another simulation on MARIC.<ext>.
+  void Simulate(void (*operation)(const RunParameters&, Session&), const std::string& ext,
+                const std::string& years);
   // Data lines of an output file (after its header lines), split at commas and trimmed.
   std::vector<std::vector<std::string>> Rows(const std::string& name, int header_lines) const;
 

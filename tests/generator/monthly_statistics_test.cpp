@@ -1,9 +1,20 @@
 #include "generator/monthly_statistics.h"
 
+#include "generator/simulation_recipe.h"
+
 #include <gtest/gtest.h>
 
 namespace kelvaro {
 namespace {
+
+// The days of a simulated year in output units, converted as the weather generator does.
+MonthRows MonthlyValuesOfYear(const SimulatedYear& year, int day_count) {
+  SimulationRecipe weather;
+  std::vector<DayValues> days;
+  for (size_t d = 0; d < static_cast<size_t>(day_count); ++d)
+    days.push_back(DayInOutputUnits(year, d, weather, {}));
+  return kelvaro::MonthlyValuesOfYear(days);
+}
 
 constexpr float kFreezingF = 32.0f;  // 0 oC
 constexpr size_t kFebruary29 = 59;   // day index; 1 March in a normal year

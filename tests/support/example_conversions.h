@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace kelvaro::testing {
@@ -13,5 +14,16 @@ std::string StationNetworkExportOf(const std::string& day_file_text);
 // file (dpn, with EPan = ETo / 0.8), each with three header lines.
 std::string DailyEtoFileOf(const std::string& eto_file_text);
 std::string DailyPanFileOf(const std::string& eto_file_text);
+
+// The twelve monthly means of a mon file as a table with an ETo column: all columns with ETo
+// -999 (met, or etm with `eto` given per month), or the temperature table (mtm) that holds only
+// TMax, TMin, Pcp and NRD.
+std::string MonthlyTableWithEtoOf(const std::string& mon_file_text);
+std::string EtoTableOf(const std::string& mon_file_text, const std::array<float, 12>& eto);
+std::string TemperatureTableOf(const std::string& mon_file_text);
+
+// The days of a daily weather file (day layout) as a daily temperature file (dtm, rtm): Year,
+// Mon, Day, DOY, TMax, TMin, Pcp.
+std::string DailyTemperatureFileOf(const std::string& day_file_text);
 
 }  // namespace kelvaro::testing

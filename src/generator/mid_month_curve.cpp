@@ -1,4 +1,4 @@
-#include "generator/wind_spline.h"
+#include "generator/mid_month_curve.h"
 
 #include <utility>
 
@@ -8,7 +8,7 @@ namespace kelvaro {
 namespace {
 
 // Day of year of each month's node; the end nodes at -14 and 380 carry the year-end value.
-constexpr std::array<float, 12> kWindNodeDays{15,  46,  76,  107, 137, 168,
+constexpr std::array<float, 12> kNodeDays{15,  46,  76,  107, 137, 168,
                                               198, 229, 259, 290, 320, 351};
 constexpr float kFirstNodeDay = -14.0f;
 constexpr float kLastNodeDay = 380.0f;
@@ -56,13 +56,13 @@ float CubicSpline::operator()(float t) const {
          ((a * a * a - a) * y2_[klo] + (b * b * b - b) * y2_[khi]) * (h * h) / 6.0f;
 }
 
-WindCurve::WindCurve(const MonthlyValues& monthly_wind) : monthly_wind_(monthly_wind) {
+MidMonthCurve::MidMonthCurve(const MonthlyValues& monthly) : monthly_(monthly) {
   std::vector<float> x{kFirstNodeDay};
   std::vector<float> y{0.0f};
   for (size_t m = 0; m < 12; ++m) {
-    if (IsMissing(monthly_wind[m])) continue;
-    x.push_back(kWindNodeDays[m]);
-    y.push_back(monthly_wind[m]);
+    if (IsMissing(monthly[m])) continue;
+    x.push_back(kNodeDays[m]);
+    y.push_back(monthly[m]);
   }
   if (x.size() == 1) return;
   const float year_end = (y[1] + y.back()) / 2.0f;
@@ -72,10 +72,15 @@ WindCurve::WindCurve(const MonthlyValues& monthly_wind) : monthly_wind_(monthly_
   spline_.emplace(std::move(x), std::move(y));
 }
 
-float WindCurve::AtDay(int doy, int month) const {
-  if (IsMissing(monthly_wind_[static_cast<size_t>(month - 1)])) return kMissing;
-  const float wind = (*spline_)(static_cast<float>(doy));
-  return wind < 0.0f ? 0.0f : wind;
+float MidMonthCurve::AtDay(int doy, int month) const {
+  if (IsMissing(monthly_[static_cast<size_t>(month - 1)])) return kMissing;
+  return Across(doy);
+}
+
+float MidMonthCurve::Across(int doy) const {
+  if (!spline_) return kMissing;
+  const float value = (*spline_)(static_cast<float>(doy));
+  return value < 0.0f ? 0.0f : value;
 }
 
 }  // namespace kelvaro

@@ -1,4 +1,4 @@
-#include "generator/wind_spline.h"
+#include "generator/mid_month_curve.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@ namespace {
 
 constexpr std::array<int, 12> kNodeDays{15, 46, 76, 107, 137, 168, 198, 229, 259, 290, 320, 351};
 
-TEST(WindCurve, PassesThroughEveryMonthlyMeanAtItsNodeAndIsSmoothBetween) {
+TEST(MidMonthCurve, PassesThroughEveryMonthlyMeanAtItsNodeAndIsSmoothBetween) {
   const MonthlyValues winds{1.4f, 1.6f, 1.9f, 2.2f, 2.2f, 2.1f, 2.2f, 1.9f, 1.7f, 1.6f, 1.3f, 1.4f};
-  const WindCurve curve(winds);
+  const MidMonthCurve curve(winds);
   for (size_t m = 0; m < 12; ++m) {
     EXPECT_FLOAT_EQ(curve.AtDay(kNodeDays[m], static_cast<int>(m + 1)), winds[m]) << m;
   }
@@ -20,20 +20,20 @@ TEST(WindCurve, PassesThroughEveryMonthlyMeanAtItsNodeAndIsSmoothBetween) {
   EXPECT_LT(curve.AtDay(30, 1), 1.6f);
 }
 
-TEST(WindCurve, MissingMonthStaysMissingAndItsNeighboursFollowThePresentMonths) {
+TEST(MidMonthCurve, MissingMonthStaysMissingAndItsNeighboursFollowThePresentMonths) {
   MonthlyValues winds{};
   winds.fill(2.0f);
   winds[4] = -999.0f;
-  const WindCurve curve(winds);
+  const MidMonthCurve curve(winds);
   for (int doy = 121; doy <= 151; ++doy) EXPECT_EQ(curve.AtDay(doy, 5), -999.0f);
   for (int doy = 91; doy <= 120; ++doy) EXPECT_NEAR(curve.AtDay(doy, 4), 2.0f, 1e-4f);
 }
 
-TEST(WindCurve, CalmMonthNeverMakesTheCurveNegative) {
+TEST(MidMonthCurve, CalmMonthNeverMakesTheCurveNegative) {
   MonthlyValues winds{};
   winds.fill(3.0f);
   winds[6] = 0.0f;
-  const WindCurve curve(winds);
+  const MidMonthCurve curve(winds);
   for (int doy = 1; doy <= 365; ++doy) {
     ASSERT_GE(curve.AtDay(doy, doy < 182 ? 6 : 7), 0.0f);
   }

@@ -1,0 +1,82 @@
+#include "app/data_file_entry_view.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/model_widgets.h"
+#include "app/qt_text.h"
+
+namespace kelvaro::app {
+
+DataFileEntryView::DataFileEntryView(TDataFileEntry& model,
+                                     std::function<void(const std::function<void()>&)> run,
+                                     QWidget* parent)
+    : QDialog(parent),
+      model_(model),
+      run_(std::move(run)),
+      kinds_(new QComboBox(this)),
+      explanation_(new QLabel(this)),
+      form_(new QFormLayout) {
+  setObjectName(QStringLiteral("TDataFileEntry"));
+  setWindowTitle(ToQt(kDataFileEntryCaption));
+  auto* title = new QLabel(ToQt(kDataFileEntryTitle), this);
+  title->setBuddy(kinds_);
+  kinds_->setObjectName(QStringLiteral("InputFileTypeCombo"));
+  for (const std::string& item : TDataFileEntry::KindItems()) kinds_->addItem(ToQt(item));
+  explanation_->setObjectName(QStringLiteral("InputFileTypeExplain"));
+  explanation_->setWordWrap(true);
+  explanation_->setMinimumHeight(explanation_->fontMetrics().height() * 2);
+  connect(kinds_, &QComboBox::activated, this, [this](int index) {
+    model_.InputFileTypeComboChange(index);
+    Pull();
+  });
+
+  AddField(model_.InputFile, kTemplateNameLabel, "InputFile");
+  AddField(model_.Latitute, kTemplateLatitudeLabel, "Latitute");
+  AddField(model_.Elevation, kTemplateElevationLabel, "Elevation");
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* ok = AddButton(buttons, QStringLiteral("OK"), "ButtonOK",
+                              QDialogButtonBox::AcceptRole);
+  QPushButton* cancel = AddButton(buttons, QStringLiteral("Cancel"), "ButtonCancel",
+                                  QDialogButtonBox::RejectRole);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, [this] { run_([this] { model_.ButtonOKClick(); }); });
+  connect(cancel, &QPushButton::clicked, this, [this] { model_.ButtonCancelClick(); });
+  connect(this, &QDialog::rejected, this, [this] { model_.ButtonCancelClick(); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(title);
+  layout->addWidget(kinds_);
+  layout->addWidget(explanation_);
+  layout->addLayout(form_);
+  layout->addWidget(buttons);
+  setMinimumWidth(520);  // the longest explanation fits one line
+  Pull();
+}
+
+void DataFileEntryView::AddField(FormField& field, std::string_view label, const char* name) {
+  fields_.push_back(AddBoundRow(form_, field, label, name, this));
+}
+
+void DataFileEntryView::Activate() {
+  model_.FormActivate();
+  Pull();
+  show();
+  raise();
+  activateWindow();
+  kinds_->setFocus();
+}
+
+void DataFileEntryView::Pull() {
+  {
+    const QSignalBlocker quiet(kinds_);
+    kinds_->setCurrentIndex(model_.InputFileTypeCombo);
+  }
+  explanation_->setText(ToQt(model_.InputFileTypeExplain));
+  for (const auto& field : fields_) field->Pull();
+}
+
+}  // namespace kelvaro::app

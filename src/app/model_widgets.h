@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "forms/combo_box.h"
+#include "forms/warning_panel.h"
+
+namespace kelvaro::app {
+
+// The read-only box of a dialog's warning lines, named "Warning".
+QPlainTextEdit* NewWarningBox(QWidget* parent);
+// Shows the model's warning lines, or hides the box while the panel is hidden.
+void PullWarning(const WarningPanel& warning, QPlainTextEdit* box);
+// Shows the model's list items and selection; the label is shown and hidden with the list.
+void PullCombo(const ComboBox& combo, QComboBox* box, QWidget* label = nullptr);
+// A push button of `buttons` with its caption and object name.
+QPushButton* AddButton(QDialogButtonBox* buttons, const QString& caption, const char* name,
+                       QDialogButtonBox::ButtonRole role);
+
+}  // namespace kelvaro::app

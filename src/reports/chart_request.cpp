@@ -1,0 +1,51 @@
+#include "reports/chart_request.h"
+
+#include "reports/season_chart.h"
+#include "reports/study_area_charts.h"
+#include "reports/study_area_results.h"
+#include "reports/weather_charts.h"
+#include "weatherio/errors.h"
+
+namespace kelvaro {
+namespace {
+
+template <size_t N>
+WeatherVariable VariableOf(const WeatherVariable (&variables)[N], const std::string& name,
+                           const char* fallback) {
+  const auto found = FindVariable(variables, name.empty() ? fallback : name);
+  if (found) return *found;
+  std::string known;
+  for (const WeatherVariable& variable : variables) {
+    known += (known.empty() ? "" : ", ") + std::string(variable.name);
+  }
+  throw InputError("'" + name + "' is not a variable of this chart; it knows " + known);
+}
+
+}  // namespace
+
+const ChartKindName* FindChartKind(const std::string& name) {
+  for (const ChartKindName& kind : kChartKinds) {
+    if (name == kind.name) return &kind;
+  }
+  return nullptr;
+}
+
+ChartData BuildChartData(const ChartRequest& r) {
+  switch (r.kind) {
+    case ChartKind::kSeason:
+      return SeasonChart(r.folder, r.sa5, r.crop_number, r.year);
+    case ChartKind::kMonthlyEtaw:
+      return MonthlyEtawChart(ReadStudyAreaResults(r.folder, r.sa5), r.unit);
+    case ChartKind::kAnnualEtaw:
+      return AnnualEtawChart(ReadStudyAreaResults(r.folder, r.sa5), r.unit);
+    case ChartKind::kGenerated:
+      return GeneratedMonthlyChart(r.folder, r.station,
+                                   VariableOf(kGeneratedVariables, r.variable, "TMax"));
+    case ChartKind::kDailyStatistics:
+      return DailyStatisticsChart(r.folder, r.station,
+                                  VariableOf(kDailyStatisticsVariables, r.variable, "ETo"));
+  }
+  throw InputError("unknown chart kind");
+}
+
+}  // namespace kelvaro

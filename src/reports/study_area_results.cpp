@@ -1,0 +1,191 @@
+#include "reports/study_area_results.h"
+
+#include "balance/crop_output_files.h"
+#include "balance/irrigation_event_files.h"
+#include "crops/crop_row.h"
+#include "weatherio/data_lines.h"
+#include "weatherio/errors.h"
+#include "weatherio/field_split.h"
+#include "weatherio/file_naming.h"
+#include "weatherio/number_parse.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kSummaryColumns = 15;  // crop, code, twelve months, the year
+constexpr int kAnnualColumns = 10;
+constexpr int kAverageRowYear = 9999;
+
+std::string RunAgain(const std::string& sa5) {
+  return ": run study area " + std::to_string(ParseInt(sa5)) + " again";
+}
+
+struct SummaryCrop {
+  std::string name;
+  std::string code;
+  std::array<float, 12> months{};
+};
+
+struct Summary {
+  std::string name;
+  std::vector<SummaryCrop> crops;
+};
+
+TextFile ReadRequired(const fs::path& folder, const std::string& name, const std::string& why) {
+  auto file = ReadTextFile(FindInFolder(folder, name));
+  if (!file) throw InputError(name + " is missing" + why);
+  return std::move(*file);
+}
+
+Summary ReadEtawSummary(const fs::path& folder, const std::string& sa5) {
+  const std::string name = "SumofETAWforSA" + sa5 + ".saw";
+  TextFile file = ReadRequired(
+      folder, name,
+      ": study area " + std::to_string(ParseInt(sa5)) + " has no results yet; run it first");
+  Summary summary{file.name, ParseDataLines(file, [](const std::string& line) {
+                    const auto f = SplitFieldsFromRight(line, kSummaryColumns);
+                    SummaryCrop crop{std::string(Trim(f[0])), std::string(Trim(f[1])), {}};
+                    for (size_t m = 0; m < 12; ++m) crop.months[m] = ParseFloat(f[m + 2]);
+                    return crop;
+                  })};
+  return summary;
+}
+
+CropFile ReadCrops(const fs::path& folder, const std::string& sa5) {
+  const std::string name = "SA" + sa5 + ".CSV";
+  auto crops = ReadCropFile(FindInFolder(folder, name));
+  if (!crops) {
+    throw InputError(name + " is missing: study area " + std::to_string(ParseInt(sa5)) +
+                     " has no crop file");
+  }
+  return std::move(*crops);
+}
+
+// The crops of the last run must be the crop file's, in its order.
+void CheckSameCrops(const CropFile& crops, const Summary& summary, const std::string& sa5) {
+  if (crops.rows.size() != summary.crops.size()) {
+    throw InputError(crops.name + " holds " + std::to_string(crops.rows.size()) +
+                     " crops but the last run had " + std::to_string(summary.crops.size()) + " (" +
+                     summary.name + "); the crop file has changed since" + RunAgain(sa5));
+  }
+  for (size_t k = 0; k < crops.rows.size(); ++k) {
+    const CropRow& row = crops.rows[k];
+    const SummaryCrop& ran = summary.crops[k];
+    if (std::string(Trim(row.name)) != ran.name || std::string(Trim(row.code)) != ran.code) {
+      throw InputError(LineLocation(crops.name, crops.line_numbers[k]) + " (crop " +
+                       std::to_string(k + 1) + ") is " + row.name + " but the last run had " +
+                       ran.name + " there (" + summary.name + "); the crop file has changed since" +
+                       RunAgain(sa5));
+    }
+    if (row.area_ha <= 0) {
+      throw InputError(LineLocation(crops.name, crops.line_numbers[k]) + " (crop " +
+                       std::to_string(k + 1) + "): the planted area is " +
+                       std::to_string(row.area_ha) + " hectares; a volume needs an area above 0");
+    }
+  }
+}
+
+struct AnnualRow {
+  int year = 0;
+  float etaw = 0.0f;
+  float aetaw = 0.0f;
+};
+
+// The year rows and the averages row of a crop's annual file.
+void ReadAnnualFile(const fs::path& folder, const std::string& sa5, CropResults& crop,
+                    std::vector<int>& years) {
+  const std::string name = CropFileStem(sa5, crop.number) + ".EAW";
+  const TextFile file = ReadRequired(folder, name, RunAgain(sa5));
+  const std::string first_line = " " + crop.name + "," + crop.code;
+  if (file.lines.empty() || std::string(Trim(file.lines[0])) != std::string(Trim(first_line))) {
+    throw InputError(name + " holds the results of another crop than crop " +
+                     std::to_string(crop.number) + " (" + crop.name + ")" + RunAgain(sa5));
+  }
+  const auto rows = ParseDataLines(file, [](const std::string& line) {
+    const auto f = SplitFieldsFromRight(line, kAnnualColumns);
+    return AnnualRow{ParseInt(Trim(f[0])), ParseFloat(f[3]), ParseFloat(f[6])};
+  });
+  std::vector<int> crop_years;
+  bool averaged = false;
+  for (const AnnualRow& row : rows) {
+    if (averaged) throw InputError(name + ": rows after the averages row (9999)" + RunAgain(sa5));
+    if (row.year == kAverageRowYear) {
+      crop.mean_etaw_mm = row.etaw;
+      crop.mean_aetaw_mm = row.aetaw;
+      averaged = true;
+      continue;
+    }
+    crop_years.push_back(row.year);
+    crop.etaw_mm.push_back(row.etaw);
+    crop.aetaw_mm.push_back(row.aetaw);
+  }
+  if (!averaged || crop_years.empty()) {
+    throw InputError(name + " is cut short: it ends before its averages row (9999)" +
+                     RunAgain(sa5));
+  }
+  if (years.empty()) years = crop_years;
+  if (crop_years != years) {
+    throw InputError(name + " holds other years than " + CropFileStem(sa5, 1) + ".EAW" +
+                     RunAgain(sa5));
+  }
+}
+
+// The mean number of irrigations a year of each crop, from the averages rows.
+void ReadIrrigations(const fs::path& folder, const std::string& sa5,
+                     std::vector<CropResults>& crops) {
+  const auto file = ReadTextFile(FindInFolder(folder, IrrigationSummaryFileName(sa5)));
+  if (!file) return;  // results of a run that did not count irrigations
+  struct IrrigationRow {
+    int crop_number;
+    int year;
+    float count;
+  };
+  const auto rows = ParseDataLines(*file, [](const std::string& line) {
+    const auto f = SplitFieldsFromRight(line, kIrrigationSummaryColumns);
+    return IrrigationRow{ParseInt(f[0]), ParseInt(Trim(f[2])), ParseFloat(f[3])};
+  });
+  for (const IrrigationRow& row : rows) {
+    if (row.year != kIrrigationAverageYear) continue;
+    if (row.crop_number < 1 || row.crop_number > static_cast<int>(crops.size())) {
+      throw InputError(file->name + " names crop " + std::to_string(row.crop_number) +
+                       ", which the crop file does not hold" + RunAgain(sa5));
+    }
+    crops[static_cast<size_t>(row.crop_number - 1)].irrigations_per_year = row.count;
+  }
+  for (const CropResults& crop : crops) {
+    if (!crop.irrigations_per_year) {
+      throw InputError(file->name + " has no averages row of crop " + std::to_string(crop.number) +
+                       RunAgain(sa5));
+    }
+  }
+}
+
+}  // namespace
+
+StudyAreaResults ReadStudyAreaResults(const fs::path& folder, const std::string& sa5) {
+  CheckSafeName(sa5, "SA number");
+  const CropFile crop_file = ReadCrops(folder, sa5);
+  const Summary summary = ReadEtawSummary(folder, sa5);
+  CheckSameCrops(crop_file, summary, sa5);
+
+  StudyAreaResults results;
+  results.sa5 = sa5;
+  results.crop_file_name = crop_file.name;
+  for (size_t k = 0; k < crop_file.rows.size(); ++k) {
+    const CropRow& row = crop_file.rows[k];
+    CropResults crop;
+    crop.number = static_cast<int>(k + 1);
+    crop.name = std::string(Trim(row.name));
+    crop.code = std::string(Trim(row.code));
+    crop.area_ha = row.area_ha;
+    crop.monthly_etaw_mm = summary.crops[k].months;
+    ReadAnnualFile(folder, sa5, crop, results.years);
+    results.crops.push_back(std::move(crop));
+  }
+  ReadIrrigations(folder, sa5, results.crops);
+  return results;
+}
+
+}  // namespace kelvaro

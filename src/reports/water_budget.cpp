@@ -1,0 +1,170 @@
+#include "reports/water_budget.h"
+
+#include "weatherio/file_naming.h"
+#include "weatherio/missing_value.h"
+#include "weatherio/output_file.h"
+#include "weatherio/row_format.h"
+
+namespace kelvaro {
+namespace {
+
+BudgetLine CropLine(const CropResults& crop, VolumeUnit unit) {
+  BudgetLine line;
+  line.number = crop.number;
+  line.name = crop.name;
+  line.area_ha = crop.area_ha;
+  line.etaw_mm = crop.mean_etaw_mm;
+  line.aetaw_mm = crop.mean_aetaw_mm;
+  line.volume = InVolumeUnit(CubicMetres(crop.mean_etaw_mm, line.area_ha), line.area_ha, unit);
+  line.irrigations_per_year = crop.irrigations_per_year.value_or(kMissing);
+  std::vector<double> depths;
+  std::vector<double> volumes;
+  for (float etaw : crop.etaw_mm) {
+    depths.push_back(etaw);
+    volumes.push_back(InVolumeUnit(CubicMetres(etaw, line.area_ha), line.area_ha, unit));
+  }
+  line.etaw_mm_by_year = SpreadOf(depths);
+  line.volume_by_year = SpreadOf(volumes);
+  return line;
+}
+
+// Cubic metres of the study area in each year.
+std::vector<double> AnnualCubicMetres(const StudyAreaResults& results) {
+  std::vector<double> totals(results.years.size(), 0.0);
+  for (const CropResults& crop : results.crops) {
+    for (size_t y = 0; y < totals.size() && y < crop.etaw_mm.size(); ++y) {
+      totals[y] += CubicMetres(crop.etaw_mm[y], crop.area_ha);
+    }
+  }
+  return totals;
+}
+
+BudgetLine StudyAreaLine(const StudyAreaResults& results, VolumeUnit unit,
+                         std::vector<double>& annual_volumes) {
+  BudgetLine line;
+  line.name = "Study area " + results.sa5;
+  double cubic_metres = 0.0;
+  double aetaw_cubic_metres = 0.0;
+  bool irrigations_known = true;
+  for (const CropResults& crop : results.crops) {
+    line.area_ha += crop.area_ha;
+    cubic_metres += CubicMetres(crop.mean_etaw_mm, crop.area_ha);
+    aetaw_cubic_metres += CubicMetres(crop.mean_aetaw_mm, crop.area_ha);
+    irrigations_known = irrigations_known && crop.irrigations_per_year.has_value();
+    line.irrigations_per_year += crop.irrigations_per_year.value_or(0.0f);
+  }
+  if (!irrigations_known) line.irrigations_per_year = kMissing;
+  line.etaw_mm = InVolumeUnit(cubic_metres, line.area_ha, VolumeUnit::kMillimetres);
+  line.aetaw_mm = InVolumeUnit(aetaw_cubic_metres, line.area_ha, VolumeUnit::kMillimetres);
+  line.volume = InVolumeUnit(cubic_metres, line.area_ha, unit);
+  std::vector<double> depths;
+  annual_volumes.clear();
+  for (double year : AnnualCubicMetres(results)) {
+    depths.push_back(InVolumeUnit(year, line.area_ha, VolumeUnit::kMillimetres));
+    annual_volumes.push_back(InVolumeUnit(year, line.area_ha, unit));
+  }
+  line.etaw_mm_by_year = SpreadOf(depths);
+  line.volume_by_year = SpreadOf(annual_volumes);
+  return line;
+}
+
+// Cubic metres are whole; depths and acre-feet keep two decimals.
+const char* VolumeFormat(VolumeUnit unit) {
+  return unit == VolumeUnit::kCubicMetres ? "%.0f" : "%.2f";
+}
+
+std::string SpreadFields(const Spread& s, const char* format) {
+  std::string text;
+  for (double value : {s.min, s.p10, s.p50, s.p90, s.max}) text += "," + Printf(format, value);
+  return text;
+}
+
+std::string CsvRow(const std::string& number, const BudgetLine& line, VolumeUnit unit) {
+  const char* volume = VolumeFormat(unit);
+  return number + "," + line.name +
+         Printf(",%.0f,%.2f,%.2f,", line.area_ha, line.etaw_mm, line.aetaw_mm) +
+         Printf(volume, line.volume) + Printf(",%.2f", line.irrigations_per_year) +
+         SpreadFields(line.etaw_mm_by_year, "%.2f") + SpreadFields(line.volume_by_year, volume) +
+         "\n";
+}
+
+std::string TextSpread(const char* label, const Spread& s, const char* format) {
+  std::string text = Printf("    %-26s", label);
+  for (double value : {s.min, s.p10, s.p50, s.p90, s.max}) {
+    text += Printf(" %12s", Printf(format, value).c_str());
+  }
+  return text + "\n";
+}
+
+std::string TextLine(const std::string& number, const BudgetLine& line, VolumeUnit unit) {
+  const std::string irrigations = line.irrigations_per_year == kMissing
+                                      ? std::string("-")
+                                      : Printf("%.1f", line.irrigations_per_year);
+  return Printf("  %3s %-22s %8.0f %8.1f %8.1f %14s %11s\n", number.c_str(), line.name.c_str(),
+                line.area_ha, line.etaw_mm, line.aetaw_mm,
+                Printf(VolumeFormat(unit), line.volume).c_str(), irrigations.c_str());
+}
+
+}  // namespace
+
+WaterBudget MakeWaterBudget(const StudyAreaResults& results, VolumeUnit unit) {
+  WaterBudget budget;
+  budget.sa5 = results.sa5;
+  budget.unit = unit;
+  budget.years = results.years;
+  for (const CropResults& crop : results.crops) budget.crops.push_back(CropLine(crop, unit));
+  budget.study_area = StudyAreaLine(results, unit, budget.annual_volumes);
+  return budget;
+}
+
+std::string WaterBudgetFileName(const std::string& sa5) {
+  return "WaterBudgetforSA" + sa5 + ".csv";
+}
+
+std::string WaterBudgetCsv(const WaterBudget& budget) {
+  const std::string u = VolumeUnitText(budget.unit);
+  std::string text = Printf(" Water budget of study area %s,Number of years=%3d,Volumes in %s\n",
+                            budget.sa5.c_str(), static_cast<int>(budget.years.size()), u.c_str());
+  text +=
+      "Crop#,Crop,Area,ETAW,AETAW,Volume,Irrigations,ETAW min,ETAW P10,ETAW P50,ETAW P90,"
+      "ETAW max,Volume min,Volume P10,Volume P50,Volume P90,Volume max\n";
+  text += "#,,ha,mm,mm," + u + ",per year,mm,mm,mm,mm,mm," + u + "," + u + "," + u + "," + u + "," +
+          u + "\n";
+  for (const BudgetLine& line : budget.crops) {
+    text += CsvRow(std::to_string(line.number), line, budget.unit);
+  }
+  return text + CsvRow("Total", budget.study_area, budget.unit);
+}
+
+std::filesystem::path WriteWaterBudget(const std::filesystem::path& folder,
+                                       const WaterBudget& budget) {
+  const auto path = FindInFolder(folder, WaterBudgetFileName(budget.sa5));
+  WriteWholeFile(path, WaterBudgetCsv(budget));
+  return path;
+}
+
+std::string WaterBudgetText(const WaterBudget& budget) {
+  const char* u = VolumeUnitText(budget.unit);
+  std::string text =
+      Printf("Water budget of study area %s: %zu crops, %zu years (%d-%d)\n\n", budget.sa5.c_str(),
+             budget.crops.size(), budget.years.size(), budget.years.front(), budget.years.back());
+  text += Printf("  %3s %-22s %8s %8s %8s %14s %11s\n", "#", "Crop", "Area", "ETAW", "AETAW",
+                 "Volume", "Irrigations");
+  text += Printf("  %3s %-22s %8s %8s %8s %14s %11s\n", "", "", "ha", "mm", "mm", u, "per year");
+  for (const BudgetLine& line : budget.crops) {
+    text += TextLine(std::to_string(line.number), line, budget.unit);
+  }
+  text += TextLine("", budget.study_area, budget.unit);
+  text += "\n  Spread over the years " +
+          Printf("%-6s %12s %12s %12s %12s %12s\n", "", "min", "10%", "50%", "90%", "max");
+  for (const BudgetLine& line : budget.crops) {
+    text += TextSpread((line.name + ", ETAW mm").c_str(), line.etaw_mm_by_year, "%.1f");
+  }
+  const BudgetLine& sa = budget.study_area;
+  text += TextSpread("Study area, ETAW mm", sa.etaw_mm_by_year, "%.1f");
+  text += TextSpread((std::string("Study area, volume ") + u).c_str(), sa.volume_by_year,
+                     VolumeFormat(budget.unit));
+  return text;
+}
+
+}  // namespace kelvaro

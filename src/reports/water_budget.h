@@ -1,0 +1,48 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "reports/spread.h"
+#include "reports/study_area_results.h"
+#include "reports/volume_units.h"
+
+namespace kelvaro {
+
+// The water one crop, or the whole study area, needs: means over the years of the run and how
+// the yearly figures spread. Depths in mm, volumes in the budget's unit.
+struct BudgetLine {
+  int number = 0;  // the crop's row number; 0 for the study area
+  std::string name;
+  double area_ha = 0.0;
+  double etaw_mm = 0.0;               // in season; for the study area, over its whole planted area
+  double aetaw_mm = 0.0;              // whole year
+  double volume = 0.0;                // ETAW x area
+  double irrigations_per_year = 0.0;  // -999 when the run did not count them
+  Spread etaw_mm_by_year;
+  Spread volume_by_year;
+};
+
+struct WaterBudget {
+  std::string sa5;
+  VolumeUnit unit = VolumeUnit::kCubicMetres;
+  std::vector<int> years;
+  std::vector<BudgetLine> crops;
+  BudgetLine study_area;               // the crops together
+  std::vector<double> annual_volumes;  // the study area's volume of each year
+};
+
+WaterBudget MakeWaterBudget(const StudyAreaResults& results, VolumeUnit unit);
+
+// "WaterBudgetforSA" + SA5 + ".csv": one row per crop and one for the study area.
+std::string WaterBudgetFileName(const std::string& sa5);
+std::string WaterBudgetCsv(const WaterBudget& budget);
+// Writes (replaces) the budget's file in `folder`, whole or not at all; returns its path.
+std::filesystem::path WriteWaterBudget(const std::filesystem::path& folder,
+                                       const WaterBudget& budget);
+
+// The budget as a terminal shows it.
+std::string WaterBudgetText(const WaterBudget& budget);
+
+}  // namespace kelvaro

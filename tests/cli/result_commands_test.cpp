@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "balance/eto_etc_aw.h"
+#include "support/cli_runner.h"
+#include "support/test_folder.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::RunInFolder;
+using testing::TestFolder;
+
+// Two years of Maricopa weather and the example study area of six crops, balanced once.
+class ResultCommandTest : public ::testing::Test {
+ protected:
+  ResultCommandTest() {
+    folder_.Write("MARST.wrk", testing::ReadBytes(testing::GoldenPath("stats/MARST.wrk")));
+    folder_.CopyExamples({"SA00001.csv"});
+    RecordingReporter reporter;
+    Session session(folder_.path(), reporter);
+    RunParameters run;
+    run.Station = "MARST";
+    run.SA = "1";
+    EToETcAW(run, session);
+  }
+  testing::CliRun Cli(const std::string& arguments) const {
+    return RunInFolder(folder_, "\"$CLI\" " + arguments);
+  }
+  // With no office program on the search path and no display.
+  testing::CliRun CliWithoutOffice(const std::string& arguments) const {
+    return RunInFolder(folder_, "PATH='" + empty_bin_.path().string() +
+                                    "' DISPLAY= WAYLAND_DISPLAY= \"$CLI\" " + arguments);
+  }
+
+  TestFolder folder_;
+  TestFolder empty_bin_;
+};
+
+struct PathCase {
+  const char* arguments;
+  const char* path;
+};
+
+TEST_F(ResultCommandTest, OpenPrintsThePathTheDialogsBuild) {
+  const PathCase cases[] = {
+      {"open csv --sa 1 --crop 3", "./SA00001C003.CSV\n"},
+      {"open mtv --sa 00001 --crop 1", "./SA00001C001.mtv\n"},
+      {"open eaw --sa 1 --crop 6", "./SA00001C006.EAW\n"},
+      {"open saw --sa 1", "./SumofETAWforSA00001.saw\n"},
+      {"open set --sa 1", "./SumofETcforSA00001.set\n"},
+      {"open crops --sa 1", "./SA00001.csv\n"},
+      {"open crops --sa 1000", "./SA01000.CSV\n"},  // beyond the crop/soil view's 999
+      {"open wrk --station MARST", "./MARST.wrk\n"},
+      {"open msw --station MARST", "./MARST.avg\n"},
+      {"open nor --sa 1 --crop 2", "./SA00001C002.nor\n"},
+      {"open mse --sa 1 --crop 2", "./SA00001c002.csv.nor\n"},
+  };
+  folder_.Write("SA01000.CSV", folder_.Read("SA00001.csv"));
+  for (const PathCase& c : cases) {
+    const auto run = Cli(std::string(c.arguments) + " --print-path");
+    EXPECT_EQ(run.status, 0) << c.arguments << ": " << run.err;
+    EXPECT_EQ(run.out, c.path) << c.arguments;
+  }
+  EXPECT_NE(folder_.Read("MARST.avg").find(" MARST,Number of years= 2\n"), std::string::npos);
+  EXPECT_NE(folder_.Read("SA00001c002.csv.nor").find("Daily Mean Values of SA00001C002.CSV,"),
+            std::string::npos);
+}
+
+struct RefusalCase {
+  const char* arguments;
+  const char* message;
+};
+
+TEST_F(ResultCommandTest, OpenSaysWhatIsMissingAndHandsNothingOver) {
+  const RefusalCase cases[] = {
+      {"open wrk --station NONE", "An invalid input file name\n"},
+      {"open msw --station NONE", "An invalid input file name\n"},
+      {"open set --sa 2", "An invalid input file name\n"},
+      {"open csv --sa 2 --crop 1", "An invalid SA number\n"},
+      {"open csv --sa 1a --crop 1", "An invalid SA number\n"},
+      {"open eaw --sa 1 --crop 7",
+       "Crop 7 is not in SA00001.csv, which holds 6 crops (numbered "
+       "from 1)\n"},
+      {"open nor --sa 1 --crop 0",
+       "Crop 0 is not in SA00001.csv, which holds 6 crops (numbered "
+       "from 1)\n"},
+      {"open crops --sa 100000", "SA number should be between 1 and 99999\n"},
+      {"open csv --sa 1", "open csv needs --crop\n"},
+      {"open wrk --sa 1", "open wrk needs --station\n"},
+  };
+  for (const RefusalCase& c : cases) {
+    const auto run = Cli(std::string(c.arguments) + " --print-path");
+    EXPECT_EQ(run.status, 2) << c.arguments;
+    EXPECT_EQ(run.err, c.message) << c.arguments;
+    EXPECT_EQ(run.out, "") << c.arguments;
+  }
+}
+
+TEST_F(ResultCommandTest, OpenWithoutSpreadsheetSaysSo) {
+  const auto run = CliWithoutOffice("open saw --sa 1");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Excel may not be installed\n");
+}
+
+TEST_F(ResultCommandTest, CropShowNumbersTheCropsAsTheirResultFiles) {
+  const auto shown = Cli("crop show --sa 1");
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  EXPECT_NE(shown.out.find("\n003  Corn (grain)"), std::string::npos) << shown.out;
+  EXPECT_NE(shown.out.find("\n006  Rice"), std::string::npos) << shown.out;
+  EXPECT_EQ(folder_.Read("SA00001C003.CSV").substr(0, 14), " Corn (grain),");
+  EXPECT_EQ(folder_.Read("SA00001C006.CSV").substr(0, 6), " Rice,");
+}
+
+TEST_F(ResultCommandTest, NormalWritesTheNorFileAndTracesOnRequest) {
+  const auto run = Cli("normal --sa 1 --crop 3 --verbose");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "Normal year of Corn (grain) written to ./SA00001C003.nor\n");
+  EXPECT_NE(run.err.find("ET1="), std::string::npos);
+  EXPECT_NE(run.err.find("ET2="), std::string::npos);
+  EXPECT_EQ(folder_.Read("SA00001C003.nor").substr(0, 67),
+            " Corn (grain), Daily Mean Values of SA00001C003,Number of years= 2\n");
+
+  const auto missing = Cli("normal --sa 1 --crop 9");
+  EXPECT_EQ(missing.status, 2);
+  std::filesystem::remove(folder_ / "SA00001C004.CSV");
+  const auto no_daily = Cli("normal --sa 1 --crop 4");
+  EXPECT_EQ(no_daily.status, 2);
+  EXPECT_EQ(no_daily.err, "An invalid input file name\n");
+  EXPECT_FALSE(folder_.Has("SA00001C004.nor"));
+}
+
+TEST(TemplateCommand, WritesTheFileItsFirstLineNamesAndNeverReplacesOneUnasked) {
+  const TestFolder folder;
+  const auto made = RunInFolder(folder,
+                                "$CLI template --kind day --name Davis --lat 38.5 "
+                                "--elev 18.5");
+  ASSERT_EQ(made.status, 0) << made.err;
+  EXPECT_EQ(made.out, "./Davis.day\n");
+  const std::string text = folder.Read("Davis.day");
+  EXPECT_EQ(text.substr(0, 20), "Davis.day,38.5,18.5\n");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 368);
+  EXPECT_EQ(text.substr(text.size() - 7), ",,,365\n");
+
+  folder.Write("Davis.day", "my own data\n");
+  const auto again = RunInFolder(folder, "$CLI template --kind day --name DAVIS --lat 1 --elev 2");
+  EXPECT_EQ(again.status, 2);
+  EXPECT_EQ(again.err, "./Davis.day already exists; give --force to replace it\n");
+  EXPECT_EQ(folder.Read("Davis.day"), "my own data\n");
+
+  const auto forced =
+      RunInFolder(folder,
+                  "$CLI template --kind mon --name Davis --lat 1 --elev 2 --force && "
+                  "$CLI template --kind day --name Davis --lat 1 --elev 2 --force");
+  EXPECT_EQ(forced.status, 0) << forced.err;
+  EXPECT_EQ(folder.Read("Davis.day").substr(0, 14), "Davis.day,1,2\n");
+  EXPECT_EQ(folder.Listing(), "Davis.day\nDavis.mon\n");
+}
+
+TEST(TemplateCommand, RefusesNamesAndTextsThatWouldBreakTheFile) {
+  const TestFolder folder;
+  const RefusalCase cases[] = {
+      {"--name ../Davis --lat 1 --elev 2",
+       "The name '../Davis' may not contain a path separator, '..' or a control character\n"},
+      {"--name Davis --lat 38,5 --elev 2",
+       "The latitude '38,5' may not contain a comma or a control character\n"},
+      {"--name Davis --lat 38 --elev \"$(printf '1\\n2')\"",
+       "The elevation '1\\n2' may not contain a comma or a control character\n"},
+  };
+  for (const RefusalCase& c : cases) {
+    const auto run = RunInFolder(folder, std::string("$CLI template --kind det ") + c.arguments);
+    EXPECT_EQ(run.status, 2) << c.arguments;
+    EXPECT_EQ(run.err, c.message);
+  }
+  EXPECT_EQ(folder.Listing(), "");
+}
+
+}  // namespace
+}  // namespace kelvaro
