@@ -13,7 +13,12 @@ Every run writes it for the input file name (first five characters) before the w
 one line per day with **Year, Mon, Day, DOY, Solar, TMax, TMin, Wind, Td, Pcp, ETo**. Columns
 the input did not have are -999: Solar, Wind and Td after temperature data, and every weather
 column but Pcp after pan or ETo data. ETo is in mm per day. Simulated runs number their years
-from 1. The weather statistics and the water balance read this file.)"},
+from 1. The weather statistics and the water balance read this file.
+
+Beside it a run writes the steps that led to it: `.eto` (the daily weather with its ETo), for
+simulated runs `.gen` and `.cpy` (generated weather), `.tmp` (simulated days before they were
+rescaled) and `.wxr`, `.std`, `.cve` (monthly statistics of the simulated years), and the
+monthly tables it made from the input (`.mon`, `.etm`, `.epm`, `.mtm`, `.ymm`).)"},
     {"msw", R"(## msw: mean daily weather
 
 The daily mean weather of a working file: for every day of the year (1-366) the mean over all
