@@ -128,10 +128,55 @@ int ViaNormalYear(const OpenOptions& o, Dialogs d, const ConsoleReporter& report
   return HandOverStatus(d.spreadsheet, dialog.Warning, reporter.boxes(), o.print_path);
 }
 
-int RunOpen(const OpenOptions& o) {
-  if (!DataFolderExists(o.dir) || !OptionsFit(o)) return kExitRefused;
-  ConsoleReporter reporter(o.verbose);
-  Session session(o.dir, reporter);
+// The file a kind opens, or for "wrk"/"msw" reads, named as the dialogs name it.
+std::string FileLookedFor(const OpenOptions& o) {
+  if (o.kind == "crops") return CropListSource(PaddedSaText(o.sa));
+  if (o.kind == "msw") return o.station + ".wrk";
+  if (o.kind == "mse" || o.kind == "nor") {
+    return CropResultName(PaddedSaText(o.sa), CropNumberText(o.crop), "csv");
+  }
+  return FinderFileName(o.kind, o.kind == "wrk" ? o.station : o.sa, o.crop);
+}
+
+// A study area number as the crop files are named: one to five digits.
+bool IsSaNumber(const std::string& text) {
+  return !text.empty() && text.size() <= 5 &&
+         text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// For a per-crop kind, whether the crop is one of the study area's: a crop number beyond the
+// list has had its own message.
+bool CropIsInList(const OpenOptions& o, const Session& session) {
+  if (!NeedsCrop(o.kind)) return true;
+  ComboBox crops;
+  WarningPanel warning;
+  RebuildCropList(session, o.sa, crops, warning);
+  return o.crop >= 1 && o.crop < static_cast<int>(crops.items.size());
+}
+
+// After a dialog's own message: which file was missing in which folder, and what makes it.
+void PrintMissingFileHint(const OpenOptions& o, const Session& session) {
+  std::error_code error;
+  const std::string folder = std::filesystem::weakly_canonical(o.dir, error).string();
+  const std::string name = FileLookedFor(o);
+  if (NeedsStation(o.kind)) {
+    if (ResultFileExists(o.dir, name)) return;
+    std::cerr << "  no file " << name << " in " << folder << " (names match in any letter case)\n";
+    return;
+  }
+  if (!IsSaNumber(o.sa)) return;
+  const std::string crop_file = CropListSource(PaddedSaText(o.sa));
+  if (!ResultFileExists(o.dir, crop_file)) {
+    std::cerr << "  no crop file " << crop_file << " in " << folder
+              << ": add crops with `kelvaro-cli crop add --sa " << o.sa
+              << " ...`, then run the study area\n";
+  } else if (CropIsInList(o, session) && !ResultFileExists(o.dir, name)) {
+    std::cerr << "  no file " << name << " in " << folder
+              << " (names match in any letter case): a run of the study area writes it\n";
+  }
+}
+
+int RunDialogs(const OpenOptions& o, Session& session, const ConsoleReporter& reporter) {
   HandOverSpreadsheet spreadsheet(session, !o.print_path);
   ConsoleNavigator navigator;
   const Dialogs dialogs{session, spreadsheet, navigator};
@@ -140,6 +185,15 @@ int RunOpen(const OpenOptions& o) {
   if (o.kind == "msw" || o.kind == "mse") return ViaViewer(o, dialogs, reporter);
   if (o.kind == "nor") return ViaNormalYear(o, dialogs, reporter);
   return ViaFinder(o, dialogs);
+}
+
+int RunOpen(const OpenOptions& o) {
+  if (!DataFolderExists(o.dir) || !OptionsFit(o)) return kExitRefused;
+  ConsoleReporter reporter(o.verbose);
+  Session session(o.dir, reporter);
+  const int status = RunDialogs(o, session, reporter);
+  if (status == kExitRefused) PrintMissingFileHint(o, session);
+  return status;
 }
 
 }  // namespace

@@ -19,10 +19,11 @@ constexpr std::array<HelpPage, 1> kAboutKelvaro{{
     {"", R"(## About KELVARO
 
 KELVARO estimates how much water irrigation must supply to the crops of a study area. From
-daily weather, or from monthly climate means through a seeded weather generator, it computes the
-daily reference evapotranspiration of grass (ETo), turns it into crop evapotranspiration with
-crop coefficient curves, runs a daily soil water balance with model-scheduled irrigation for
-every crop, and reports ETAW: crop water use less effective rain.
+daily weather, pan evaporation, ETo or temperature records, or from monthly means through a
+seeded weather generator, it computes the daily reference evapotranspiration of grass (ETo),
+turns it into crop evapotranspiration with crop coefficient curves, runs a daily soil water
+balance with model-scheduled irrigation for every crop, and reports ETAW: crop water use less
+effective rain, and the volume of water the study area needs.
 
 All inputs and results are comma-separated text files in the data folder; they open in any
 spreadsheet.)"},

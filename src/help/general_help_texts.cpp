@@ -15,14 +15,20 @@ The *Statistics* menu describes a working daily file (`.wrk`) by day of the year
 |---|---|---|
 | Daily Mean | `.avg` | mean of each weather column for every day of the year; ETo recomputed from the day's mean weather |
 | Daily St Dev | `.sdv` | standard deviation for every day of the year |
-| Daily CV | `.cov` | coefficient of variation (standard deviation / mean) for every day |
+| Daily CV | `.cov` | coefficient of variation (standard deviation / mean, in percent) for every day |
 | Monthly Mean | `.wxr` | mean of each column for every month |
 | Monthly St Dev | `.std` | standard deviation for every month |
-| Monthly CV | `.cve` | coefficient of variation for every month |
+| Monthly CV | `.cve` | coefficient of variation (in percent) for every month |
 
-Type the five-character file name of the working file (without `.wrk`). One run writes all six
-files; the one you chose opens in the spreadsheet. Missing values (-999) are left out of the
-sums. The toolbar button *Statistics* first asks which of the six to show.)"},
+The columns are Solar, TMax, TMin, Wind, Td, Pcp and ETo, by DOY (1-366) or by Mon. Type the
+five-character file name of the working file (without `.wrk`). One run writes all six files;
+the one you chose opens in the spreadsheet. Missing values (-999) are left out of the sums: a
+missing Solar, Wind or Td leaves out all three of that day, a missing TMax or TMin both, a
+missing Pcp or ETo both. The toolbar button *Statistics* first asks which of the six to show.
+
+A simulated run writes `.wxr`, `.std` and `.cve` of its generated years under the same names
+(there the coefficient of variation is a ratio, not in percent); the file written last is the
+one in the folder.)"},
 }};
 
 constexpr std::array<HelpPage, 1> kStudyArea{{
@@ -35,8 +41,14 @@ you describe by the crops grown in it. It is known by its number, 1 to 99999.
   `.csv` (study area 7: `SA00007.csv`).
 - Every run names one weather (or ETo, pan or temperature) file and one study area; the water
   balance runs for every crop of that study area on the days of the weather file.
-- Results are named after it too: `SA00007C001.csv` is the daily balance of its first crop, and
-  `SumofETAWforSA00007.saw` the ETAW of all its crops by month.)"},
+- Results are named after it too: `SA00007C001.csv` is the daily balance of its first crop
+  (`.mtv` its monthly means, `.EAW` its annual sums), `SumofETAWforSA00007.saw` and
+  `SumofETcforSA00007.set` the ETAW and ETc of all its crops by month,
+  `IrrigationsforSA00007.irs` and `IrrigationEventsforSA00007.ire` the irrigations the water
+  balance scheduled, and `WaterBudgetforSA00007.csv` (*Output Files → Study-Area Report...*)
+  the volumes of water its crops need.
+- Each run replaces the results of the study area. Removing a crop moves the crops after it up
+  one row, and their result files take the new numbers at the next run.)"},
 }};
 
 constexpr std::array<HelpPage, 1> kDataFileName{{
@@ -48,19 +60,23 @@ Every weather, ETo, pan or temperature file is named by **five characters**, a p
 - In the run dialog type the name without its extension; the path dialog has already fixed the
   extension (the dialog shows it as *Your input file extension is: ...*).
 - A longer name is cut to its first five characters for every file a run reads and writes:
-  `Davisville` reads `Davis.day` and writes `Davis.eto` and `Davis.wrk`. Such a name is accepted
-  only when the file with the whole name exists as well.
+  `Davisville` reads `Davis.day` and writes `Davis.eto` and `Davis.wrk`. Keep file names to
+  five characters.
 - Letter case does not matter: `maric.day` and `MARIC.DAY` are the same file.
 - All files are in the data folder shown in the status bar of the main window.
-- The first line of an input file made by *Create Input Files* holds the name to save the sheet
-  under.)"},
+- *Create Data Files → Weather Data Files* (toolbar *Create Input Files*) puts the empty layout
+  of a kind on a new spreadsheet sheet: choose the kind, type the input file name, latitude and
+  elevation, press OK. Its first line holds the name to save the sheet under (`Davis.mon`),
+  the latitude and the elevation; save it as comma-separated text under that name.
+- A name with a path separator, `..` or a control character is refused.)"},
 }};
 
 constexpr std::array<HelpPage, 1> kPullDownMenu{{
     {"", R"(## The menus of the main window
 
 **Create Data Files**
-- *Weather Data Files*: an empty input file of any kind, to fill in a spreadsheet.
+- *Weather Data Files*: the empty layout of an input kind on a spreadsheet sheet, to fill in and
+  save under its name.
 - *Crop/Soil Data Files*: the crop/soil entry window, which adds crops to a study area.
 
 **Apply Data Files**: start a run.
@@ -70,14 +86,21 @@ constexpr std::array<HelpPage, 1> kPullDownMenu{{
 - *Tempreature Data*: daily temperatures, or monthly temperature means.
 - *Data Folder...*: choose the folder that holds the input files and receives the results.
 
-**Output Files**: find result files and open them in the spreadsheet.
+**Output Files**: find result files and open them in the spreadsheet, or with *Show as Table*
+in the program's table window.
 - *WRK by Filename*: the working daily weather file of an input file name.
 - *MSW by Filename*: the daily mean weather of a working file.
 - *MSE by SA*: the normal year of one crop of a study area.
 - *CSV by SA*, *MTV by SA*, *EAW by SA*: the daily, monthly and annual balance of one crop.
 - *ETc by SA*, *ETAW by SA*: the monthly ETc or ETAW of all crops of a study area.
 - *Crop/Soil by SA*: the crop file of a study area.
-- *Outputs by Extensions*: any result file by its kind and name.
+- *Outputs by Extensions*: the output viewer: a `wrk`, `msw`, `mse`, `csv`, `mtv` or `eaw` file
+  by its kind and name; it stays open for the next file.
+- *Table of a File...*: any result or input file as a table that sorts by a column and copies
+  the selected cells.
+- *Study-Area Report...*: the water budget of a study area (`WaterBudgetforSA#####.csv`).
+- *Charts...*: a crop's year, the study area's ETAW by month and by year, generated against
+  input monthly means, daily weather statistics; saved as PNG or SVG.
 
 **Statistics**: *Daily Mean*, *Daily St Dev*, *Daily CV*, *Monthly Mean*, *Monthly St Dev*,
 *Monthly CV* of a working daily file.
@@ -100,14 +123,14 @@ constexpr std::array<HelpPage, 1> kToolbars{{
 | Apply Pan Data | run from pan evaporation |
 | Apply ETo Data | run from daily or monthly ETo |
 | Apply Temp. Data | run from temperatures and rain |
-| Create Input Files | an empty input file to fill in a spreadsheet |
+| Create Input Files | the empty layout of an input kind, to fill in a spreadsheet |
 | Create Soil/Crop | add crops to the crop file of a study area |
 | Weather Output | open the working daily weather file of an input file name |
-| ETAW by SA | open the annual ETAW of one crop of a study area |
+| ETAW by SA | open the annual ETAW of one crop of a study area (`.EAW`) |
 | Crop/Soil by SA | open the crop file of a study area |
 | Statistics | choose a weather statistic of a working file |
 | MSE | the normal year of one crop of a study area |
-| View Output Files | any result file by its kind and name |
+| View Output Files | the output viewer: a result file by its kind and name |
 | Input Help | what each input file holds |
 | Output Help | what each output file holds |)"},
 }};

@@ -14,9 +14,9 @@ Daily readings of a class A evaporation pan, with the day's rain.
 Columns: **Year, Mon, Day, DOY, Pcp, EPan** (rain and pan evaporation in mm per day).
 
 Used by *Apply Data Files → Pan Evaporation Data → Non-Simulated*. ETo of each day is the pan
-evaporation times a pan coefficient that depends on the fetch, the distance in metres of green
-grass upwind of the pan, which the run dialog asks for. The days become the working file
-`.wrk` with -999 for solar radiation, temperatures, wind and dew point.)"},
+evaporation times a pan coefficient that depends on the fetch, the distance in metres (more
+than 0) of green grass upwind of the pan, which the run dialog asks for. The days become the
+working file `.wrk` with -999 for solar radiation, temperatures, wind and dew point.)"},
     {"day", R"(## day: daily weather
 
 Measured daily weather of one station, one line per day.
@@ -27,7 +27,10 @@ mean dew-point temperature in °C and rain in mm. Write -999 where a value is mi
 
 Used by *Apply Data Files → Weather Data → Non-Simulated*. The program computes the
 Penman-Monteith ETo of every day (`.eto`) and the working file `.wrk`, then the water balance
-of every crop of the study area over the years of record.)"},
+of every crop of the study area over the years of record.
+
+Daily exports of a station network (`.qrd`, and `.cdm` to be reduced to monthly means) are
+converted to this layout (`.day`) by the command line program, `kelvaro-cli run`.)"},
     {"mon", R"(## mon: monthly mean weather
 
 Twelve lines, one per month, of long-term means: **Mo, Solar, TMax, TMin, Wind, Td, Pcp, NRD,
@@ -43,9 +46,10 @@ are known, or to see the spread of ETAW over many possible years.)"},
 The same columns as a `.day` file: **Year, Mon, Day, DOY, Solar, TMax, TMin, Wind, Td, Pcp**.
 
 Used by *Apply Data Files → Weather Data → Simulated-Weather → Daily data*. The program first
-reduces the record to its twelve monthly means (`.mon`, rain days counted from the days with
-rain), then generates the requested number of years from them as for a `.mon` file. Use it when
-a daily record is too short or has gaps, but its climate is what you want to simulate.)"},
+reduces the record to its twelve monthly means (`.mon`; a rain day is a day with more rain than
+twice its Hargreaves-Samani ETo), then generates the requested number of years from them as for
+a `.mon` file. A month without one complete day is written as -999 and the run stops there. Use
+it when a daily record is too short or has gaps, but its climate is what you want to simulate.)"},
     {"mpn", R"(## mpn: monthly mean pan evaporation
 
 Twelve lines: **Mo, Solar, TMax, TMin, Wind, Td, Pcp, NRD, Pan, ETo**. Fill TMax, TMin (daily
@@ -53,15 +57,22 @@ means over the month, °C), Pcp (mean monthly rain, mm), NRD (mean rain days) an
 pan evaporation, mm); leave -999 in Solar, Wind, Td and ETo.
 
 Used by *Apply Data Files → Pan Evaporation Data → Simulated-ETo*. The monthly ETo is computed
-from the pan and the fetch (`.epm`), and daily temperatures, rain and ETo are then simulated for
-the requested number of years.)"},
+from the pan and the fetch (`.epm`), then daily temperatures and rain are simulated for the
+requested number of years, each day with its Hargreaves-Samani ETo rescaled so that the months
+keep the pan's ETo, as for an `.etm` file.)"},
     {"etm", R"(## etm: monthly mean temperature and ETo
 
 Twelve lines: **Mon, Solar, TMax, TMin, Wind, Td, Pcp, NRD, Pan, ETo**. Fill TMax, TMin, Pcp,
 NRD and the monthly mean daily ETo (mm); leave -999 in the other columns.
 
 Used by *Apply Data Files → ETo Data → Simulated-ETo*. Daily temperatures and rain are simulated
-for the requested number of years; each day's ETo follows the monthly ETo you give.)"},
+for the requested number of years (`.tmp`); each day's ETo is the Hargreaves-Samani ETo of its
+temperatures, rescaled so that every month averages to the monthly ETo you give (`.wrk`). Every
+month needs TMax, TMin, Pcp and NRD.
+
+Full monthly weather means with -999 in the ETo column (`.met`) run from the command line
+(`kelvaro-cli run --input met`): the program computes their Penman-Monteith ETo and writes it
+as an `.etm` file, then simulates daily rain and ETo.)"},
     {"det", R"(## det: daily ETo
 
 Daily reference ET computed elsewhere (for example by a station network), with the day's rain.
@@ -77,21 +88,25 @@ in Solar, Wind, Td, Pan and ETo.
 
 Used by *Apply Data Files → Tempreature Data → Simulated-ETo → Monthly average data*. Daily
 temperatures and rain are simulated for the requested number of years and each day's ETo is
-estimated from the temperatures with the Hargreaves-Samani equation.)"},
+estimated from the temperatures with the Hargreaves-Samani equation, rescaled to the monthly
+Hargreaves-Samani ETo of the table's temperatures. Every month needs TMax, TMin, Pcp and NRD.)"},
     {"dtm", R"(## dtm: daily temperatures to be reduced to monthly means
 
 Daily **Year, Mon, Day, DOY, TMax, TMin, Pcp** (°C, °C, mm).
 
-Used by *Apply Data Files → Tempreature Data → Simulated-ETo → Daily data*. The record is first
-reduced to monthly means (`.mtm`), which are then simulated as for an `.mtm` file.)"},
+Used by *Apply Data Files → Tempreature Data → Simulated-ETo → Daily data*. The days must be in
+calendar order. The record is first reduced to monthly means (`.mtm`: mean TMax and TMin, rain
+and rain days; a month without one complete day is -999), which are then simulated as for an
+`.mtm` file.)"},
     {"rtm", R"(## rtm: daily temperatures
 
 Daily **Year, Mon, Day, DOY, TMax, TMin, Pcp** (°C, °C, mm), used as they are.
 
-Used by *Apply Data Files → Tempreature Data → Non-Simulated*. Each day keeps its own
-temperatures and rain; its ETo comes from a smooth curve through that year's monthly
-Hargreaves-Samani ETo. The working file covers the years of record, and a table of monthly
-means per year is written beside it (`.ymm`).)"},
+Used by *Apply Data Files → Tempreature Data → Non-Simulated*. The days must follow one another
+without a gap. Each day keeps its own temperatures and rain; its ETo comes from a smooth curve
+through that year's monthly Hargreaves-Samani ETo. The working file holds only complete
+calendar years (1 January to 31 December), and a table of monthly means per year is written
+beside it (`.ymm`).)"},
     {"csv", R"(## csv: the crop file of a study area
 
 One file per study area, named `SA` + the SA number padded to five digits + `.csv` (study area
@@ -121,8 +136,10 @@ constexpr std::array<HelpPage, 1> kWeatherData{{
   or more to see the range of ETAW a study area can expect.
 
 Then fill the run dialog: input file name (without extension), latitude, elevation, SA number
-and, for simulations, the years to simulate. The *Hydrologic Regions* menu of the run dialog
-fills the station, latitude, elevation and 30 years for the stations it lists.)"},
+and, for simulations, the years to simulate (2 to 99). The *Hydrologic Regions* menu of the run
+dialog fills the station, latitude, elevation and 30 years for the stations it lists. When the
+run has written its files, the notice *ResultFiles* offers **View**, which opens the output
+viewer (*Output Files → Outputs by Extensions*).)"},
 }};
 
 constexpr std::array<HelpPage, 1> kPanData{{
@@ -135,8 +152,9 @@ constexpr std::array<HelpPage, 1> kPanData{{
 - **Simulated-ETo**: monthly means with pan evaporation (`.mpn`). Monthly ETo is computed from
   the pan, and daily temperatures, rain and ETo are simulated for the requested years.
 
-Both ask for the **fetch** (1-1000 m): the distance of green grass upwind of the pan. A longer
-fetch means a moister air stream over the pan and a larger pan coefficient.)"},
+Both ask for the **fetch** in metres (more than 0): the distance of green grass upwind of the
+pan. A longer fetch means a moister air stream over the pan and a larger pan coefficient.
+Monthly runs also ask for the years to simulate (2 to 99).)"},
 }};
 
 constexpr std::array<HelpPage, 1> kEToData{{
@@ -146,8 +164,9 @@ constexpr std::array<HelpPage, 1> kEToData{{
 
 - **Non-Simulated**: raw daily ETo with rain (`.det`), for example from a station network. Write
   -999 for a missing day. The water balance runs on the days as given.
-- **Simulated-ETo**: monthly mean ETo with temperatures and rain (`.etm`). Daily weather is
-  simulated for the requested years and follows the monthly ETo.)"},
+- **Simulated-ETo**: monthly mean ETo with temperatures and rain (`.etm`). Daily temperatures
+  and rain are simulated for the requested years (2 to 99), with a daily ETo that keeps the
+  monthly ETo.)"},
 }};
 
 constexpr std::array<HelpPage, 1> kTempData{{

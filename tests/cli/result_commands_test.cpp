@@ -72,11 +72,19 @@ struct RefusalCase {
 };
 
 TEST_F(ResultCommandTest, OpenSaysWhatIsMissingAndHandsNothingOver) {
-  const RefusalCase cases[] = {
-      {"open wrk --station NONE", "An invalid input file name\n"},
-      {"open msw --station NONE", "An invalid input file name\n"},
-      {"open set --sa 2", "An invalid input file name\n"},
-      {"open csv --sa 2 --crop 1", "An invalid SA number\n"},
+  const std::string here = folder_.path().string();
+  const std::string no_crops = "  no crop file SA00002.csv in " + here +
+                               ": add crops with `kelvaro-cli crop add --sa 2 ...`, then run the "
+                               "study area\n";
+  const std::string no_wrk = "  no file NONE.wrk in " + here + " (names match in any letter case)\n";
+  const struct {
+    std::string arguments;
+    std::string message;
+  } cases[] = {
+      {"open wrk --station NONE", "An invalid input file name\n" + no_wrk},
+      {"open msw --station NONE", "An invalid input file name\n" + no_wrk},
+      {"open set --sa 2", "An invalid input file name\n" + no_crops},
+      {"open csv --sa 2 --crop 1", "An invalid SA number\n" + no_crops},
       {"open csv --sa 1a --crop 1", "An invalid SA number\n"},
       {"open eaw --sa 1 --crop 7",
        "Crop 7 is not in SA00001.csv, which holds 6 crops (numbered "
@@ -88,12 +96,22 @@ TEST_F(ResultCommandTest, OpenSaysWhatIsMissingAndHandsNothingOver) {
       {"open csv --sa 1", "open csv needs --crop\n"},
       {"open wrk --sa 1", "open wrk needs --station\n"},
   };
-  for (const RefusalCase& c : cases) {
+  for (const auto& c : cases) {
     const auto run = Cli(std::string(c.arguments) + " --print-path");
     EXPECT_EQ(run.status, 2) << c.arguments;
     EXPECT_EQ(run.err, c.message) << c.arguments;
     EXPECT_EQ(run.out, "") << c.arguments;
   }
+}
+
+// A crop of the study area whose results are gone: the dialog's message, then which file.
+TEST_F(ResultCommandTest, OpenNamesTheMissingResultFileAndItsFolder) {
+  std::filesystem::remove(folder_ / "SA00001C002.mtv");
+  const auto run = Cli("open mtv --sa 1 --crop 2 --print-path");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "An invalid input file name\n  no file SA00001C002.mtv in " +
+                         folder_.path().string() +
+                         " (names match in any letter case): a run of the study area writes it\n");
 }
 
 TEST_F(ResultCommandTest, OpenWithoutSpreadsheetSaysSo) {

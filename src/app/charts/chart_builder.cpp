@@ -52,7 +52,12 @@ QAbstractSeries* XySeries(const ChartSeries& s, const QColor& colour) {
       return markers;
     }
     case SeriesStyle::kBand: {
-      auto* band = new QAreaSeries(LineOf(s.x, s.y), LineOf(s.x, s.lower));
+      QLineSeries* upper = LineOf(s.x, s.y);
+      QLineSeries* lower = LineOf(s.x, s.lower);
+      auto* band = new QAreaSeries(upper, lower);
+      // The band draws its two lines but does not own them.
+      upper->setParent(band);
+      lower->setParent(band);
       QColor fill = colour;
       fill.setAlpha(70);
       band->setBrush(fill);
