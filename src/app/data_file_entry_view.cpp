@@ -38,14 +38,9 @@ DataFileEntryView::DataFileEntryView(TDataFileEntry& model,
   AddField(model_.Elevation, kTemplateElevationLabel, "Elevation");
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = AddButton(buttons, QStringLiteral("OK"), "ButtonOK",
-                              QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = AddButton(buttons, QStringLiteral("Cancel"), "ButtonCancel",
-                                  QDialogButtonBox::RejectRole);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, [this] { run_([this] { model_.ButtonOKClick(); }); });
-  connect(cancel, &QPushButton::clicked, this, [this] { model_.ButtonCancelClick(); });
-  connect(this, &QDialog::rejected, this, [this] { model_.ButtonCancelClick(); });
+  const OkCancel pair = AddOkCancel(this, buttons, [this] { model_.ButtonCancelClick(); });
+  connect(pair.ok, &QPushButton::clicked, this,
+          [this] { run_([this] { model_.ButtonOKClick(); }); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);

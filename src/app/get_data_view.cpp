@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "app/model_widgets.h"
 #include "app/qt_text.h"
 #include "dispatch/preset_stations.h"
 
@@ -18,7 +19,7 @@ GetDataView::GetDataView(TGetData& model, std::function<void(const std::function
       run_(std::move(run)),
       menu_bar_(new QMenuBar(this)),
       extention_(new QLabel(this)),
-      warning_(new QPlainTextEdit(this)),
+      warning_(NewWarningBox(this)),
       form_(new QFormLayout) {
   setObjectName(QStringLiteral("TGetData"));
   setWindowTitle(ToQt(kRunDialogCaption));
@@ -32,20 +33,11 @@ GetDataView::GetDataView(TGetData& model, std::function<void(const std::function
   AddField(model_.FetchVal, kFetchLabel, "FetchVal");
 
   extention_->setObjectName(QStringLiteral("extention"));
-  warning_->setObjectName(QStringLiteral("Warning"));
-  warning_->setReadOnly(true);
-  warning_->setFocusPolicy(Qt::NoFocus);
   warning_->setMaximumHeight(90);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-  ok->setObjectName(QStringLiteral("ButtonOK"));
-  cancel->setObjectName(QStringLiteral("ButtonCancel"));
-  ok->setDefault(true);
+  QPushButton* ok = AddOkCancel(this, buttons, [this] { model_.ButtonCancelClick(); }).ok;
   connect(ok, &QPushButton::clicked, this, &GetDataView::PressOK);
-  connect(cancel, &QPushButton::clicked, this, [this] { model_.ButtonCancelClick(); });
-  connect(this, &QDialog::rejected, this, [this] { model_.ButtonCancelClick(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(menu_bar_);
@@ -90,10 +82,7 @@ void GetDataView::Activate() {
 void GetDataView::Pull() {
   for (const auto& field : fields_) field->Pull();
   extention_->setText(ToQt(model_.extention));
-  QStringList lines;
-  for (const std::string& line : model_.Warning.lines) lines << ToQt(line);
-  warning_->setPlainText(lines.join(QLatin1Char('\n')));
-  warning_->setVisible(model_.Warning.visible);
+  PullWarning(model_.Warning, warning_);
 }
 
 void GetDataView::PressOK() {

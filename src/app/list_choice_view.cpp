@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/model_widgets.h"
+
 namespace kelvaro::app {
 
 ListChoiceView::ListChoiceView(const QString& name, const QString& caption,
@@ -17,15 +19,8 @@ ListChoiceView::ListChoiceView(const QString& name, const QString& caption,
   combo_->setMinimumContentsLength(24);
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-  ok->setObjectName(QStringLiteral("ButtonOK"));
-  cancel->setObjectName(QStringLiteral("ButtonCancel"));
-  ok->setDefault(true);
+  QPushButton* ok = AddOkCancel(this, buttons, [this] { binding_.cancel(); }).ok;
   connect(ok, &QPushButton::clicked, this, [this] { binding_.ok(combo_->currentIndex()); });
-  connect(cancel, &QPushButton::clicked, this, [this] { binding_.cancel(); });
-  // Escape and the title bar's close button mean Cancel too.
-  connect(this, &QDialog::rejected, this, [this] { binding_.cancel(); });
 
   auto* layout = new QVBoxLayout(this);
   if (!heading.isEmpty()) {

@@ -45,4 +45,14 @@ QPushButton* AddButton(QDialogButtonBox* buttons, const QString& caption, const 
   return button;
 }
 
+OkCancel AddOkCancel(QDialog* dialog, QDialogButtonBox* buttons, std::function<void()> cancel) {
+  const OkCancel added{
+      AddButton(buttons, QStringLiteral("OK"), "ButtonOK", QDialogButtonBox::AcceptRole),
+      AddButton(buttons, QStringLiteral("Cancel"), "ButtonCancel", QDialogButtonBox::RejectRole)};
+  added.ok->setDefault(true);
+  QObject::connect(added.cancel, &QPushButton::clicked, dialog, cancel);
+  QObject::connect(dialog, &QDialog::rejected, dialog, cancel);
+  return added;
+}
+
 }  // namespace kelvaro::app

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
 
 #include "forms/combo_box.h"
 #include "forms/warning_panel.h"
@@ -20,5 +22,13 @@ void PullCombo(const ComboBox& combo, QComboBox* box, QWidget* label = nullptr);
 // A push button of `buttons` with its caption and object name.
 QPushButton* AddButton(QDialogButtonBox* buttons, const QString& caption, const char* name,
                        QDialogButtonBox::ButtonRole role);
+
+// A dialog's OK (the default button) and Cancel, named "ButtonOK" and "ButtonCancel". Cancel,
+// Escape and the title bar's close button all run `cancel`.
+struct OkCancel {
+  QPushButton* ok;
+  QPushButton* cancel;
+};
+OkCancel AddOkCancel(QDialog* dialog, QDialogButtonBox* buttons, std::function<void()> cancel);
 
 }  // namespace kelvaro::app

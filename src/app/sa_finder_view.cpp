@@ -42,12 +42,8 @@ SaFinderView::SaFinderView(const QString& name, SaFinderBinding binding,
   }
 
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = AddButton(buttons, QStringLiteral("OK"), "ButtonOK",
-                              QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = AddButton(buttons, QStringLiteral("Cancel"), "ButtonCancel",
-                                  QDialogButtonBox::RejectRole);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, [this] {
+  const OkCancel pair = AddOkCancel(this, buttons, [this] { binding_.cancel(); });
+  connect(pair.ok, &QPushButton::clicked, this, [this] {
     run_(binding_.ok);
     Pull();
   });
@@ -59,8 +55,6 @@ SaFinderView::SaFinderView(const QString& name, SaFinderBinding binding,
       Pull();
     });
   }
-  connect(cancel, &QPushButton::clicked, this, [this] { binding_.cancel(); });
-  connect(this, &QDialog::rejected, this, [this] { binding_.cancel(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
