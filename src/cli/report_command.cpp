@@ -7,6 +7,7 @@
 #include "cli/run_command.h"
 #include "crops/crop_file.h"
 #include "reports/water_budget.h"
+#include "weatherio/errors.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -31,7 +32,14 @@ constexpr const char* kReportHelp =
 }  // namespace
 
 int ReportStudyArea(const fs::path& dir, const std::string& sa5, VolumeUnit unit) {
-  const WaterBudget budget = MakeWaterBudget(ReadStudyAreaResults(dir, sa5), unit);
+  WaterBudget budget;
+  try {
+    budget = MakeWaterBudget(ReadStudyAreaResults(dir, sa5), unit);
+  } catch (const InputError& error) {
+    // Results that are missing, cut short or no longer those of the crop file: nothing is
+    // written, as when a run is refused.
+    throw Refusal(error.what());
+  }
   const fs::path written = WriteWaterBudget(dir, budget);
   std::cout << WaterBudgetText(budget) << "\nWritten to "
             << fs::absolute(written).lexically_normal().string() << "\n";

@@ -99,7 +99,7 @@ TEST_F(ReportCommand, BadStudyAreasAreRefusedAndNothingIsWritten) {
     ASSERT_EQ(RunInFolder(scratch, c.prepare).status, 0) << c.what;
     const std::string before = scratch.Listing();
     const auto result = RunInFolder(scratch, "\"$CLI\" report --sa 2");
-    EXPECT_EQ(result.status, 1) << c.what;
+    EXPECT_EQ(result.status, 2) << c.what;
     EXPECT_EQ(result.err, c.message) << c.what;
     EXPECT_EQ(scratch.Listing(), before) << c.what;
   }
