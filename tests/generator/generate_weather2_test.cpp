@@ -164,15 +164,7 @@ TEST(GenerateWeather2, BadTablesAreRefusedNamingTheMonth) {
         "MARIC.etm holds 11 monthly rows; twelve are needed, one per month."},
        {"without ETo column", BundledMeans(),
         "MARIC.etm, line 4 (month 1): expected 10 fields, found 9"}},
-      [](Session& session) {
-        RunParameters run;
-        run.Station = "MARIC";
-        run.Latitude = "33.07";
-        run.Elevation = "361";
-        run.Years = "3";
-        run.ext = "etm";
-        GenerateWeather2(run, session);
-      });
+      [](Session& session) { GenerateWeather2(testing::MaricopaRun("etm", "3"), session); });
 }
 
 }  // namespace

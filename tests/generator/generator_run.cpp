@@ -24,13 +24,19 @@ std::string MeansWithField(int month, int field, const std::string& value,
   return text;
 }
 
-GeneratorRun::GeneratorRun() : session(folder.path(), reporter) {
-  WriteMeans(BundledMeans());
+RunParameters MaricopaRun(const std::string& ext, const std::string& years) {
+  RunParameters run;
   run.Station = "MARIC";
   run.Latitude = "33.07";
   run.Elevation = "361";
   run.SA = "1";
-  run.ext = "mon";
+  run.Years = years;
+  run.ext = ext;
+  return run;
+}
+
+GeneratorRun::GeneratorRun() : session(folder.path(), reporter), run(MaricopaRun("mon")) {
+  WriteMeans(BundledMeans());
 }
 
 void GeneratorRun::Generate(const std::string& years) {

@@ -30,6 +30,9 @@ class GeneratorRun {
   RunParameters run;
 };
 
+// The run parameters of the Maricopa station for input kind `ext`, study area 1.
+RunParameters MaricopaRun(const std::string& ext, const std::string& years = "");
+
 std::string BundledMeans();
 // Monthly means (the bundled ones unless `means` is given) with one field of one month
 // (1..12; field 1..8 after Mon) replaced.

@@ -87,7 +87,9 @@ TEST(SimulatedEToHargres, InputEtoEntersTheRescalingUnchangedAndMissingEtoIsFill
     for (size_t column : {1, 4, 5, 8}) EXPECT_EQ(wxr[m][column], "-999.00");
   }
   for (const auto& row : g.Rows("MARIC.wrk", kHeader)) {
-    if (row[1] == "8") ASSERT_EQ(row[10], "0.00");
+    if (row[1] == "8") {
+      ASSERT_EQ(row[10], "0.00");
+    }
     for (size_t column : {4, 7, 8}) ASSERT_EQ(row[column], "-999.00");
     ASSERT_GE(ParseFloat(row[5]), ParseFloat(row[6]));
   }
@@ -99,10 +101,14 @@ TEST(SimulatedEToHargres, MonthWithoutRainGetsTinyAmountsAndDoesNotStop) {
   TemperatureRun g(MeansWithField(6, 7, "0", means));
   g.Run("20");
   for (const auto& row : g.Rows("MARIC.tmp", kHeader)) {
-    if (row[1] == "6") ASSERT_LT(ParseFloat(row[9]), 0.005f);
+    if (row[1] == "6") {
+      ASSERT_LT(ParseFloat(row[9]), 0.005f);
+    }
   }
   for (const auto& row : g.Rows("MARIC.wrk", kHeader)) {
-    if (row[1] == "6") ASSERT_EQ(row[9], "0.00");
+    if (row[1] == "6") {
+      ASSERT_EQ(row[9], "0.00");
+    }
   }
 }
 
@@ -143,15 +149,7 @@ TEST(SimulatedEToHargres, TablesWithoutTemperaturesOrRainAreRefusedNamingTheMont
         "MARIC.mtm, month 2: Pcp and NRD must be 0 or more (a missing value is not allowed)."},
        {"text", WithTextInTmax(testing::TemperatureTableOf(BundledMeans())),
         "MARIC.mtm, line 4 (month 1): TMax '19x72' is not a valid floating point value"}},
-      [](Session& session) {
-        RunParameters run;
-        run.Station = "MARIC";
-        run.Latitude = "33.07";
-        run.Elevation = "361";
-        run.Years = "3";
-        run.ext = "mtm";
-        SimulatedEToHargres(run, session);
-      });
+      [](Session& session) { SimulatedEToHargres(testing::MaricopaRun("mtm", "3"), session); });
 }
 
 }  // namespace

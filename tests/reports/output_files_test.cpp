@@ -5,8 +5,7 @@
 #include "balance/eto_etc_aw.h"
 #include "reports/crop_item_num.h"
 #include "stats/weather_statistics.h"
-#include "support/recording_navigator.h"
-#include "support/recording_office.h"
+#include "support/dialog_model_test.h"
 #include "support/test_folder.h"
 #include "weatherio/text_file.h"
 
@@ -20,7 +19,7 @@ using testing::TestFolder;
 using Lines = std::vector<std::string>;
 
 // Two years of Maricopa weather and the example study area of six crops, balanced once.
-class ViewerTest : public ::testing::Test {
+class ViewerTest : public testing::DialogModelTest {
  protected:
   ViewerTest() {
     folder_.Write("MARST.wrk", ReadBytes(testing::GoldenPath("stats/MARST.wrk")));
@@ -30,18 +29,12 @@ class ViewerTest : public ::testing::Test {
     run.SA = "1";
     EToETcAW(run, session_);
   }
-  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
   void Choose(int kind, const std::string& station) {
     viewer_.FileTypeComboChange(kind);
     viewer_.Station.text = station;
     viewer_.StationChange();
   }
 
-  TestFolder folder_;
-  RecordingReporter reporter_;
-  Session session_{folder_.path(), reporter_};
-  RecordingSpreadsheet spreadsheet_;
-  RecordingNavigator navigator_;
   TOutputFiles viewer_{session_, spreadsheet_, navigator_};
   TGetCropItemNum normal_{session_, spreadsheet_, navigator_};
 };

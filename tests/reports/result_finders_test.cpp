@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/study_area_files.h"
-#include "support/recording_navigator.h"
-#include "support/recording_office.h"
+#include "support/dialog_model_test.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
 
@@ -46,20 +45,14 @@ TEST(StudyAreaNames, FileNamesByKind) {
   EXPECT_EQ(FinderFileName("avg", "7", 1), "");
 }
 
-class FinderTest : public ::testing::Test {
+class FinderTest : public testing::DialogModelTest {
  protected:
   FinderTest() { folder_.CopyExamples({"SA00001.csv"}); }
   void Type(TShowSAFiles& dialog, const std::string& text) {
     dialog.SA.text = text;
     dialog.SAChange();
   }
-  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
 
-  TestFolder folder_;
-  RecordingReporter reporter_;
-  Session session_{folder_.path(), reporter_};
-  RecordingSpreadsheet spreadsheet_;
-  RecordingNavigator navigator_;
   TShowSAFiles show_{session_, spreadsheet_, navigator_};
   TGetOutSA out_{session_, spreadsheet_, navigator_};
 };

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recording_navigator.h"
-#include "support/recording_office.h"
+#include "support/dialog_model_test.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
 
@@ -18,7 +17,7 @@ using Lines = std::vector<std::string>;
 
 constexpr const char* kStatisticsExtensions[] = {"avg", "sdv", "cov", "wxr", "std", "cve"};
 
-class StatisticsDialogTest : public ::testing::Test {
+class StatisticsDialogTest : public testing::DialogModelTest {
  protected:
   void CopyTwoYears() const {
     folder_.Write("MARST.wrk", ReadBytes(testing::GoldenPath("stats/MARST.wrk")));
@@ -29,11 +28,6 @@ class StatisticsDialogTest : public ::testing::Test {
     dialog_.ButtonOKClick();
   }
 
-  TestFolder folder_;
-  RecordingReporter reporter_;
-  Session session_{folder_.path(), reporter_};
-  RecordingSpreadsheet spreadsheet_;
-  RecordingNavigator navigator_;
   TGetSimulatedStationName dialog_{session_, spreadsheet_, navigator_};
   TStatisticsPath path_{dialog_, navigator_};
 };
