@@ -65,8 +65,9 @@ std::array<MonthSums, 12> SumMonths(const std::vector<WeatherDay>& days, float l
     session.UseShortPi();
     const float pi = session.global_pi;
     const float latitude_rad = static_cast<float>((1.0 / 180) * pi * latitude_deg);
+    // A very cold day's negative ETo counts as 0, or every dry day of it would be a rain day.
     const float eth =
-        HargreavesSamani(day.doy, day.tmax, day.tmin, latitude_rad, pi, NegativeEt::kKept);
+        HargreavesSamani(day.doy, day.tmax, day.tmin, latitude_rad, pi, NegativeEt::kZero);
     AddDay(day, eth, months[static_cast<size_t>(day.month - 1)]);
   }
   return months;

@@ -11,8 +11,9 @@ constexpr SimulationRecipe kGenerateWeather = [] {
   r.columns = MonthlyColumns::kWithoutEto;
   r.required = Quantities({kSolar, kTMax, kTMin, kPcp, kNrd});
   r.purpose = "generate weather";
-  r.rescaled = Quantities({kSolar, kTMax, kTMin, kTd, kPcp});
-  r.rescaled_if_positive = Quantities({kWind});
+  r.rescaling = {.ratio = Quantities({kSolar, kPcp}),
+                 .ratio_if_positive = Quantities({kWind}),
+                 .shifted = Quantities({kTMax, kTMin, kTd})};
   r.daily_columns = Quantities({kSolar, kTMax, kTMin, kWind, kTd});
   r.reported_means = kWeatherQuantities;
   r.reported_deviations = kWeatherQuantities;

@@ -16,8 +16,9 @@ constexpr SimulationRecipe kGenerateWeather2 = [] {
   r.constant_td = kConstantTd;
   r.units = {kLangleysPerMegajouleOut, /*tmin_in_fahrenheit=*/false};
   r.daily_eto = DailyEto::kSecondProcess;
-  r.rescaled = Quantities({kSolar, kTMax, kTMin, kPcp, kEto});
-  r.rescaled_if_positive = Quantities({kWind, kTd});
+  // The two temperature slots carry ETo here, so they keep their ratios.
+  r.rescaling = {.ratio = Quantities({kSolar, kTMax, kTMin, kPcp, kEto}),
+                 .ratio_if_positive = Quantities({kWind, kTd})};
   r.daily_columns = Quantities({kEto});
   r.reported_means = kWeatherQuantities | Quantities({kEto});
   r.reported_deviations = Quantities({kPcp, kNrd});

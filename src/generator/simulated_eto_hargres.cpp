@@ -12,7 +12,7 @@ constexpr SimulationRecipe kSimulatedEToHargres = [] {
   r.purpose = "simulate temperatures and ETo";
   r.units = {kLangleysPerMegajouleOut, /*tmin_in_fahrenheit=*/true};
   r.daily_eto = DailyEto::kHargreaves;
-  r.rescaled = Quantities({kTMax, kTMin, kPcp, kEto});
+  r.rescaling = {.ratio = Quantities({kPcp, kEto}), .shifted = Quantities({kTMax, kTMin})};
   r.daily_columns = Quantities({kTMax, kTMin, kEto});
   r.reported_means = Quantities({kTMax, kTMin, kPcp, kNrd, kEto});
   r.reported_deviations = Quantities({kTMax, kTMin, kPcp, kNrd});

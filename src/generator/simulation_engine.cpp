@@ -77,9 +77,9 @@ void CheckRainShape(const RainAndWindParameters& rain, const std::string& file_n
   }
 }
 
-// The series each process is fitted to. Where the daily ETo comes from the temperatures, a
-// TMax below TMin is raised to TMin (no temperature range, no ETo) and a missing monthly ETo is
-// computed at the month's middle day; no monthly ETo is below 0.
+// The series each process is fitted to. A TMax below TMin is raised to TMin, as the daily
+// readers do. Where the daily ETo comes from the temperatures, a missing monthly ETo is computed
+// at the month's middle day; no monthly ETo is below 0.
 TwelveMonths FillSlots(const SimulationRecipe& recipe, const TwelveMonths& read,
                        const EtoSite& site) {
   TwelveMonths slots{};
@@ -90,9 +90,9 @@ TwelveMonths FillSlots(const SimulationRecipe& recipe, const TwelveMonths& read,
       MonthValue(slots[m], q) = MonthValue(read[m], recipe.filled_from[q]);
     }
     if (recipe.constant_td) slots[m].td = *recipe.constant_td;
-    if (recipe.daily_eto != DailyEto::kHargreaves) continue;
     MonthlyMeans& month = slots[m];
     if (month.tmax < month.tmin) month.tmax = month.tmin;
+    if (recipe.daily_eto != DailyEto::kHargreaves) continue;
     if (IsMissing(month.eto)) {
       month.eto = HargreavesSamani(kEtoFillDays[m], month.tmax, month.tmin, site.latitude_rad,
                                    site.pi, NegativeEt::kZero);
@@ -181,8 +181,7 @@ void RunSimulation(const SimulationRecipe& recipe, const RunParameters& run, Ses
 
   const MonthRows simulated_means = simulated.statistics.Means();
   const MonthRows sds = simulated.statistics.StandardDeviations();
-  const RescalingRatios ratios =
-      RatiosToInput(slots, simulated_means, recipe.rescaled, recipe.rescaled_if_positive);
+  const Rescaling rescaling = RescalingToInput(slots, simulated_means, recipe.rescaling);
   const MonthRows cvs = CoefficientsOfVariation(simulated_means, sds);
 
   const std::string station_line = ResultStationLine(stem, run);
@@ -200,12 +199,12 @@ void RunSimulation(const SimulationRecipe& recipe, const RunParameters& run, Ses
   const char* second_columns =
       recipe.second_columns != nullptr ? recipe.second_columns : recipe.tmp_columns;
   second.Write(station_line + second_columns +
-               (gen ? RescaledRows(simulated.tmp_rows, ratios, simulated.wind_sums, slots)
-                    : RescaledWorkingRows(simulated.tmp_rows, ratios, recipe.daily_columns)));
+               (gen ? RescaledRows(simulated.tmp_rows, rescaling, simulated.wind_sums)
+                    : RescaledWorkingRows(simulated.tmp_rows, rescaling, recipe.daily_columns)));
   wxr.Write(StatisticsHead(recipe.wxr, title_station, years) +
             StatisticsRows(OnlyReported(simulated_means, recipe.reported_means),
                            recipe.simulated_means_with_eto) +
-            StatisticsRows(OnlyReported(RescaledMeans(simulated_means, ratios),
+            StatisticsRows(OnlyReported(RescaledMeans(simulated_means, rescaling),
                                         recipe.reported_means),
                            recipe.rescaled_means_with_eto));
   std_dev.Write(StatisticsHead(recipe.std_dev, title_station, years) +

@@ -17,6 +17,14 @@ enum class DailyEto { kNone, kSecondProcess, kHargreaves };
 // smooth wind (.gen), or the working daily file (.wrk).
 enum class SecondPass { kWeatherWithWindCurve, kWorkingFile };
 
+// Which quantities are rescaled, and how.
+struct RescalingRules {
+  QuantitySet ratio = 0;              // by ratio; a simulated mean of 0 is left as it is
+  QuantitySet ratio_if_positive = 0;  // by ratio where the input is positive; a month simulated
+                                      // at 0 throughout takes the input (a calm month's wind)
+  QuantitySet shifted = 0;            // by the difference of the means
+};
+
 // A statistics file's optional title line (taking the station and the number of years) and its
 // two column lines.
 struct StatisticsLayout {
@@ -37,8 +45,7 @@ struct SimulationRecipe {
   std::optional<float> constant_td;
   ProcessUnits units;
   DailyEto daily_eto = DailyEto::kNone;
-  QuantitySet rescaled = 0;              // ratio = input / simulated mean
-  QuantitySet rescaled_if_positive = 0;  // the same, in months whose input is positive
+  RescalingRules rescaling;
   // Columns of the daily files that carry values (Solar..Td, and ETo); the others hold -999.
   QuantitySet daily_columns = 0;
   QuantitySet reported_means = 0;

@@ -97,6 +97,9 @@ TEST_F(MontlyOutputTest, RainDaysFollowTheDaysOwnTemperatureEto) {
   EXPECT_EQ(MonthRow(wet, 1).substr(60, 8), "    1.00");
   const std::string dry = Reduce(DayLine(2001, 1, 1, 1, 20, 5, 2 * eth - 0.01f));
   EXPECT_EQ(MonthRow(dry, 1).substr(60, 8), "    0.00");
+  // A day colder than -17.8 oC has a negative ETo; without rain it is still a dry day.
+  const std::string cold = Reduce(DayLine(2001, 1, 1, 1, -20, -30, 0));
+  EXPECT_EQ(MonthRow(cold, 1).substr(60, 8), "    0.00");
 }
 
 TEST_F(MontlyOutputTest, IncompleteDaysStayOutOfTheMeans) {
