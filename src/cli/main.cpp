@@ -8,6 +8,7 @@
 #include "cli/command_status.h"
 #include "cli/crop_command.h"
 #include "cli/demo_command.h"
+#include "cli/generator_check_command.h"
 #include "cli/option_checks.h"
 #include "cli/normal_command.h"
 #include "cli/open_command.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
   kelvaro::cli::AddNormalCommand(app);
   kelvaro::cli::AddReportCommand(app);
   kelvaro::cli::AddChartCommand(app);
+  kelvaro::cli::AddGeneratorCheckCommand(app);
   kelvaro::cli::RefuseEmptyValues(app);
   try {
     app.parse(argc, argv);
