@@ -12,6 +12,7 @@
 #include "app/charts/chart_image.h"
 #include "app/qt_text.h"
 #include "crops/crop_file.h"
+#include "reports/generator_check_chart.h"
 #include "reports/weather_charts.h"
 
 namespace kelvaro::app {
@@ -24,11 +25,10 @@ bool DrawsStudyArea(ChartKind kind) {
          kind == ChartKind::kAnnualEtaw;
 }
 
-template <size_t N>
-void FillVariables(QComboBox* combo, const WeatherVariable (&variables)[N], const char* first) {
+template <typename Variable, size_t N>
+void FillVariables(QComboBox* combo, const Variable (&variables)[N], const char* first) {
   combo->clear();
-  for (const WeatherVariable& variable : variables)
-    combo->addItem(QString::fromLatin1(variable.name));
+  for (const Variable& variable : variables) combo->addItem(QString::fromLatin1(variable.name));
   combo->setCurrentText(QString::fromLatin1(first));
 }
 
@@ -114,6 +114,7 @@ void ChartWindow::KindChanged() {
   if (kind == ChartKind::kDailyStatistics) {
     FillVariables(variable_, kDailyStatisticsVariables, "ETo");
   }
+  if (kind == ChartKind::kGeneratorCheck) FillVariables(variable_, kGeneratorCheckVariables, "ETo");
 }
 
 ChartRequest ChartWindow::Request() const {

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "app/chart_window.h"
+#include "app/generator_check_window.h"
 #include "app/qt_text.h"
 #include "app/report_window.h"
 #include "app/table_window.h"
@@ -10,10 +11,11 @@
 namespace kelvaro::app {
 
 TableWindow* AddResultWindows(QMenu& menu, QMainWindow& window, const Session& session,
-                      Spreadsheet& spreadsheet, Reporter& reporter) {
+                              Spreadsheet& spreadsheet, GuiReporter& reporter) {
   auto* table = new TableWindow(spreadsheet, reporter, &window);
   auto* report = new ReportWindow(session, spreadsheet, reporter, &window);
   auto* charts = new ChartWindow(session, &window);
+  auto* generator_check = new GeneratorCheckWindow(session, reporter, spreadsheet, &window);
 
   menu.addSeparator();
   QObject::connect(menu.addAction(QStringLiteral("Table of a File...")), &QAction::triggered, table,
@@ -32,6 +34,11 @@ TableWindow* AddResultWindows(QMenu& menu, QMainWindow& window, const Session& s
                    [charts] {
                      charts->show();
                      charts->raise();
+                   });
+  QObject::connect(menu.addAction(QStringLiteral("Generator Check...")), &QAction::triggered,
+                   generator_check, [generator_check] {
+                     generator_check->show();
+                     generator_check->raise();
                    });
   return table;
 }

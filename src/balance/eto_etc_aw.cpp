@@ -116,7 +116,7 @@ void BalanceCrops(const CropFile& crops, const std::string& sa5, const YearDayTa
 // Results of crop rows the crop file no longer has would pass for results of this run.
 void WarnOfStaleResults(const CropFile& crops, const std::string& sa5, Session& session) {
   const auto stale =
-      StaleCropResultFiles(session.data_dir, sa5, static_cast<int>(crops.rows.size()));
+      StaleCropResultFiles(session.ResultsFolder(), sa5, static_cast<int>(crops.rows.size()));
   if (stale.empty()) return;
   std::string names;
   for (const auto& name : stale) names += (names.empty() ? "" : ", ") + name;

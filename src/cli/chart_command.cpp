@@ -34,14 +34,16 @@ struct ChartOptions {
 std::string KindsHelp() {
   std::string text = "Kinds:\n";
   for (const ChartKindName& kind : kChartKinds) {
-    text += "  " + std::string(kind.name) + std::string(14 - std::string(kind.name).size(), ' ') +
+    text += "  " + std::string(kind.name) + std::string(17 - std::string(kind.name).size(), ' ') +
             kind.meaning + "\n";
   }
   return text +
          "season, monthly-etaw and annual-etaw need --sa (season also --crop and --year);\n"
-         "generated and daily-stats need --station and take --variable:\n"
-         "  generated    Solar, TMax, TMin, Wind, Td, Pcp, NRD (default TMax)\n"
-         "  daily-stats  Solar, TMax, TMin, Wind, Td, Pcp, ETo (default ETo)\n"
+         "generated, daily-stats and generator-check need --station and take --variable:\n"
+         "  generated        Solar, TMax, TMin, Wind, Td, Pcp, NRD (default TMax)\n"
+         "  daily-stats      Solar, TMax, TMin, Wind, Td, Pcp, ETo (default ETo)\n"
+         "  generator-check  TMax, TMin, Td, Solar, Wind, ETo, Rain, \"Wet days\" (default ETo),\n"
+         "                   from the GeneratorCheckforSTATN.csv that generator-check writes\n"
          "The picture is PNG or SVG by the extension of --out.";
 }
 

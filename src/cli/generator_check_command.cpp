@@ -11,7 +11,6 @@
 #include "generator/generator_check.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
-#include "weatherio/output_file.h"
 #include "weatherio/row_format.h"
 
 namespace kelvaro::cli {
@@ -71,8 +70,7 @@ int CheckGenerator(const GeneratorCheckOptions& o) {
   } catch (const InputError& error) {
     throw Refusal(error.what());
   }
-  const fs::path written = o.dir / GeneratorCheckFileName(check.stem);
-  WriteWholeFile(written, GeneratorCheckCsv(check.comparison, check.title));
+  const fs::path written = WriteGeneratorCheck(check, o.dir);
   std::cout << check.title << "\n\n";
   PrintYearTable(check.comparison);
   std::cout << "\n";

@@ -1,6 +1,7 @@
 #include "dispatch/dispatch_table.h"
 
 #include "balance/eto_etc_aw.h"
+#include "dispatch/staged_chain.h"
 #include "eto/daily_output.h"
 #include "eto/eto_covertion.h"
 #include "eto/mon_eto.h"
@@ -56,6 +57,7 @@ Operation FindOperation(std::string_view name) {
 }
 
 void RunChain(const DispatchRow& row, RunParameters& run, Session& session) {
+  StagedChain staged(run, session);
   int count = 0;
   for (std::string_view step : row.chain) {
     if (!step.empty() && !IsExtensionStep(step)) ++count;
@@ -67,9 +69,10 @@ void RunChain(const DispatchRow& row, RunParameters& run, Session& session) {
       run.ext = std::string(step.substr(kSetExtension.size()));
       continue;
     }
-    session.reporter.OperationStarted(std::string(step), index++, count);
-    FindOperation(step)(run, session);
+    staged.session().reporter.OperationStarted(std::string(step), index++, count);
+    FindOperation(step)(run, staged.session());
   }
+  staged.Commit();
 }
 
 }  // namespace kelvaro

@@ -53,8 +53,9 @@ std::optional<int> ExtComboIndex(std::string_view ext);
 // The operation of that name; every name of the table has one.
 Operation FindOperation(std::string_view name);
 
-// Runs the chain left to right; `run.ext` is changed where the chain says so, and keeps the last
-// value set. Every operation reports its own failures.
+// Runs the chain left to right as one transaction on the data folder (see StagedChain); `run.ext`
+// is changed where the chain says so, and keeps the last value set. Every operation reports its
+// own failures.
 void RunChain(const DispatchRow& row, RunParameters& run, Session& session);
 
 }  // namespace kelvaro

@@ -13,6 +13,7 @@
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/output_file.h"
 #include "weatherio/station_line.h"
 #include "weatherio/text_file.h"
 #include "weatherio/working_daily_file.h"
@@ -111,6 +112,12 @@ void CheckYears(const std::string& years) {
 
 std::string GeneratorCheckFileName(const std::string& stem) {
   return "GeneratorCheckfor" + stem + ".csv";
+}
+
+fs::path WriteGeneratorCheck(const GeneratorCheck& check, const fs::path& data_dir) {
+  const fs::path file = FindInFolder(data_dir, GeneratorCheckFileName(check.stem));
+  WriteWholeFile(file, GeneratorCheckCsv(check.comparison, check.title));
+  return file;
 }
 
 GeneratorCheck RunGeneratorCheck(const GeneratorCheckRequest& request, const fs::path& data_dir,

@@ -37,4 +37,9 @@ GeneratorCheck RunGeneratorCheck(const GeneratorCheckRequest& request,
 // "GeneratorCheckforMARIC.csv", the file the comparison is written to.
 std::string GeneratorCheckFileName(const std::string& stem);
 
+// Writes the check's comparison to GeneratorCheckforSTATN.csv of the data folder, as the command
+// line and the desktop program both leave it; returns the file written.
+std::filesystem::path WriteGeneratorCheck(const GeneratorCheck& check,
+                                          const std::filesystem::path& data_dir);
+
 }  // namespace kelvaro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,8 @@ struct ChartSeries {
   std::vector<double> x;  // empty for bars (they follow the categories)
   std::vector<double> y;
   std::vector<double> lower;  // bands only
+  // The palette entry of the series it belongs with (a mean and its band); else its own place.
+  std::optional<size_t> colour{};
 };
 
 struct ChartData {
@@ -39,7 +43,14 @@ struct ChartData {
 };
 
 // The chart kinds, as the command line names them.
-enum class ChartKind { kSeason, kMonthlyEtaw, kAnnualEtaw, kGenerated, kDailyStatistics };
+enum class ChartKind {
+  kSeason,
+  kMonthlyEtaw,
+  kAnnualEtaw,
+  kGenerated,
+  kDailyStatistics,
+  kGeneratorCheck,
+};
 
 struct ChartKindName {
   ChartKind kind;
@@ -56,6 +67,8 @@ inline constexpr ChartKindName kChartKinds[] = {
      "generated against input monthly means (.wxr blocks against .mon)"},
     {ChartKind::kDailyStatistics, "daily-stats",
      "daily means of the statistics with a band of one standard deviation"},
+    {ChartKind::kGeneratorCheck, "generator-check",
+     "measured against generated monthly figures of a generator check"},
 };
 
 }  // namespace kelvaro

@@ -1,21 +1,26 @@
 #include "reports/chart_request.h"
 
+#include "reports/generator_check_chart.h"
 #include "reports/season_chart.h"
 #include "reports/study_area_charts.h"
 #include "reports/study_area_results.h"
 #include "reports/weather_charts.h"
 #include "weatherio/errors.h"
+#include "weatherio/letter_case.h"
 
 namespace kelvaro {
 namespace {
 
-template <size_t N>
-WeatherVariable VariableOf(const WeatherVariable (&variables)[N], const std::string& name,
+// The weather charts' columns or the generator check's variables.
+template <typename Variable, size_t N>
+const Variable& VariableOf(const Variable (&variables)[N], const std::string& name,
                            const char* fallback) {
-  const auto found = FindVariable(variables, name.empty() ? fallback : name);
-  if (found) return *found;
+  const std::string wanted = name.empty() ? fallback : name;
+  for (const Variable& variable : variables) {
+    if (EqualsIgnoringCase(variable.name, wanted)) return variable;
+  }
   std::string known;
-  for (const WeatherVariable& variable : variables) {
+  for (const Variable& variable : variables) {
     known += (known.empty() ? "" : ", ") + std::string(variable.name);
   }
   throw InputError("'" + name + "' is not a variable of this chart; it knows " + known);
@@ -44,6 +49,9 @@ ChartData BuildChartData(const ChartRequest& r) {
     case ChartKind::kDailyStatistics:
       return DailyStatisticsChart(r.folder, r.station,
                                   VariableOf(kDailyStatisticsVariables, r.variable, "ETo"));
+    case ChartKind::kGeneratorCheck:
+      return GeneratorCheckChart(r.folder, r.station,
+                                 VariableOf(kGeneratorCheckVariables, r.variable, "ETo"));
   }
   throw InputError("unknown chart kind");
 }

@@ -17,7 +17,8 @@ struct ChartRequest {
   int year = 0;                                // season; 0 for the first year of the run
   VolumeUnit unit = VolumeUnit::kCubicMetres;  // the study-area kinds
   std::string station{};                       // the weather kinds: the file stem
-  std::string variable{};  // the weather kinds; empty for TMax (generated) or ETo (daily-stats)
+  // The weather kinds; empty for TMax (generated) or ETo (daily-stats, generator-check).
+  std::string variable{};
 };
 
 // The kind of that command-line name, if there is one.

@@ -38,6 +38,14 @@ struct Session {
   RandomSeedState random_seed;
   ResidualState residuals;
   std::filesystem::path data_dir;
+  // Where a run's files end up. A run writes them to a staging folder (data_dir) and switches
+  // them into this folder together at the end; empty when the two are one.
+  std::filesystem::path results_dir;
+  const std::filesystem::path& ResultsFolder() const {
+    return results_dir.empty() ? data_dir : results_dir;
+  }
+  // Wait for another run in the same folder to end instead of refusing (the lines of a batch).
+  bool wait_for_folder = false;
   Reporter& reporter;
   // Threads the water balance may run the crops of a study area on; 0 means one per core. The
   // results are the same for every number.

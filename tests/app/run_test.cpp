@@ -120,7 +120,8 @@ TEST_F(RunThroughWindowsTest, MonthlyMeansRunWritesWhatTheCommandLineWrites) {
 
   EXPECT_EQ(folder_.Listing(), cli_folder.Listing());
   for (const std::string& name : SplitLines(cli_folder.Listing())) {
-    EXPECT_EQ(folder_.Read(name), cli_folder.Read(name)) << name;
+    EXPECT_EQ(testing::ReadComparable(folder_ / name), testing::ReadComparable(cli_folder / name))
+        << name;
   }
   // The same trace lines, the crop file's path aside: each run names its own folder.
   const auto file_names = [](Lines lines) {

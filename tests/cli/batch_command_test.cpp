@@ -24,7 +24,7 @@ std::string Contents(const std::filesystem::path& folder) {
     names.push_back(entry.path());
   std::sort(names.begin(), names.end());
   for (const auto& path : names) {
-    all += path.filename().string() + "\n" + testing::ReadBytes(path);
+    all += path.filename().string() + "\n" + testing::ReadComparable(path);
   }
   return all;
 }

@@ -138,6 +138,8 @@ TEST_F(ReportCommand, ChartsAreDrawnIntoTheFileNamedAndRefusedWithoutWhatTheyNee
       {"chart daily-stats --station MARIC --variable wind --out s.png", 1,
        "kelvaro-cli: MARIC.avg is missing; the statistics of the working file write it "
        "(kelvaro-cli stats)\n"},
+      {"chart generator-check --station MARIC --out s.png", 1,
+       "kelvaro-cli: GeneratorCheckforMARIC.csv is missing; a generator check writes it\n"},
   };
   const std::string before = folder_->Listing();
   for (const Case& c : cases) {

@@ -51,6 +51,16 @@ void TestFolder::CopyExamples(std::initializer_list<const char*> names) const {
   for (const char* name : names) Write(name, ReadBytes(ExamplePath(name)));
 }
 
+std::string ReadComparable(const std::filesystem::path& path) {
+  std::string bytes = ReadBytes(path);
+  if (path.extension() != ".kvrun") return bytes;
+  for (const char* varying : {"\ndate\t", "\nparameter\tjobs\t"}) {
+    const size_t line = bytes.find(varying);
+    if (line != std::string::npos) bytes.erase(line, bytes.find('\n', line + 1) - line);
+  }
+  return bytes;
+}
+
 std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path.string());

@@ -30,6 +30,9 @@ class TestFolder {
 };
 
 std::string ReadBytes(const std::filesystem::path& path);
+// The bytes of a file, but for a run record's date and thread count, which no two runs share
+// and which change no result.
+std::string ReadComparable(const std::filesystem::path& path);
 
 // Takes every write permission away, as a user protecting a file does.
 void MakeReadOnly(const std::filesystem::path& path);

@@ -180,7 +180,7 @@ QChart* BuildChart(const ChartData& data) {
       bars->append(set);
       continue;
     }
-    QAbstractSeries* series = XySeries(s, SeriesColour(i));
+    QAbstractSeries* series = XySeries(s, SeriesColour(s.colour.value_or(i)));
     series->setName(ToQt(s.name));
     chart->addSeries(series);
     series->attachAxis(x_axis);
