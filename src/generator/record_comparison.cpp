@@ -10,7 +10,7 @@ namespace kelvaro {
 namespace {
 
 struct DailyVariable {
-  WeatherVariable index;
+  RecordVariable index;
   const char* name;
   const char* unit;
   bool temperature;

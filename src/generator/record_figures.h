@@ -18,7 +18,7 @@ struct MonthlySpread {
 };
 
 // The daily weather variables whose spread is compared, in this order.
-enum WeatherVariable : size_t { kDailyTMax, kDailyTMin, kDailyTd, kDailySolar, kDailyWind,
+enum RecordVariable : size_t { kDailyTMax, kDailyTMin, kDailyTd, kDailySolar, kDailyWind,
                                 kDailyEto, kDailyVariableCount };
 
 using YearOfMonths = std::array<float, 13>;

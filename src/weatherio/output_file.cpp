@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <random>
 
 #include "weatherio/errors.h"
@@ -17,6 +18,12 @@ constexpr size_t kFlushBytes = 1 << 20;
 constexpr int kMaxLinkDepth = 40;
 
 std::string CouldNotWrite(const std::string& name) { return "Couldn't write " + name + "."; }
+
+// The message with the system's reason on a second line ("No space left on device").
+std::string CouldNotWrite(const std::string& name, int error_number) {
+  if (error_number == 0) return CouldNotWrite(name);
+  return CouldNotWrite(name) + "\n" + std::strerror(error_number);
+}
 
 fs::path FolderOf(const fs::path& path) {
   std::error_code error;
@@ -66,7 +73,7 @@ int CreateExclusively(const fs::path& folder, const std::string& name, fs::path&
       created = candidate;
       return descriptor;
     }
-    if (errno != EEXIST) break;
+    if (errno != EEXIST) throw InputError(CouldNotWrite(name, errno));
   }
   throw InputError(CouldNotWrite(name));
 }
@@ -90,7 +97,7 @@ bool SwapNames(const fs::path& first, const fs::path& second) {
 void Rename(const fs::path& from, const fs::path& to, const std::string& name) {
   std::error_code error;
   fs::rename(from, to, error);
-  if (error) throw InputError(CouldNotWrite(name));
+  if (error) throw InputError(CouldNotWrite(name, error.value()));
 }
 
 }  // namespace
@@ -145,7 +152,10 @@ void OutputFile::Write(std::string_view text) {
 }
 
 void OutputFile::WriteOut(std::string_view text) {
-  if (descriptor_ < 0 || !WriteAll(descriptor_, text)) failed_ = true;
+  if (descriptor_ < 0 || !WriteAll(descriptor_, text)) {
+    if (!failed_) error_number_ = errno;
+    failed_ = true;
+  }
 }
 
 void OutputFile::Flush() {
@@ -160,9 +170,12 @@ void OutputFile::Finish() {
   }
   Flush();
   std::string().swap(pending_);  // a finished file waiting for its commit holds no buffer
-  if (::close(descriptor_) != 0) failed_ = true;
+  if (::close(descriptor_) != 0 && !failed_) {
+    error_number_ = errno;
+    failed_ = true;
+  }
   descriptor_ = -1;
-  if (failed_) throw InputError(CouldNotWrite(name_));
+  if (failed_) throw InputError(CouldNotWrite(name_, error_number_));
 }
 
 void OutputFile::Commit() {
@@ -248,9 +261,11 @@ void AppendToFile(const fs::path& path, std::string_view text) {
   const fs::path destination = CheckedDestination(path);
   const int descriptor =
       ::open(destination.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (descriptor < 0) throw InputError(CouldNotWrite(name));
+  if (descriptor < 0) throw InputError(CouldNotWrite(name, errno));
   const bool written = WriteAll(descriptor, text);
-  if (::close(descriptor) != 0 || !written) throw InputError(CouldNotWrite(name));
+  const int write_error = written ? 0 : errno;
+  if (::close(descriptor) != 0 && written) throw InputError(CouldNotWrite(name, errno));
+  if (!written) throw InputError(CouldNotWrite(name, write_error));
 }
 
 void WriteWholeFile(const fs::path& path, std::string_view text) {

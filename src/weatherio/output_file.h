@@ -28,7 +28,8 @@ class OutputFile {
 
   void Write(std::string_view text);
   // Writes out and closes the temporary file; Write() may not follow. Throws InputError
-  // "Couldn't write <name>." when the text could not be written.
+  // "Couldn't write <name>." with the system's reason on a second line when the text could not
+  // be written.
   void Finish();
   // Finish(), then the file replaces the old one.
   void Commit();
@@ -52,6 +53,7 @@ class OutputFile {
   std::string pending_;
   int descriptor_ = -1;
   bool failed_ = false;
+  int error_number_ = 0;  // why the first write failed
   bool committed_ = false;
 };
 
