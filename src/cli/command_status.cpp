@@ -4,12 +4,17 @@
 #include <exception>
 #include <iostream>
 
+#include "weatherio/folder_lock.h"
+
 namespace kelvaro {
 
 void RunCommand(const std::function<int()>& body) {
   int status = kExitError;
   try {
     status = body();
+  } catch (const FolderBusy& busy) {
+    std::cerr << "kelvaro-cli: " << busy.what() << "\n";
+    status = kExitRefused;
   } catch (const Refusal& refusal) {
     std::cerr << "kelvaro-cli: " << refusal.what() << "\n";
     status = kExitRefused;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/command_status.h"
+#include "cli/folder_guard.h"
 #include "crops/crop_catalogue.h"
 #include "crops/crop_soil_entry.h"
 #include "forms/navigator.h"
@@ -191,6 +192,7 @@ SaveOutcome Save(TCropSoilEntry& form, Navigator& navigator) {
 
 int RunCropAdd(const CropAddOptions& options) {
   CheckOptions(options);
+  const cli::FolderGuard guard(options.dir, "crop add --sa " + options.sa);
   TCropSoilEntry form(CurrentYear());
   form.FormActivate();
   ChooseCrop(options, form);

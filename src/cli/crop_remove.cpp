@@ -8,6 +8,7 @@
 
 #include "balance/crop_output_files.h"
 #include "cli/command_status.h"
+#include "cli/folder_guard.h"
 #include "cli/study_area_number.h"
 #include "crops/crop_file.h"
 #include "weatherio/errors.h"
@@ -79,6 +80,7 @@ std::string WithoutCropRow(std::string_view contents, int k) {
 int RunCropRemove(const RemoveOptions& options) {
   const int sa_number = cli::ParseStudyAreaNumber(options.sa);
   const CropFile file = cli::ReadCropFileOrRefuse(options.dir, sa_number);
+  const cli::FolderGuard guard(options.dir, "crop remove --sa " + options.sa);
   const int k = ParseCropNumber(options.crop, file.rows.size(), file.name);
   const auto path = FindInFolder(options.dir, CropFileName(sa_number));
   WriteWholeFile(path, WithoutCropRow(ReadBytes(path), k));

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/command_status.h"
+#include "cli/folder_guard.h"
 #include "cli/console.h"
 #include "cli/run_command.h"
 #include "cli/text_table.h"
@@ -60,6 +61,7 @@ void PrintYearTable(const RecordComparison& comparison) {
 
 int CheckGenerator(const GeneratorCheckOptions& o) {
   if (!DataFolderExists(o.dir)) return kExitRefused;
+  const FolderGuard guard(o.dir, "generator-check --station " + o.station);
   if (!IsSafeName(o.station)) throw Refusal("--station: '" + o.station + "' is not a file name");
   ConsoleReporter reporter(o.verbose);
   GeneratorCheckRequest request{o.station, o.latitude, o.elevation, o.years, std::nullopt};

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/command_status.h"
+#include "cli/folder_guard.h"
 #include "cli/console.h"
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
@@ -22,6 +23,7 @@ struct NormalOptions {
 
 int RunNormal(const NormalOptions& o) {
   if (!DataFolderExists(o.dir)) return kExitRefused;
+  const FolderGuard guard(o.dir, "normal");
   ConsoleReporter reporter(o.verbose);
   Session session(o.dir, reporter);
   HandOverSpreadsheet spreadsheet(session, o.open);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/command_status.h"
+#include "cli/folder_guard.h"
 #include "cli/console.h"
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
@@ -189,6 +190,7 @@ int RunDialogs(const OpenOptions& o, Session& session, const ConsoleReporter& re
 
 int RunOpen(const OpenOptions& o) {
   if (!DataFolderExists(o.dir) || !OptionsFit(o)) return kExitRefused;
+  const FolderGuard guard(o.dir, "open");
   ConsoleReporter reporter(o.verbose);
   Session session(o.dir, reporter);
   const int status = RunDialogs(o, session, reporter);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/command_status.h"
+#include "cli/folder_guard.h"
 #include "cli/run_command.h"
 #include "crops/crop_file.h"
 #include "reports/water_budget.h"
@@ -60,6 +61,7 @@ void AddReportCommand(CLI::App& app) {
   report->callback([options] {
     RunCommand([&] {
       if (!DataFolderExists(options->dir)) return kExitRefused;
+      const FolderGuard guard(options->dir, "report --sa " + std::to_string(options->sa));
       return ReportStudyArea(options->dir, SA5Of(options->sa), *ParseVolumeUnit(options->units));
     });
   });

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/command_status.h"
+#include "cli/folder_guard.h"
 #include "cli/run_command.h"
 #include "reports/desktop_office.h"
 #include "reports/statistics_dialogs.h"
@@ -77,6 +78,7 @@ int RunStats(const StatsOptions& options) {
                   " is a file name without .wrk; --dir names its folder");
   }
   if (!DataFolderExists(options.dir)) return kExitRefused;
+  const FolderGuard guard(options.dir, "stats --station " + options.station);
   ConsoleReporter reporter(options.verbose);
   if (options.open) return WriteAndOpen(options, reporter);
   const int status = WriteStatistics(options.station, options.dir, reporter);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/command_status.h"
+#include "cli/folder_guard.h"
 #include "cli/console.h"
 #include "cli/run_command.h"
 #include "reports/desktop_office.h"
@@ -58,6 +59,7 @@ std::string TextOf(const std::vector<std::string>& lines) {
 
 int RunTemplate(const TemplateOptions& o) {
   if (!DataFolderExists(o.dir) || !EntriesFit(o)) return kExitRefused;
+  const FolderGuard guard(o.dir, "template");
   const std::string file_name = o.name + "." + o.kind;
   const fs::path path = FindInFolder(o.dir, file_name);
   std::error_code error;

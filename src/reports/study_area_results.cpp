@@ -7,6 +7,8 @@
 #include "weatherio/errors.h"
 #include "weatherio/field_split.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/letter_case.h"
+#include "weatherio/run_record.h"
 #include "weatherio/number_parse.h"
 
 namespace kelvaro {
@@ -164,8 +166,23 @@ void ReadIrrigations(const fs::path& folder, const std::string& sa5,
 
 }  // namespace
 
+void CheckAgainstRunRecord(const fs::path& folder, const std::string& sa5) {
+  const std::string prefix = ToLowerAscii("SA" + sa5 + "-");
+  for (const RunRecord& record : ReadRunRecords(folder)) {  // newest first
+    if (!ToLowerAscii(record.name).starts_with(prefix)) continue;
+    if (const auto changed = ChangedSinceRun(record, folder)) {
+      throw InputError(*changed + " is not the file " + record.Summary() +
+                       " read or wrote (" + record.name +
+                       "), so the results would not belong to one run; run the study area "
+                       "again.");
+    }
+    return;
+  }
+}
+
 StudyAreaResults ReadStudyAreaResults(const fs::path& folder, const std::string& sa5) {
   CheckSafeName(sa5, "SA number");
+  CheckAgainstRunRecord(folder, sa5);
   const CropFile crop_file = ReadCrops(folder, sa5);
   const Summary summary = ReadEtawSummary(folder, sa5);
   CheckSameCrops(crop_file, summary, sa5);

@@ -35,7 +35,12 @@ struct StudyAreaResults {
 // Throws InputError naming the file when the study area has no crop file or no results yet,
 // when the crop file no longer holds the crops of the last run, when an area is not above 0,
 // or when a result file is cut short; ConversionError (with file and line) for a value that is
-// not a number.
+// not a number; and results that fail CheckAgainstRunRecord.
 StudyAreaResults ReadStudyAreaResults(const std::filesystem::path& folder, const std::string& sa5);
+
+// Refuses (InputError naming the file and the run) results of which a file is no longer what
+// the study area's newest run record says its run read or wrote: edited, replaced by hand or
+// mixed from two runs. Results without a record, from before records were kept, pass.
+void CheckAgainstRunRecord(const std::filesystem::path& folder, const std::string& sa5);
 
 }  // namespace kelvaro
