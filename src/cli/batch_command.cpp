@@ -1,8 +1,10 @@
 #include "cli/batch_command.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -19,7 +21,9 @@
 #include "dispatch/input_kinds.h"
 #include "dispatch/run_dialog.h"
 #include "session/parallel_for.h"
+#include "weatherio/letter_case.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/run_record.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -30,6 +34,47 @@ struct BatchOptions {
   std::filesystem::path file;
   int jobs = 0;
   bool check_only = false;
+  bool resume = false;
+};
+
+// Signals received since the batch began. A signal handler may touch nothing but a lock-free
+// atomic of static storage, so this one count lives outside any object.
+std::atomic<int> signals_received{0};
+
+void OnStopSignal(int) {
+  if (signals_received.fetch_add(1) == 0) return;
+  // A second signal: stop at once. The runs in progress replaced nothing yet, or their switch is
+  // journalled; the next command in their folder removes or finishes them.
+  static constexpr char kMessage[] =
+      "\nStopped at once: the runs in progress replaced nothing, or the next command in their "
+      "folder finishes putting their results in place.\n";
+  [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
+  ::_exit(130);
+}
+
+// SIGINT and SIGTERM stop the batch from starting lines while it runs; the handlers before are
+// put back when it ends.
+class StopSignals {
+ public:
+  StopSignals() {
+    signals_received = 0;
+    struct sigaction action {};
+    action.sa_handler = &OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, &previous_interrupt_);
+    ::sigaction(SIGTERM, &action, &previous_terminate_);
+  }
+  StopSignals(const StopSignals&) = delete;
+  StopSignals& operator=(const StopSignals&) = delete;
+  ~StopSignals() {
+    ::sigaction(SIGINT, &previous_interrupt_, nullptr);
+    ::sigaction(SIGTERM, &previous_terminate_, nullptr);
+  }
+  bool stopped() const { return signals_received > 0; }
+
+ private:
+  struct sigaction previous_interrupt_ {};
+  struct sigaction previous_terminate_ {};
 };
 
 // "12/40 runs done, 3.1 million crop-days/s, 2 min 10 s left", rewritten in place on a terminal
@@ -96,6 +141,8 @@ class Progress {
 // What one run leaves for the summary: why it failed (nothing when it was done), and its
 // warnings.
 struct RunOutcome {
+  enum class State { kRan, kSkipped, kNotStarted };
+  State state = State::kRan;
   std::vector<std::string> failures;
   std::vector<std::string> warnings;
 };
@@ -137,6 +184,7 @@ RunOutcome RunLine(const BatchRun& run, int jobs, Progress& progress) {
     const RunOptions options = OptionsOf(run);
     Session session(options.dir, reporter);
     session.jobs = jobs;
+    session.wait_for_folder = true;  // lines of one folder take their turns
     ConsoleNavigator navigator;
     TGetData dialog(session, navigator);
     // Where the station line fills latitude or elevation, the batch file meant it so: no note.
@@ -161,21 +209,63 @@ std::string Joined(const std::vector<std::string>& texts) {
   return joined;
 }
 
+// The record of an earlier run of this line, when every file it lists is as that run left it.
+std::optional<std::string> DoneBefore(const BatchRun& run) {
+  const RunParameters& p = run.parameters;
+  const auto records = ReadRunRecords(run.folder);
+  const std::string name = ToLowerAscii(RunRecordName(p.SA5(), p.FileStem()));
+  for (const RunRecord& record : records) {
+    if (ToLowerAscii(record.name) != name) continue;
+    const bool same = EqualsIgnoringCase(record.Parameter("kind"), p.ext) &&
+                      record.Parameter("station") == p.Station && record.Parameter("sa") == p.SA &&
+                      record.Parameter("years") == p.Years &&
+                      record.Parameter("fetch") == p.FetchVal &&
+                      (p.Latitude.empty() || record.Parameter("latitude") == p.Latitude) &&
+                      (p.Elevation.empty() || record.Parameter("elevation") == p.Elevation);
+    if (same && !ChangedSinceRun(record, run.folder)) return record.name;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::string LineList(const BatchFile& batch, const std::vector<RunOutcome>& outcomes,
+                     RunOutcome::State state, bool failed) {
+  std::string list;
+  for (size_t i = 0; i < outcomes.size(); ++i) {
+    if (outcomes[i].state != state || outcomes[i].failures.empty() != !failed) continue;
+    list += (list.empty() ? "" : ", ") + std::to_string(batch.runs[i].line);
+  }
+  return list;
+}
+
 // Warnings and failures by line, then how many runs were done; the exit status.
-int ReportOutcomes(const BatchFile& batch, const std::vector<RunOutcome>& outcomes) {
+int ReportOutcomes(const BatchFile& batch, const std::vector<RunOutcome>& outcomes,
+                   bool interrupted) {
   int failed = 0;
+  int skipped = 0;
   for (size_t i = 0; i < outcomes.size(); ++i) {
     const std::string where = LineLocation(batch.name, batch.runs[i].line);
     for (const auto& warning : outcomes[i].warnings) {
       std::cerr << where << ": Warning: " << warning << "\n";
     }
+    if (outcomes[i].state == RunOutcome::State::kSkipped) ++skipped;
     if (outcomes[i].failures.empty()) continue;
     ++failed;
     std::cerr << where << ": " << Joined(outcomes[i].failures) << "\n";
   }
+  if (interrupted) {
+    const std::string done = LineList(batch, outcomes, RunOutcome::State::kRan, false);
+    const std::string never = LineList(batch, outcomes, RunOutcome::State::kNotStarted, false);
+    std::cout << "Interrupted. Lines done: " << (done.empty() ? "none" : done)
+              << "; lines that never ran: " << (never.empty() ? "none" : never)
+              << ". A line that failed or never ran replaced nothing; run the batch again with "
+                 "--resume to do the rest.\n";
+    return kExitError;
+  }
   const size_t count = outcomes.size();
   std::cout << count - static_cast<size_t>(failed) << " of " << count
             << (count == 1 ? " run" : " runs") << " done";
+  if (skipped > 0) std::cout << " (" << skipped << " done before and skipped)";
   if (failed > 0) std::cout << ", " << failed << " failed (listed above)";
   std::cout << "\n";
   return failed > 0 ? kExitError : kExitDone;
@@ -204,17 +294,21 @@ int RunBatch(const BatchOptions& options) {
   const int crop_jobs = (options.jobs > 0 ? options.jobs : DefaultJobs()) / runs_at_once;
   Progress progress(count, ::isatty(STDERR_FILENO) == 1);
   std::vector<RunOutcome> outcomes(static_cast<size_t>(count));
+  const StopSignals signals;
   ForEachAsDone(
       count, runs_at_once,
       [&](int, int index) {
-        return RunLine(batch->runs[static_cast<size_t>(index)], crop_jobs, progress);
+        const BatchRun& run = batch->runs[static_cast<size_t>(index)];
+        if (signals.stopped()) return RunOutcome{RunOutcome::State::kNotStarted};
+        if (options.resume && DoneBefore(run)) return RunOutcome{RunOutcome::State::kSkipped};
+        return RunLine(run, crop_jobs, progress);
       },
       [&](int index, RunOutcome&& outcome) {
         outcomes[static_cast<size_t>(index)] = std::move(outcome);
         progress.RunDone();
       });
   progress.End();
-  return ReportOutcomes(*batch, outcomes);
+  return ReportOutcomes(*batch, outcomes, signals.stopped());
 }
 
 }  // namespace
@@ -231,10 +325,15 @@ void AddBatchCommand(CLI::App& app) {
       ->check(CLI::Range(1, kMaxJobs));
   batch->add_flag("--check", options->check_only,
                   "Only read the file and refuse what would be refused; run nothing");
+  batch->add_flag("--resume", options->resume,
+                  "Skip the lines whose results are in place from an earlier run of the same "
+                  "line (its run record matches every file), as after an interrupted batch");
   batch->footer(
       "Years and fetch may be left empty where the kind does not use them, latitude and "
       "elevation where the input file's first line holds them; lines starting with # are "
-      "comments. Exit status: 0 when every run was done, 1 when any failed (each failure is "
+      "comments. Ctrl-C (or SIGTERM) stops starting lines, lets the running ones finish and "
+      "lists the lines done and not run; a second Ctrl-C stops at once, replacing nothing. "
+      "Exit status: 0 when every run was done, 1 when any failed (each failure is "
       "listed with its line), 2 when the file was refused and nothing ran.");
   batch->callback([options] { RunCommand([&] { return RunBatch(*options); }); });
 }

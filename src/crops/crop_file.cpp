@@ -5,9 +5,9 @@
 
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
-#include "weatherio/staged_run.h"
 #include "weatherio/output_file.h"
 #include "weatherio/row_format.h"
+#include "weatherio/staged_run.h"
 
 namespace kelvaro {
 
@@ -26,7 +26,8 @@ std::filesystem::path AppendCropRow(const std::filesystem::path& folder, int sa_
   if (std::filesystem::exists(path, error)) {
     std::ifstream in(path, std::ios::binary);
     text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in.eof() && in.fail()) throw InputError("Couldn't read " + found.filename().string() + ".");
+    if (!in.eof() && in.fail())
+      throw InputError("Couldn't read " + found.filename().string() + ".");
   }
   // An empty file gets the header too: readers skip three lines, which would hide the first
   // row. A file last saved without a final line break (edited by hand) would join the new row

@@ -27,10 +27,14 @@ RunRecord MakeRecord(const RunParameters& run, const Session& session, const Sta
   record.name = RunRecordName(run.SA5(), run.FileStem());
   record.version = KELVARO_VERSION;
   record.date = RecordDate();
-  record.parameters = {{"kind", run.ext},         {"station", run.Station},
-                       {"latitude", run.Latitude}, {"elevation", run.Elevation},
-                       {"sa", run.SA},             {"years", run.Years},
-                       {"fetch", run.FetchVal},    {"jobs", std::to_string(session.jobs)}};
+  record.parameters = {{"kind", run.ext},
+                       {"station", run.Station},
+                       {"latitude", run.Latitude},
+                       {"elevation", run.Elevation},
+                       {"sa", run.SA},
+                       {"years", run.Years},
+                       {"fetch", run.FetchVal},
+                       {"jobs", std::to_string(session.jobs)}};
   for (const std::string& name : staged.brought()) {
     record.inputs.push_back(FileIn(staged.staging(), name));
   }

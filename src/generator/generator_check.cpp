@@ -146,10 +146,11 @@ GeneratorCheck RunGeneratorCheck(const GeneratorCheckRequest& request, const fs:
   GeneratorCheck check;
   check.stem = stem;
   check.measured = FiguresOf(WorkingDays(run, "day", measured_session));
-  check.generated = FiguresOf(GeneratedDays(request, run, days, scratch.Sub("generated"), reporter));
+  check.generated =
+      FiguresOf(GeneratedDays(request, run, days, scratch.Sub("generated"), reporter));
   check.comparison = CompareRecords(check.measured, check.generated);
-  const std::string means = request.means ? request.means->filename().string()
-                                          : "the monthly means of " + days_file.name;
+  const std::string means =
+      request.means ? request.means->filename().string() : "the monthly means of " + days_file.name;
   check.title = "Generator check of " + stem + ": " + std::to_string(whole_years) +
                 " measured years of " + days_file.name + " against " +
                 std::to_string(run.YearsToSimulate()) + " years generated from " + means;

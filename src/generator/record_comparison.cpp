@@ -16,14 +16,14 @@ struct DailyVariable {
   bool temperature;
 };
 constexpr DailyVariable kDailyVariables[] = {
-    {kDailyTMax, "TMax", "oC", true},         {kDailyTMin, "TMin", "oC", true},
-    {kDailyTd, "Td", "oC", true},             {kDailySolar, "Solar", "MJ/m^2", false},
-    {kDailyWind, "Wind", "m/s", false},       {kDailyEto, "ETo", "mm", false},
+    {kDailyTMax, "TMax", "oC", true},   {kDailyTMin, "TMin", "oC", true},
+    {kDailyTd, "Td", "oC", true},       {kDailySolar, "Solar", "MJ/m^2", false},
+    {kDailyWind, "Wind", "m/s", false}, {kDailyEto, "ETo", "mm", false},
 };
 
-constexpr const char* kMonthNames[] = {"January", "February", "March",     "April",
-                                       "May",     "June",     "July",      "August",
-                                       "September", "October", "November", "December"};
+constexpr const char* kMonthNames[] = {"January",   "February", "March",    "April",
+                                       "May",       "June",     "July",     "August",
+                                       "September", "October",  "November", "December"};
 
 // How far apart two records may be and still be called the same or close: temperatures in oC,
 // everything else in % of the measured figure.
@@ -53,7 +53,8 @@ Largest LargestDifference(const std::vector<ComparedFigure>& figures, const std:
   for (const ComparedFigure& f : figures) {
     if (f.variable != variable || f.statistic != statistic || IsMissing(f.Difference())) continue;
     if (!in_degrees && f.measured == 0.0f) continue;
-    const float size = std::fabs(in_degrees ? f.Difference() : 100.0f * f.Difference() / f.measured);
+    const float size =
+        std::fabs(in_degrees ? f.Difference() : 100.0f * f.Difference() / f.measured);
     if (size > largest.size) largest = {size, f.month};
   }
   return largest;
@@ -134,10 +135,10 @@ RecordComparison CompareRecords(const RecordFigures& measured, const RecordFigur
   }
   AddMonths(c.figures, "Rain", "total", "mm", measured.rain, generated.rain, true);
   AddMonths(c.figures, "Wet days", "count", "days", measured.wet_days, generated.wet_days, true);
-  AddMonths(c.figures, "Wet spell", "mean length", "days", measured.wet_spell,
-            generated.wet_spell, true);
-  AddMonths(c.figures, "Dry spell", "mean length", "days", measured.dry_spell,
-            generated.dry_spell, true);
+  AddMonths(c.figures, "Wet spell", "mean length", "days", measured.wet_spell, generated.wet_spell,
+            true);
+  AddMonths(c.figures, "Dry spell", "mean length", "days", measured.dry_spell, generated.dry_spell,
+            true);
   c.figures.push_back(
       {"Annual ETo", "mean", "mm", 0, measured.annual_eto_mean, generated.annual_eto_mean});
   c.figures.push_back(
@@ -157,11 +158,11 @@ std::string GeneratorCheckCsv(const RecordComparison& comparison, const std::str
   text += "Variable,Statistic,Unit,Month,Measured,Generated,Difference,Difference %\n";
   for (const ComparedFigure& f : comparison.figures) {
     const std::optional<float> percent = f.DifferencePercent();
-    text += Printf("%s,%s,%s,%s,%.2f,%.2f,%s,%s\n", f.variable.c_str(), f.statistic.c_str(),
-                   f.unit.c_str(), f.month == 0 ? "Year" : std::to_string(f.month).c_str(),
-                   f.measured, f.generated,
-                   IsMissing(f.Difference()) ? "" : Printf("%.2f", f.Difference()).c_str(),
-                   percent ? Printf("%.1f", *percent).c_str() : "");
+    text +=
+        Printf("%s,%s,%s,%s,%.2f,%.2f,%s,%s\n", f.variable.c_str(), f.statistic.c_str(),
+               f.unit.c_str(), f.month == 0 ? "Year" : std::to_string(f.month).c_str(), f.measured,
+               f.generated, IsMissing(f.Difference()) ? "" : Printf("%.2f", f.Difference()).c_str(),
+               percent ? Printf("%.1f", *percent).c_str() : "");
   }
   text += "\nVerdict\n";
   for (const std::string& verdict : comparison.verdicts) text += "\"" + verdict + "\"\n";

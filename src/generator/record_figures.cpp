@@ -50,8 +50,7 @@ float DailyValue(const WeatherDay& day, size_t variable) {
 
 bool Follows(const WeatherDay& previous, const WeatherDay& day) {
   if (day.year == previous.year) return day.doy == previous.doy + 1;
-  return day.year == previous.year + 1 && day.doy == 1 &&
-         previous.doy == DaysInYear(previous.year);
+  return day.year == previous.year + 1 && day.doy == 1 && previous.doy == DaysInYear(previous.year);
 }
 
 float Ratio(double total, int count) {

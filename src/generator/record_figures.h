@@ -18,8 +18,15 @@ struct MonthlySpread {
 };
 
 // The daily weather variables whose spread is compared, in this order.
-enum RecordVariable : size_t { kDailyTMax, kDailyTMin, kDailyTd, kDailySolar, kDailyWind,
-                                kDailyEto, kDailyVariableCount };
+enum RecordVariable : size_t {
+  kDailyTMax,
+  kDailyTMin,
+  kDailyTd,
+  kDailySolar,
+  kDailyWind,
+  kDailyEto,
+  kDailyVariableCount
+};
 
 using YearOfMonths = std::array<float, 13>;
 inline constexpr size_t kWholeYear = 12;
@@ -30,12 +37,12 @@ struct RecordFigures {
   std::array<MonthlySpread, kDailyVariableCount> daily;
   // Per month, then the whole year at index 12 (the sum of the months' means for rain and wet
   // days, every spell for the spell lengths).
-  YearOfMonths rain{};       // mean monthly total, mm
-  YearOfMonths wet_days{};   // mean number of wet days
-  YearOfMonths wet_spell{};  // mean length in days of the wet spells beginning in the month
-  YearOfMonths dry_spell{};  // the same for dry spells
-  int whole_years = 0;                // calendar years with every day present
-  float annual_eto_mean = 0.0f;       // mm, over the whole years whose days all have ETo
+  YearOfMonths rain{};           // mean monthly total, mm
+  YearOfMonths wet_days{};       // mean number of wet days
+  YearOfMonths wet_spell{};      // mean length in days of the wet spells beginning in the month
+  YearOfMonths dry_spell{};      // the same for dry spells
+  int whole_years = 0;           // calendar years with every day present
+  float annual_eto_mean = 0.0f;  // mm, over the whole years whose days all have ETo
   float annual_eto_sd = 0.0f;
 };
 

@@ -90,7 +90,8 @@ MonthRows RescaledMeans(const MonthRows& simulated_means, const Rescaling& resca
   MonthRows rescaled = simulated_means;
   for (size_t m = 0; m < 12; ++m) {
     if (rescaled[m][kPcp] == 0.0f) rescaled[m][kPcp] = 0.0001f;
-    for (size_t q = 0; q < kQuantityCount; ++q) rescaled[m][q] = rescaling[m][q].Applied(rescaled[m][q]);
+    for (size_t q = 0; q < kQuantityCount; ++q)
+      rescaled[m][q] = rescaling[m][q].Applied(rescaled[m][q]);
   }
   return rescaled;
 }
@@ -141,8 +142,8 @@ std::string RescaledWorkingRows(const std::vector<std::string>& tmp_rows,
     for (size_t q = kSolar; q <= kTd; ++q) {
       text += Printf(",%8.2f", Holds(columns, q) ? rule[q].Applied(values[q]) : kMissing);
     }
-    text += Printf(",%8.2f,%8.2f\n", rule[kPcp].Applied(values[kPcp]),
-                   rule[kEto].Applied(values[6]));
+    text +=
+        Printf(",%8.2f,%8.2f\n", rule[kPcp].Applied(values[kPcp]), rule[kEto].Applied(values[6]));
   }
   return text;
 }

@@ -8,8 +8,8 @@
 #include "weatherio/field_split.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/letter_case.h"
-#include "weatherio/run_record.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/run_record.h"
 
 namespace kelvaro {
 namespace {
@@ -171,8 +171,8 @@ void CheckAgainstRunRecord(const fs::path& folder, const std::string& sa5) {
   for (const RunRecord& record : ReadRunRecords(folder)) {  // newest first
     if (!ToLowerAscii(record.name).starts_with(prefix)) continue;
     if (const auto changed = ChangedSinceRun(record, folder)) {
-      throw InputError(*changed + " is not the file " + record.Summary() +
-                       " read or wrote (" + record.name +
+      throw InputError(*changed + " is not the file " + record.Summary() + " read or wrote (" +
+                       record.name +
                        "), so the results would not belong to one run; run the study area "
                        "again.");
     }

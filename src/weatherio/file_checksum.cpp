@@ -12,7 +12,7 @@ std::optional<FileFingerprint> FingerprintOf(const std::filesystem::path& path) 
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(),
-                                                                         &EVP_MD_CTX_free);
+                                                                        &EVP_MD_CTX_free);
   if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1) return std::nullopt;
   FileFingerprint fingerprint;
   std::array<char, 1 << 16> block{};

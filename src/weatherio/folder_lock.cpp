@@ -48,8 +48,7 @@ FolderLock::FolderLock(const fs::path& folder, const std::string& command, bool 
       ::close(descriptor_);
       descriptor_ = -1;
       throw FolderBusy("The folder " + fs::absolute(folder).lexically_normal().string() +
-                       " is being written by " + holder +
-                       "; wait for it to end, then try again.");
+                       " is being written by " + holder + "; wait for it to end, then try again.");
     }
     if (StillNamed(descriptor_, path_)) break;
     ::close(descriptor_);

@@ -65,7 +65,8 @@ std::string RunRecordText(const RunRecord& record) {
   std::string text = std::string(kFirstLine) + "\n";
   text += "version\t" + record.version + "\n";
   text += "date\t" + record.date + "\n";
-  for (const auto& [key, value] : record.parameters) text += "parameter\t" + key + "\t" + value + "\n";
+  for (const auto& [key, value] : record.parameters)
+    text += "parameter\t" + key + "\t" + value + "\n";
   for (const auto& file : record.inputs) text += FileLine("input", file);
   for (const auto& file : record.outputs) text += FileLine("output", file);
   return text;
@@ -144,8 +145,9 @@ std::optional<RunRecord> RecordWriting(const std::vector<RunRecord>& records,
 std::string RecordDate() {
   const auto now = std::chrono::system_clock::now();
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(
-                          now.time_since_epoch()).count() % 1000000;
+  const auto micros =
+      std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count() %
+      1000000;
   std::tm utc{};
   gmtime_r(&seconds, &utc);
   char text[40];

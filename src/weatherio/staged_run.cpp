@@ -84,7 +84,8 @@ struct Journal {
 std::string JournalText(const Journal& journal) {
   std::string text = "staging\t" + journal.staging + "\n";
   for (const auto& [name, kept] : journal.kept) text += "keep\t" + name + "\t" + kept + "\n";
-  for (const auto& [staged, target] : journal.moves) text += "move\t" + staged + "\t" + target + "\n";
+  for (const auto& [staged, target] : journal.moves)
+    text += "move\t" + staged + "\t" + target + "\n";
   return text + "end\n";
 }
 
@@ -116,12 +117,14 @@ void WriteJournal(const fs::path& folder, const Journal& journal) {
     std::ofstream out(partial, std::ios::binary | std::ios::trunc);
     out << JournalText(journal);
     out.flush();
-    if (!out) throw InputError(WithReason("Couldn't write " + std::string(kJournalName) + ".", errno));
+    if (!out)
+      throw InputError(WithReason("Couldn't write " + std::string(kJournalName) + ".", errno));
   }
   SyncPath(partial);
   std::error_code error;
   fs::rename(partial, folder / kJournalName, error);
-  if (error) throw InputError("Couldn't write " + std::string(kJournalName) + ".\n" + error.message());
+  if (error)
+    throw InputError("Couldn't write " + std::string(kJournalName) + ".\n" + error.message());
   SyncPath(folder);
 }
 

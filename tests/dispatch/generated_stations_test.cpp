@@ -168,14 +168,17 @@ TEST_F(GeneratedStationsTest, UnusualMonthlyMeansRunToPossibleDays) {
   const Case cases[] = {
       {"southern hemisphere", mon, {"MARIC", "-33.07", "361"}},
       {"60 N", Measured(kStations[0], ".mon"), {"MARIC", "60", "2"}},
-      {"calm January", with_january("    1,   12.14,   19.72,    2.58,    0.50,    0.61,   18.19,"
-                                    "    3.06, -999.00"),
+      {"calm January",
+       with_january("    1,   12.14,   19.72,    2.58,    0.50,    0.61,   18.19,"
+                    "    3.06, -999.00"),
        kStations[2]},
-      {"dry January", with_january("    1,   12.14,   19.72,    2.58,    1.43,    0.61,    0.00,"
-                                   "    0.00, -999.00"),
+      {"dry January",
+       with_january("    1,   12.14,   19.72,    2.58,    1.43,    0.61,    0.00,"
+                    "    0.00, -999.00"),
        kStations[2]},
-      {"TMax below TMin", with_january("    1,   12.14,    1.00,    2.58,    1.43,    0.61,   "
-                                       "18.19,    3.06, -999.00"),
+      {"TMax below TMin",
+       with_january("    1,   12.14,    1.00,    2.58,    1.43,    0.61,   "
+                    "18.19,    3.06, -999.00"),
        kStations[2]},
   };
   for (const Case& c : cases) {

@@ -148,10 +148,10 @@ TEST(RecordFigures, SpellsBeginInTheirMonthAndAGapOrAMissingValueEndsThem) {
     days.push_back(d);
   }
   const RecordFigures figures = FiguresOf(days);
-  EXPECT_EQ(figures.wet_spell[0], 3.0f);        // one wet spell of 3 days, begun in January
-  EXPECT_EQ(figures.dry_spell[1], 2.0f);        // one dry spell of 2 days, begun in February
-  EXPECT_EQ(figures.wet_days[1], 1.0f);         // 0.5 mm is no wet day
-  EXPECT_EQ(figures.rain[kWholeYear], 8.5f);    // January 7, February 1.5
+  EXPECT_EQ(figures.wet_spell[0], 3.0f);      // one wet spell of 3 days, begun in January
+  EXPECT_EQ(figures.dry_spell[1], 2.0f);      // one dry spell of 2 days, begun in February
+  EXPECT_EQ(figures.wet_days[1], 1.0f);       // 0.5 mm is no wet day
+  EXPECT_EQ(figures.rain[kWholeYear], 8.5f);  // January 7, February 1.5
   EXPECT_EQ(figures.whole_years, 0);
 }
 
