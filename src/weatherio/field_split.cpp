@@ -21,4 +21,14 @@ std::vector<std::string> SplitFieldsFromRight(std::string_view line, int column_
   return fields;
 }
 
+std::vector<std::string> SplitAtTabs(std::string_view line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (size_t tab; (tab = line.find('\t', start)) != std::string_view::npos; start = tab + 1) {
+    fields.emplace_back(line.substr(start, tab - start));
+  }
+  fields.emplace_back(line.substr(start));
+  return fields;
+}
+
 }  // namespace kelvaro

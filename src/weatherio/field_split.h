@@ -11,4 +11,8 @@ namespace kelvaro {
 // in column order. Throws InputError when the line has fewer commas than it needs.
 std::vector<std::string> SplitFieldsFromRight(std::string_view line, int column_count);
 
+// The fields of a line of the program's own bookkeeping files (journal, run record), which are
+// separated by tabs: file names hold commas but never a tab.
+std::vector<std::string> SplitAtTabs(std::string_view line);
+
 }  // namespace kelvaro

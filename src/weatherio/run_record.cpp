@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "weatherio/errors.h"
+#include "weatherio/field_split.h"
 #include "weatherio/letter_case.h"
 #include "weatherio/text_file.h"
 
@@ -15,16 +16,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kFirstLine = "KELVARO run record";
-
-std::vector<std::string> TabFields(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t start = 0;
-  for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-    fields.push_back(line.substr(start, tab - start));
-  }
-  fields.push_back(line.substr(start));
-  return fields;
-}
 
 std::string FileLine(const char* kind, const RunRecord::File& file) {
   return std::string(kind) + "\t" + file.name + "\t" + std::to_string(file.fingerprint.size) +
@@ -78,7 +69,7 @@ RunRecord ParseRunRecord(const std::string& name, const std::string& text) {
   RunRecord record;
   record.name = name;
   for (size_t i = 1; i < lines.size(); ++i) {
-    const auto f = TabFields(lines[i]);
+    const auto f = SplitAtTabs(lines[i]);
     const auto refuse = [&] {
       throw InputError(name + ", line " + std::to_string(i + 1) + ": not a line of a run record");
     };

@@ -14,6 +14,7 @@
 #include <regex>
 
 #include "weatherio/errors.h"
+#include "weatherio/field_split.h"
 #include "weatherio/letter_case.h"
 #include "weatherio/output_file.h"
 
@@ -96,12 +97,7 @@ std::optional<Journal> ReadJournal(const fs::path& path) {
   std::string line;
   bool ended = false;
   while (std::getline(in, line)) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-      fields.push_back(line.substr(start, tab - start));
-    }
-    fields.push_back(line.substr(start));
+    const std::vector<std::string> fields = SplitAtTabs(line);
     if (fields[0] == "end") ended = true;
     if (fields[0] == "staging" && fields.size() == 2) journal.staging = fields[1];
     if (fields[0] == "keep" && fields.size() == 3) journal.kept.emplace_back(fields[1], fields[2]);

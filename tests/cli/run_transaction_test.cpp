@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "support/cli_runner.h"
+#include "support/example_conversions.h"
 #include "support/test_folder.h"
 #include "weatherio/text_file.h"
 
@@ -172,6 +173,37 @@ TEST_F(RunTransactionTest, ReportRefusesResultsEditedOrMixedSinceTheRun) {
                             "1 of "),
             std::string::npos)
       << edited.err;
+}
+
+TEST(PreparedFiles, AChainKeepsAFileItDidNotWriteAsideAndCaseVariantsAreRefused) {
+  TestFolder folder;
+  PrepareStudyArea(folder.path(), 2);
+  const std::string hand_made = folder.Read("MARIC.day");
+  folder.Write("MARIC.qrd", testing::StationNetworkExportOf(hand_made));
+  folder.Write("MARIC.day", hand_made + "\n");  // the user's own, one byte longer
+  auto run = RunCli("run --input qrd --station MARIC --lat 33.07 --elev 361 --sa 1 --quiet" +
+                    In(folder.path()));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("Warning: MARIC.day was not written by a run of this program; it is kept "
+                         "as MARIC.day.kept-"),
+            std::string::npos)
+      << run.err;
+  int kept = 0;
+  for (const auto& [name, bytes] : SnapshotOf(folder.path())) {
+    if (name.starts_with("MARIC.day.kept-")) kept += bytes == hand_made + "\n" ? 1 : 100;
+  }
+  EXPECT_EQ(kept, 1);
+  // The run's own MARIC.day is replaced again without a word.
+  run = RunCli("run --input qrd --station MARIC --lat 33.07 --elev 361 --sa 1 --quiet" +
+               In(folder.path()));
+  EXPECT_EQ(run.err.find("kept"), std::string::npos) << run.err;
+
+  folder.Write("sa00001.CSV", folder.Read("SA00001.csv"));
+  run = RunCli(RunArguments("33.07", folder.path()));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("SA00001.csv and sa00001.CSV differ only in letter case"),
+            std::string::npos)
+      << run.err;
 }
 
 // A tmpfs of its own, so the disk can fill; only where the test may mount one.
