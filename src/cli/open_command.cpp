@@ -4,14 +4,17 @@
 #include <memory>
 
 #include "cli/command_status.h"
-#include "cli/folder_guard.h"
 #include "cli/console.h"
+#include "cli/folder_guard.h"
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
 #include "reports/crop_item_num.h"
 #include "reports/output_files.h"
 #include "reports/result_finders.h"
 #include "reports/study_area_files.h"
+#include "reports/study_area_results.h"
+#include "session/run_parameters.h"
+#include "weatherio/errors.h"
 #include "weatherio/number_parse.h"
 
 namespace kelvaro::cli {
@@ -191,6 +194,16 @@ int RunDialogs(const OpenOptions& o, Session& session, const ConsoleReporter& re
 int RunOpen(const OpenOptions& o) {
   if (!DataFolderExists(o.dir) || !OptionsFit(o)) return kExitRefused;
   const FolderGuard guard(o.dir, "open");
+  if (o.kind == "csv" || o.kind == "mtv" || o.kind == "eaw" || o.kind == "saw" || o.kind == "set") {
+    // A study area's result opens only while it is the file its run record lists.
+    RunParameters run;
+    run.SA = o.sa;
+    try {
+      CheckAgainstRunRecord(o.dir, run.SA5());
+    } catch (const InputError& error) {
+      throw Refusal(error.what());
+    }
+  }
   ConsoleReporter reporter(o.verbose);
   Session session(o.dir, reporter);
   const int status = RunDialogs(o, session, reporter);

@@ -38,6 +38,7 @@ const ChartKindName* FindChartKind(const std::string& name) {
 ChartData BuildChartData(const ChartRequest& r) {
   switch (r.kind) {
     case ChartKind::kSeason:
+      CheckAgainstRunRecord(r.folder, r.sa5);
       return SeasonChart(r.folder, r.sa5, r.crop_number, r.year);
     case ChartKind::kMonthlyEtaw:
       return MonthlyEtawChart(ReadStudyAreaResults(r.folder, r.sa5), r.unit);
