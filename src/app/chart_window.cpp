@@ -145,7 +145,7 @@ void ChartWindow::Draw() {
   }
   try {
     drawn_ = BuildChartData(request);
-    view_->setChart(BuildChart(*drawn_));  // the view owns the chart and drops the one before
+    ReplaceChart(*view_, BuildChart(*drawn_));
   } catch (const std::runtime_error& error) {
     drawn_.reset();
     Warn(ToQt(error.what()));

@@ -215,7 +215,7 @@ void GeneratorCheckWindow::Clear() {
   panel_->setMinimumWidth(TableWidth(*panel_->view()));
   written_->clear();
   variable_->setEnabled(false);
-  view_->setChart(new QChart);  // the view owns the chart and drops the one before
+  ReplaceChart(*view_, new QChart);
 }
 
 void GeneratorCheckWindow::DrawVariable() {
@@ -223,7 +223,8 @@ void GeneratorCheckWindow::DrawVariable() {
   if (!check_ || index < 0) return;
   try {
     const CheckedVariable& variable = kGeneratorCheckVariables[static_cast<size_t>(index)];
-    view_->setChart(BuildChart(GeneratorCheckChart(check_->comparison, check_->stem, variable)));
+    ReplaceChart(*view_,
+                 BuildChart(GeneratorCheckChart(check_->comparison, check_->stem, variable)));
   } catch (const std::runtime_error& error) {
     Warn(ToQt(error.what()));
   }

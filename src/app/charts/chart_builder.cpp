@@ -133,6 +133,12 @@ QAbstractAxis* HorizontalAxis(const ChartData& data) {
 
 }  // namespace
 
+void ReplaceChart(QChartView& view, QChart* chart) {
+  QChart* before = view.chart();
+  view.setChart(chart);
+  if (before != chart) delete before;
+}
+
 QChart* BuildChart(const ChartData& data) {
   auto* chart = new QChart;
   chart->setTitle(ToQt(data.title));
