@@ -1,5 +1,6 @@
 #include "dispatch/staged_chain.h"
 
+#include "session/parallel_for.h"
 #include "weatherio/errors.h"
 #include "weatherio/letter_case.h"
 #include "weatherio/output_file.h"
@@ -22,6 +23,18 @@ RunRecord::File FileIn(const fs::path& folder, const std::string& name) {
   return {name, *fingerprint};
 }
 
+// Checksums of a study area's hundreds of result files take as long as writing them; they are
+// computed on the run's threads.
+std::vector<RunRecord::File> FilesIn(const fs::path& folder, const std::vector<std::string>& names,
+                                     int jobs) {
+  std::vector<RunRecord::File> files(names.size());
+  ForEachInOrder(
+      static_cast<int>(names.size()), jobs,
+      [&](int, int k) { return FileIn(folder, names[static_cast<size_t>(k)]); },
+      [&](int k, RunRecord::File&& file) { files[static_cast<size_t>(k)] = std::move(file); });
+  return files;
+}
+
 RunRecord MakeRecord(const RunParameters& run, const Session& session, const StagedRun& staged) {
   RunRecord record;
   record.name = RunRecordName(run.SA5(), run.FileStem());
@@ -35,12 +48,8 @@ RunRecord MakeRecord(const RunParameters& run, const Session& session, const Sta
                        {"years", run.Years},
                        {"fetch", run.FetchVal},
                        {"jobs", std::to_string(session.jobs)}};
-  for (const std::string& name : staged.brought()) {
-    record.inputs.push_back(FileIn(staged.staging(), name));
-  }
-  for (const std::string& name : staged.Written()) {
-    record.outputs.push_back(FileIn(staged.staging(), name));
-  }
+  record.inputs = FilesIn(staged.staging(), staged.brought(), session.jobs);
+  record.outputs = FilesIn(staged.staging(), staged.Written(), session.jobs);
   return record;
 }
 
@@ -50,9 +59,10 @@ std::vector<StagedRun::KeptFile> PreparedFilesToKeep(const StagedRun& staged,
                                                      const std::string& date, Reporter& reporter) {
   std::vector<StagedRun::KeptFile> kept;
   const auto records = ReadRunRecords(staged.folder());
+  const FolderNames names(staged.folder());
   for (const std::string& written : staged.Written()) {
     if (!IsInputKind(written)) continue;
-    const auto existing = NameInFolder(staged.folder(), written);
+    const auto existing = names.Find(written);
     if (!existing) continue;
     const auto record = RecordWriting(records, *existing);
     const auto now = FingerprintOf(staged.folder() / *existing);

@@ -166,14 +166,19 @@ bool IsUnfinishedFile(const std::string& name) {
 
 }  // namespace
 
-std::optional<std::string> NameInFolder(const fs::path& folder, const std::string& name) {
-  std::vector<std::string> found;
+FolderNames::FolderNames(const fs::path& folder) {
   std::error_code error;
   for (const auto& entry : fs::directory_iterator(folder, error)) {
-    const std::string entry_name = entry.path().filename().string();
-    if (EqualsIgnoringCase(entry_name, name)) found.push_back(entry_name);
+    const std::string name = entry.path().filename().string();
+    names_.emplace(ToLowerAscii(name), name);
   }
-  if (found.empty()) return std::nullopt;
+}
+
+std::optional<std::string> FolderNames::Find(const std::string& name) const {
+  const auto [first, last] = names_.equal_range(ToLowerAscii(name));
+  if (first == last) return std::nullopt;
+  std::vector<std::string> found;
+  for (auto it = first; it != last; ++it) found.push_back(it->second);
   if (found.size() > 1) {
     std::sort(found.begin(), found.end());
     throw InputError(found[0] + " and " + found[1] +
@@ -181,6 +186,10 @@ std::optional<std::string> NameInFolder(const fs::path& folder, const std::strin
                      "remove or rename one of them.");
   }
   return found.front();
+}
+
+std::optional<std::string> NameInFolder(const fs::path& folder, const std::string& name) {
+  return FolderNames(folder).Find(name);
 }
 
 StagedRun::StagedRun(const fs::path& folder)
@@ -214,8 +223,9 @@ std::vector<std::string> StagedRun::Written() const {
 
 void StagedRun::Commit(const std::vector<KeptFile>& kept) {
   Journal journal{staging_.filename().string(), kept, {}};
+  const FolderNames names(folder_);
   for (const std::string& name : Written()) {
-    const std::string target = NameInFolder(folder_, name).value_or(name);
+    const std::string target = names.Find(name).value_or(name);
     CheckReplaceable(folder_ / target);
     journal.moves.emplace_back(name, target);
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -47,8 +48,19 @@ class StagedRun {
   bool committed_ = false;
 };
 
-// The name a file of `folder` has in any letter case; refuses two names that differ only in
-// letter case, naming both. Nothing when there is none.
+// The names of a folder's entries by their letter-case-blind key, read once.
+class FolderNames {
+ public:
+  explicit FolderNames(const std::filesystem::path& folder);
+  // The name `name` has in the folder in any letter case; refuses two names that differ only in
+  // letter case, naming both. Nothing when there is none.
+  std::optional<std::string> Find(const std::string& name) const;
+
+ private:
+  std::multimap<std::string, std::string> names_;
+};
+
+// FolderNames(folder).Find(name).
 std::optional<std::string> NameInFolder(const std::filesystem::path& folder,
                                         const std::string& name);
 
