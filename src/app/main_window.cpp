@@ -28,6 +28,8 @@
 #include "help/user_guide.h"
 #include "reports/desktop_office.h"
 #include "reports/office_calls.h"
+#include "weatherio/folder_lock.h"
+#include "weatherio/staged_run.h"
 
 // The guide and the icon are compiled into the program's static library, whose resources
 // register only when asked to.
@@ -184,8 +186,9 @@ void TKELVARO::BuildToolbar() {
 void TKELVARO::BuildDialogs() {
   BuildChoiceDialogs();
   const auto run = [this](const std::function<void()>& command) { RunInBackground(command); };
-  get_data_view_ = new GetDataView(get_data_, run, this);
-  statistics_view_ = new StatisticsView(statistics_, run, this);
+  const auto writing = [this](const std::function<void()>& command) { WriteInFolder(command); };
+  get_data_view_ = new GetDataView(get_data_, run, this);  // a run locks the folder itself
+  statistics_view_ = new StatisticsView(statistics_, writing, this);
   crop_soil_view_ = new CropSoilEntryView(
       crop_soil_entry_, navigator_,
       [this](const SaveOutcome& saved) {
@@ -198,11 +201,11 @@ void TKELVARO::BuildDialogs() {
     help_views_[layout.id] = new HelpWindowView(layout, this);
   }
   guide_ = new GuideBrowser(this);
-  data_file_entry_view_ = new DataFileEntryView(data_file_entry_, run, this);
+  data_file_entry_view_ = new DataFileEntryView(data_file_entry_, writing, this);
   const auto as_table = [this](const std::function<void()>& command) {
     viewer_office_->AsTable(command);
   };
-  output_files_view_ = new OutputFilesView(output_files_, run, as_table, this);
+  output_files_view_ = new OutputFilesView(output_files_, writing, as_table, this);
   result_files_view_ = new ResultFilesView(result_files_, this);
   BuildFinderDialogs();
   closable_ = {{Dialog::TGetData, get_data_view_},
@@ -267,7 +270,7 @@ void TKELVARO::BuildChoiceDialogs() {
 }
 
 void TKELVARO::BuildFinderDialogs() {
-  const auto run = [this](const std::function<void()>& command) { RunInBackground(command); };
+  const auto run = [this](const std::function<void()>& command) { WriteInFolder(command); };
   const auto add = [&](Dialog id, SaFinderBinding binding) {
     binding.as_table = [this](const std::function<void()>& command) {
       viewer_office_->AsTable(command);
@@ -280,20 +283,29 @@ void TKELVARO::BuildFinderDialogs() {
          [model] { model->FormActivate(); }, [model] { model->SAChange(); },
          [model] { model->ButtonOKClick(); }, [model] { model->ButtonCancelClick(); }});
   }
-  add(Dialog::TGetSumSA,
-      {&get_sum_sa_.Caption, &finder_sa_label_, &get_sum_sa_.SA, nullptr, &get_sum_sa_.Warning,
-       [this] { get_sum_sa_.FormActivate(); }, {}, [this] { get_sum_sa_.ButtonOKClick(); },
-       [this] { get_sum_sa_.ButtonCancelClick(); }});
-  add(Dialog::TGetSACropInfo,
-      {&crop_info_.Caption, &finder_sa_label_, &crop_info_.SA, nullptr, &crop_info_.Warning,
-       [this] { crop_info_.FormActivate(); }, {}, [this] { crop_info_.ButtonOKClick(); },
-       [this] { crop_info_.ButtonCancelClick(); }});
+  add(Dialog::TGetSumSA, {&get_sum_sa_.Caption,
+                          &finder_sa_label_,
+                          &get_sum_sa_.SA,
+                          nullptr,
+                          &get_sum_sa_.Warning,
+                          [this] { get_sum_sa_.FormActivate(); },
+                          {},
+                          [this] { get_sum_sa_.ButtonOKClick(); },
+                          [this] { get_sum_sa_.ButtonCancelClick(); }});
+  add(Dialog::TGetSACropInfo, {&crop_info_.Caption,
+                               &finder_sa_label_,
+                               &crop_info_.SA,
+                               nullptr,
+                               &crop_info_.Warning,
+                               [this] { crop_info_.FormActivate(); },
+                               {},
+                               [this] { crop_info_.ButtonOKClick(); },
+                               [this] { crop_info_.ButtonCancelClick(); }});
   add(Dialog::TGetCropItemNum,
       {&crop_item_num_.Caption, &finder_sa_label_, &crop_item_num_.SA,
        &crop_item_num_.CropItemCombo, &crop_item_num_.Warning,
        [this] { crop_item_num_.FormActivate(); }, [this] { crop_item_num_.SAChange(); },
-       [this] { crop_item_num_.ButtonOKClick(); },
-       [this] { crop_item_num_.ButtonCancelClick(); }});
+       [this] { crop_item_num_.ButtonOKClick(); }, [this] { crop_item_num_.ButtonCancelClick(); }});
 }
 
 void TKELVARO::RunCommand(const MainWindowCommand& command) {
@@ -393,6 +405,16 @@ void TKELVARO::RunInBackground(const std::function<void()>& command) {
   std::vector<Dialog> opened;
   opened.swap(opened_during_run_);
   for (Dialog dialog : opened) OpenDialog(dialog);
+}
+
+// What a window writes into the data folder waits for no run: the folder is locked as a command
+// line command locks it, after what an interrupted command left there is put right.
+void TKELVARO::WriteInFolder(const std::function<void()>& command) {
+  RunInBackground([this, command] {
+    const FolderLock lock(session_.data_dir, "the desktop program");
+    for (const std::string& note : RecoverFolder(session_.data_dir)) session_.reporter.Warn(note);
+    command();
+  });
 }
 
 void TKELVARO::closeEvent(QCloseEvent* event) {

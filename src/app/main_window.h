@@ -131,6 +131,7 @@ class TKELVARO : public QMainWindow {
   void BuildChoiceDialogs();
   void BuildFinderDialogs();
   void RunInBackground(const std::function<void()>& command);
+  void WriteInFolder(const std::function<void()>& command);
   QAction* CommandAction(std::string_view caption, std::string_view command, QObject* owner);
 
   QTextEdit* rich_edit_;

@@ -7,6 +7,7 @@
 #include "app/statistics_view.h"
 #include "app_test_support.h"
 #include "support/cli_runner.h"
+#include "weatherio/folder_lock.h"
 
 namespace kelvaro::testing {
 namespace {
@@ -16,8 +17,8 @@ using Lines = std::vector<std::string>;
 // A working daily file made by the command line's daily run of the Maricopa record.
 void MakeWorkingFile(const TestFolder& folder) {
   folder.CopyExamples({"MARIC.day", "SA00001.csv"});
-  const CliRun run = RunInFolder(
-      folder, "\"$CLI\" run --input day --station MARIC --lat 33.07 --elev 361 --sa 1");
+  const CliRun run =
+      RunInFolder(folder, "\"$CLI\" run --input day --station MARIC --lat 33.07 --elev 361 --sa 1");
   ASSERT_EQ(run.status, 0) << run.err;
 }
 
@@ -33,7 +34,8 @@ TEST_F(StatisticsTest, ChooserAndDialogWriteWhatTheCommandLineWrites) {
   ASSERT_EQ(cli.status, 0) << cli.err;
 
   ClickToolbarButton(QStringLiteral("Statistics"));
-  auto* chooser = qobject_cast<app::ListChoiceView*>(ShownWindow(QStringLiteral("TStatisticsPath")));
+  auto* chooser =
+      qobject_cast<app::ListChoiceView*>(ShownWindow(QStringLiteral("TStatisticsPath")));
   ASSERT_NE(chooser, nullptr);
   EXPECT_EQ(chooser->windowTitle(), "Statistical Analysis");
   EXPECT_EQ(chooser->combo()->count(), 6);
@@ -49,8 +51,8 @@ TEST_F(StatisticsTest, ChooserAndDialogWriteWhatTheCommandLineWrites) {
   QTest::mouseClick(Child<QPushButton>(dialog, "ButtonOK"), Qt::LeftButton);
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_FALSE(dialog->warning()->isVisible());
-  for (const char* name : {"MARIC.avg", "MARIC.sdv", "MARIC.cov", "MARIC.wxr", "MARIC.std",
-                           "MARIC.cve"}) {
+  for (const char* name :
+       {"MARIC.avg", "MARIC.sdv", "MARIC.cov", "MARIC.wxr", "MARIC.std", "MARIC.cve"}) {
     ASSERT_TRUE(folder_.Has(name)) << name;
     EXPECT_EQ(folder_.Read(name), cli_folder.Read(name)) << name;
   }
@@ -90,6 +92,22 @@ TEST(StatisticsWithoutSpreadsheet, FilesStayAndTheUserIsTold) {
   EXPECT_EQ(boxes.texts(), Lines{"Excel may not be installed"});
   EXPECT_TRUE(folder.Has("MARIC.std"));
   window.statistics_view()->hide();
+}
+
+// A command line command writing the folder holds it: the window says so and writes nothing.
+TEST_F(StatisticsTest, AFolderAnotherCommandWritesIsLeftAlone) {
+  MakeWorkingFile(folder_);
+  const FolderLock held(folder_.path(), "run --input day --station MARIC --sa 1");
+  const std::string before = folder_.Listing();
+  window().NamedAction("StaMean")->trigger();
+  TypeInto(window().statistics_view()->station(), QStringLiteral("MARIC"));
+  MessageBoxWatcher boxes;
+  QTest::mouseClick(Child<QPushButton>(window().statistics_view(), "ButtonOK"), Qt::LeftButton);
+  ASSERT_EQ(boxes.texts().size(), 1u);
+  EXPECT_NE(boxes.texts()[0].find("is being written by 'run --input day --station MARIC --sa 1'"),
+            std::string::npos)
+      << boxes.texts()[0];
+  EXPECT_EQ(folder_.Listing(), before);
 }
 
 }  // namespace
