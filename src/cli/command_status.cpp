@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "weatherio/folder_lock.h"
+#include "weatherio/staged_run.h"
 
 namespace kelvaro {
 
@@ -14,6 +15,9 @@ void RunCommand(const std::function<int()>& body) {
     status = body();
   } catch (const FolderBusy& busy) {
     std::cerr << "kelvaro-cli: " << busy.what() << "\n";
+    status = kExitRefused;
+  } catch (const CaseVariants& clash) {
+    std::cerr << "kelvaro-cli: " << clash.what() << "\n";
     status = kExitRefused;
   } catch (const Refusal& refusal) {
     std::cerr << "kelvaro-cli: " << refusal.what() << "\n";

@@ -181,9 +181,9 @@ std::optional<std::string> FolderNames::Find(const std::string& name) const {
   for (auto it = first; it != last; ++it) found.push_back(it->second);
   if (found.size() > 1) {
     std::sort(found.begin(), found.end());
-    throw InputError(found[0] + " and " + found[1] +
-                     " differ only in letter case, so either could be taken for the other; "
-                     "remove or rename one of them.");
+    throw CaseVariants(found[0] + " and " + found[1] +
+                       " differ only in letter case, so either could be taken for the other; "
+                       "remove or rename one of them.");
   }
   return found.front();
 }

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "weatherio/errors.h"
+
 namespace kelvaro {
 
 // The files of one run are written into a staging folder inside the data folder and switched
@@ -46,6 +48,13 @@ class StagedRun {
   std::filesystem::path staging_;
   std::vector<std::string> brought_;
   bool committed_ = false;
+};
+
+// Two files of a folder whose names differ only in letter case, either of which could be taken
+// for the other: refused before anything is read or written.
+class CaseVariants : public InputError {
+ public:
+  using InputError::InputError;
 };
 
 // The names of a folder's entries by their letter-case-blind key, read once.

@@ -200,7 +200,7 @@ TEST(PreparedFiles, AChainKeepsAFileItDidNotWriteAsideAndCaseVariantsAreRefused)
 
   folder.Write("sa00001.CSV", folder.Read("SA00001.csv"));
   run = RunCli(RunArguments("33.07", folder.path()));
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("SA00001.csv and sa00001.CSV differ only in letter case"),
             std::string::npos)
       << run.err;
