@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt_text.h"
+#include "weatherio/run_record.h"
 
 namespace kelvaro::app {
 
@@ -26,6 +27,10 @@ bool TableWindow::Open(const std::filesystem::path& file) {
   const auto text = ReadTextFile(file);
   if (!text) {
     reporter_.MessageBox("Couldn't find " + file.filename().string() + ".");
+    return false;
+  }
+  if (const auto changed = ChangedResultMessage(file)) {
+    reporter_.MessageBox(*changed);
     return false;
   }
   ResultTable table = MakeResultTable(*text);

@@ -133,6 +133,20 @@ std::optional<RunRecord> RecordWriting(const std::vector<RunRecord>& records,
 }
 
 // To the microsecond, so that records of runs made one after another sort in their order.
+std::optional<std::string> ChangedResultMessage(const fs::path& file) {
+  const std::string name = file.filename().string();
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  const auto record = RecordWriting(ReadRunRecords(folder), name);
+  if (!record) return std::nullopt;
+  for (const RunRecord::File& written : record->outputs) {
+    if (EqualsIgnoringCase(written.name, name) && !Matches(written, folder)) {
+      return name + " is not the file " + record->Summary() + " wrote (" + record->name +
+             "); it was changed since. Run the study area again.";
+    }
+  }
+  return std::nullopt;
+}
+
 std::string RecordDate() {
   const auto now = std::chrono::system_clock::now();
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);

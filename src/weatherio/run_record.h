@@ -50,6 +50,10 @@ std::optional<std::string> ChangedSinceRun(const RunRecord& record,
 std::optional<RunRecord> RecordWriting(const std::vector<RunRecord>& records,
                                        const std::string& file_name);
 
+// Why `file` is not to be shown as a run's result: the newest record of its folder that wrote a
+// file of that name lists other bytes. Nothing for a file no record lists, or one unchanged.
+std::optional<std::string> ChangedResultMessage(const std::filesystem::path& file);
+
 // The current UTC time as the records write it.
 std::string RecordDate();
 

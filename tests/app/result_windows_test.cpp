@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 
 #include "app/chart_window.h"
 #include "app/report_window.h"
@@ -100,6 +101,14 @@ TEST_F(ResultWindowsTest, ADailyFileIsATableSortedByAnyColumnAndCopiedAsTabbedLi
   QTest::mouseClick(Child<QPushButton>(table, "OpenInSpreadsheet"), Qt::LeftButton);
   ASSERT_FALSE(spreadsheet_->calls.empty());
   EXPECT_EQ(spreadsheet_->calls.back(), "open " + (folder_ / "SA00001C003.CSV").string());
+
+  // A result changed since its run is not shown as the run's.
+  std::ofstream(folder_ / "SA00001C003.CSV", std::ios::app) << "\n";
+  MessageBoxWatcher boxes;
+  EXPECT_FALSE(table->Open(folder_ / "SA00001C003.CSV"));
+  ASSERT_EQ(boxes.texts().size(), 1u);
+  EXPECT_TRUE(boxes.texts()[0].starts_with("SA00001C003.CSV is not the file the day run of MARIC"))
+      << boxes.texts()[0];
 }
 
 TEST_F(ResultWindowsTest, TheReportShowsAndWritesTheBudgetOrSaysWhyNot) {
