@@ -10,6 +10,8 @@
 #include "app/qt_text.h"
 #include "crops/crop_catalogue.h"
 #include "dispatch/run_dialog.h"
+#include "weatherio/folder_lock.h"
+#include "weatherio/staged_run.h"
 
 namespace kelvaro::app {
 
@@ -234,10 +236,34 @@ void CropSoilEntryView::Pull() {
   }
 }
 
+namespace {
+
+// The folder the user chooses for the crop file is locked, as for every command that writes
+// in it, from the answer until the row is saved.
+class LockingNavigator : public Navigator {
+ public:
+  explicit LockingNavigator(Navigator& to) : to_(to) {}
+  std::optional<std::filesystem::path> AskDirectory(const std::string& title) override {
+    auto folder = to_.AskDirectory(title);
+    if (folder) {
+      lock_.emplace(*folder, "the crop entry form");
+      RecoverFolder(*folder);
+    }
+    return folder;
+  }
+
+ private:
+  Navigator& to_;
+  std::optional<FolderLock> lock_;
+};
+
+}  // namespace
+
 void CropSoilEntryView::Save() {
   SaveOutcome outcome;
   try {
-    outcome = model_.ButtonSaveClick(navigator_);
+    LockingNavigator navigator(navigator_);
+    outcome = model_.ButtonSaveClick(navigator);
   } catch (const std::exception& error) {
     ShowMessageBox(this, ToQt(error.what()));
     return;

@@ -4,8 +4,7 @@
 #include <exception>
 #include <iostream>
 
-#include "weatherio/folder_lock.h"
-#include "weatherio/staged_run.h"
+#include "weatherio/errors.h"
 
 namespace kelvaro {
 
@@ -13,11 +12,8 @@ void RunCommand(const std::function<int()>& body) {
   int status = kExitError;
   try {
     status = body();
-  } catch (const FolderBusy& busy) {
-    std::cerr << "kelvaro-cli: " << busy.what() << "\n";
-    status = kExitRefused;
-  } catch (const CaseVariants& clash) {
-    std::cerr << "kelvaro-cli: " << clash.what() << "\n";
+  } catch (const FolderRefusal& refusal) {
+    std::cerr << "kelvaro-cli: " << refusal.what() << "\n";
     status = kExitRefused;
   } catch (const Refusal& refusal) {
     std::cerr << "kelvaro-cli: " << refusal.what() << "\n";

@@ -4,6 +4,7 @@
 #include "weatherio/errors.h"
 #include "weatherio/letter_case.h"
 #include "weatherio/output_file.h"
+#include "weatherio/row_format.h"
 #include "weatherio/run_record.h"
 
 namespace kelvaro {
@@ -85,6 +86,28 @@ std::vector<StagedRun::KeptFile> PreparedFilesToKeep(const StagedRun& staged,
   return kept;
 }
 
+// The run's files are staged beside the results they replace, so the folder needs room for a
+// whole set more; the set the study area's last run wrote is the measure. A first run has none:
+// should the disk fill while it stages, it still replaces nothing.
+void CheckFreeSpace(const fs::path& folder, const RunParameters& run) {
+  const std::string name = ToLowerAscii(RunRecordName(run.SA5(), run.FileStem()));
+  for (const RunRecord& record : ReadRunRecords(folder)) {
+    if (ToLowerAscii(record.name) != name) continue;
+    std::uintmax_t needed = 0;
+    for (const auto& file : record.outputs) needed += file.fingerprint.size;
+    std::error_code error;
+    const std::uintmax_t free = fs::space(folder, error).available;
+    if (!error && free < needed) {
+      throw FolderRefusal(
+          Printf("The folder %s has %.1f MB free; the run needs about %.1f MB "
+                 "(what its last run wrote, %s). Make room, then run again.",
+                 fs::absolute(folder).lexically_normal().c_str(), free / 1e6, needed / 1e6,
+                 record.name.c_str()));
+    }
+    return;
+  }
+}
+
 }  // namespace
 
 std::string RunDescription(const RunParameters& run) {
@@ -103,6 +126,7 @@ StagedChain::StagedChain(const RunParameters& run, Session& session)
       reporter_(session.reporter),
       staged_(session.data_dir, reporter_) {
   for (const std::string& note : RecoverFolder(session.data_dir)) session.reporter.Warn(note);
+  CheckFreeSpace(session.data_dir, run);
   staged_run_ = std::make_unique<StagedRun>(session.data_dir);
   staged_run_->Bring(run.FileStem() + "." + run.Extension());
   staged_run_->Bring(run.SAFileName());

@@ -24,4 +24,11 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A folder a command cannot safely write as it stands (another command holds it, two names
+// differ only in letter case, too little space): refused before anything in it changes.
+class FolderRefusal : public InputError {
+ public:
+  using InputError::InputError;
+};
+
 }  // namespace kelvaro

@@ -8,9 +8,9 @@
 namespace kelvaro {
 
 // Another command is writing the folder; its message names the command and its process.
-class FolderBusy : public InputError {
+class FolderBusy : public FolderRefusal {
  public:
-  using InputError::InputError;
+  using FolderRefusal::FolderRefusal;
 };
 
 // One command writes a data folder at a time. The lock is an exclusive flock on the file

@@ -52,9 +52,9 @@ class StagedRun {
 
 // Two files of a folder whose names differ only in letter case, either of which could be taken
 // for the other: refused before anything is read or written.
-class CaseVariants : public InputError {
+class CaseVariants : public FolderRefusal {
  public:
-  using InputError::InputError;
+  using FolderRefusal::FolderRefusal;
 };
 
 // The names of a folder's entries by their letter-case-blind key, read once.

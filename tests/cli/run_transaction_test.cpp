@@ -209,9 +209,9 @@ TEST(PreparedFiles, AChainKeepsAFileItDidNotWriteAsideAndCaseVariantsAreRefused)
 // A tmpfs of its own, so the disk can fill; only where the test may mount one.
 class SmallDisk {
  public:
-  explicit SmallDisk(const fs::path& at) : at_(at) {
+  explicit SmallDisk(const fs::path& at, const char* size = "size=3m") : at_(at) {
     fs::create_directories(at);
-    mounted_ = ::mount("tmpfs", at.c_str(), "tmpfs", 0, "size=3m") == 0;
+    mounted_ = ::mount("tmpfs", at.c_str(), "tmpfs", 0, size) == 0;
   }
   ~SmallDisk() {
     if (mounted_) ::umount(at_.c_str());
@@ -255,6 +255,20 @@ TEST(FullDisk, RunCropAddAndStatsFailWithTheReasonAndLeaveTheFolderAsItWas) {
   EXPECT_EQ(stats.status, 1);
   EXPECT_NE(stats.err.find("No space left on device"), std::string::npos) << stats.err;
   EXPECT_EQ(SnapshotOf(folder), before);
+
+  // Room for one set but not for a second beside it: the next run is refused before it starts.
+  const SmallDisk roomy(root / "roomy", "size=3300k");
+  const fs::path second = root / "roomy";
+  PrepareStudyArea(second, 1);
+  ASSERT_EQ(RunCli(RunArguments("33.07", second)).status, 0);
+  before = SnapshotOf(second);
+  const auto again = RunCli(RunArguments("33.07", second));
+  EXPECT_EQ(again.status, 2);
+  EXPECT_NE(again.err.find(" MB free; the run needs about 1.9 MB (what its last run wrote, "
+                           "SA00001-MARIC.kvrun)"),
+            std::string::npos)
+      << again.err;
+  EXPECT_EQ(SnapshotOf(second), before);
 }
 
 TEST(BatchInterrupted, LinesDoneAreListedAndResumeCompletesTheRest) {
