@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/command_status.h"
+#include "cli/folder_guard.h"
 #include "cli/run_command.h"
 #include "crops/crop_file.h"
 #include "reports/chart_request.h"
@@ -102,6 +103,7 @@ int DrawChart(const ChartOptions& o) {
     return kExitRefused;
   }
   if (!DataFolderExists(o.dir)) return kExitRefused;
+  const FolderGuard guard(o.dir, "chart " + o.kind);  // reads no half-switched results
   const fs::path out = o.out.has_parent_path() ? o.out.parent_path() : fs::path(".");
   ExportCharts({{o.out.filename().c_str(), RequestOf(*kind, o)}}, out);
   return kExitDone;

@@ -8,6 +8,7 @@
 #include "cli/command_status.h"
 #include "cli/crop_add.h"
 #include "cli/crop_remove.h"
+#include "cli/folder_guard.h"
 #include "cli/study_area_number.h"
 #include "cli/text_table.h"
 #include "crops/crop_catalogue.h"
@@ -129,6 +130,7 @@ struct ShowOptions {
 int RunCropShow(const ShowOptions& options) {
   const int sa_number = cli::ParseStudyAreaNumber(options.sa);
   const CropFile file = cli::ReadCropFileOrRefuse(options.dir, sa_number);
+  const cli::FolderGuard guard(options.dir, "crop show --sa " + options.sa);
   if (options.format == OutputFormat::kTable) {
     std::cout << file.name << ": " << file.rows.size() << " crops\n";
   }
