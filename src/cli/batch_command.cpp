@@ -147,6 +147,13 @@ struct RunOutcome {
   std::vector<std::string> warnings;
 };
 
+// A line that did not run: nothing failed, nothing to warn of.
+RunOutcome OutcomeWithout(RunOutcome::State state) {
+  RunOutcome outcome;
+  outcome.state = state;
+  return outcome;
+}
+
 // What one run tells: its failure messages and warnings are kept, its crops counted.
 class RunReporter : public Reporter {
  public:
@@ -299,8 +306,8 @@ int RunBatch(const BatchOptions& options) {
       count, runs_at_once,
       [&](int, int index) {
         const BatchRun& run = batch->runs[static_cast<size_t>(index)];
-        if (signals.stopped()) return RunOutcome{RunOutcome::State::kNotStarted};
-        if (options.resume && DoneBefore(run)) return RunOutcome{RunOutcome::State::kSkipped};
+        if (signals.stopped()) return OutcomeWithout(RunOutcome::State::kNotStarted);
+        if (options.resume && DoneBefore(run)) return OutcomeWithout(RunOutcome::State::kSkipped);
         return RunLine(run, crop_jobs, progress);
       },
       [&](int index, RunOutcome&& outcome) {
