@@ -48,8 +48,8 @@ std::string MonthlyTableWithEtoOf(const std::string& mon_file) {
   const auto months =
       ReadMonthlyMeans(TextFile{"MARIC.mon", SplitLines(mon_file)}, MonthlyColumns::kWithoutEto);
   for (const MonthlyMeans& m : months) {
-    text += Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", m.month,
-                   m.solar, m.tmax, m.tmin, m.wind, m.td, m.pcp, m.nrd, m.pan, kMissing);
+    text += Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", m.month, m.solar,
+                   m.tmax, m.tmin, m.wind, m.td, m.pcp, m.nrd, m.pan, kMissing);
   }
   return text;
 }
@@ -151,7 +151,8 @@ int RunDemo(const fs::path& dir) {
   }
   if (status == kExitDone) status = WriteDemoReportAndCharts(dir);
   std::cout << "\nResults are in " << fs::absolute(dir).string()
-            << " (daily/, monthly/, reduced/, temperatures/ and eto-table/); open the .CSV, .EAW, .mtv, .saw, .set and "
+            << " (daily/, monthly/, reduced/, temperatures/ and eto-table/); open the .CSV, .EAW, "
+               ".mtv, .saw, .set and "
                "statistics files in a spreadsheet.\n";
   return status;
 }

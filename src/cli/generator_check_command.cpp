@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "cli/command_status.h"
-#include "cli/folder_guard.h"
 #include "cli/console.h"
+#include "cli/folder_guard.h"
 #include "cli/run_command.h"
 #include "cli/text_table.h"
 #include "generator/generator_check.h"
@@ -44,10 +44,9 @@ constexpr const char* kGeneratorCheckHelp =
 
 // The figures of the whole year; the months are in the file.
 void PrintYearTable(const RecordComparison& comparison) {
-  constexpr TableColumn kColumns[] = {{"Variable", 10, true}, {"Statistic", 11, true},
-                                      {"Unit", 5, true},      {"Measured", 9},
-                                      {"Generated", 9},       {"Difference", 10},
-                                      {"%", 7}};
+  constexpr TableColumn kColumns[] = {
+      {"Variable", 10, true}, {"Statistic", 11, true}, {"Unit", 5, true}, {"Measured", 9},
+      {"Generated", 9},       {"Difference", 10},      {"%", 7}};
   std::vector<TableRow> rows;
   for (const ComparedFigure& f : comparison.figures) {
     if (f.month != 0) continue;

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "cli/command_status.h"
-#include "cli/folder_guard.h"
 #include "cli/console.h"
+#include "cli/folder_guard.h"
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
 #include "reports/crop_item_num.h"

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "cli/command_status.h"
-#include "cli/folder_guard.h"
 #include "cli/console.h"
+#include "cli/folder_guard.h"
 #include "cli/run_command.h"
 #include "reports/desktop_office.h"
 #include "reports/office_calls.h"

@@ -49,13 +49,21 @@ class ScratchFolder {
   fs::path path_;
 };
 
+std::string CouldNotRead(const fs::path& path) {
+  return "Couldn't read " + path.filename().string() + " in " +
+         fs::absolute(path.parent_path()).string() + ".";
+}
+
 TextFile ReadOrRefuse(const fs::path& path) {
   auto file = ReadTextFile(path);
-  if (!file) {
-    throw InputError("Couldn't read " + path.filename().string() + " in " +
-                     fs::absolute(path.parent_path()).string() + ".");
-  }
+  if (!file) throw InputError(CouldNotRead(path));
   return *file;
+}
+
+void CopyOrRefuse(const fs::path& from, const fs::path& to) {
+  std::error_code error;
+  fs::copy_file(from, to, error);
+  if (error) throw InputError(CouldNotRead(from) + "\n" + error.message());
 }
 
 // The latitude and elevation typed, or else those of the days' first line.
@@ -85,10 +93,9 @@ std::vector<WeatherDay> GeneratedDays(const GeneratorCheckRequest& request,
   const std::string stem = run.FileStem();
   RunParameters reduce = run;
   if (request.means) {
-    ReadOrRefuse(*request.means);
-    fs::copy_file(*request.means, folder / (stem + ".mon"));
+    CopyOrRefuse(*request.means, folder / (stem + ".mon"));
   } else {
-    fs::copy_file(days, folder / (stem + ".day"));
+    CopyOrRefuse(days, folder / (stem + ".day"));
     reduce.ext = "day";
     reporter.OperationStarted("MontlyOutput", 0, 3);
     MontlyOutput(reduce, session);
@@ -141,7 +148,7 @@ GeneratorCheck RunGeneratorCheck(const GeneratorCheckRequest& request, const fs:
 
   ScratchFolder scratch;
   const fs::path measured_folder = scratch.Sub("measured");
-  fs::copy_file(days, measured_folder / (stem + ".day"));
+  CopyOrRefuse(days, measured_folder / (stem + ".day"));
   Session measured_session(measured_folder, reporter);
   GeneratorCheck check;
   check.stem = stem;

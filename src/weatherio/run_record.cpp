@@ -8,6 +8,7 @@
 
 #include "weatherio/errors.h"
 #include "weatherio/field_split.h"
+#include "weatherio/file_naming.h"
 #include "weatherio/letter_case.h"
 #include "weatherio/text_file.h"
 
@@ -23,14 +24,7 @@ std::string FileLine(const char* kind, const RunRecord::File& file) {
 }
 
 bool Matches(const RunRecord::File& file, const fs::path& folder) {
-  std::error_code error;
-  fs::path path = folder / file.name;
-  if (!fs::exists(path, error)) {
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-      if (EqualsIgnoringCase(entry.path().filename().string(), file.name)) path = entry.path();
-    }
-  }
-  const auto now = FingerprintOf(path);
+  const auto now = FingerprintOf(FindInFolder(folder, file.name));
   return now && *now == file.fingerprint;
 }
 
