@@ -167,7 +167,8 @@ void AddChartCommand(CLI::App& app) {
       ->check(CLI::Range(kMinSaNumber, kMaxSaNumber));
   chart->add_option("--crop", options->crop, "Crop row number in the crop file (default 1)")
       ->check(CLI::PositiveNumber);
-  chart->add_option("--year", options->year, "Calendar year (default: the run's first)");
+  chart->add_option("--year", options->year, "Calendar year of the run (default: its first)")
+      ->check(CLI::Range(1, 9999));
   chart->add_option("--units", options->units, "Volumes in mm, m3 or acre-ft (default m3)")
       ->check(CLI::IsMember({"mm", "m3", "acre-ft"}));
   chart->add_option("--station", options->station, "Station file name without extension");

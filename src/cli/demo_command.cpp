@@ -114,7 +114,23 @@ void PrintWorkingFileSummary(const fs::path& dir, const std::string& stem) {
               stem.c_str(), years.size(), eto_sum / year_count, pcp_sum / year_count);
 }
 
+// The demo makes its folder; a path that is a file, or under one, cannot be made.
+void MakeDemoFolder(const fs::path& dir) {
+  std::error_code error;
+  if (fs::exists(dir, error) && !fs::is_directory(dir, error)) {
+    throw Refusal("--dir: " + dir.string() +
+                  " is a file, not a folder; give a folder for the example data (it is made "
+                  "when missing)");
+  }
+  fs::create_directories(dir, error);
+  if (error) {
+    throw Refusal("--dir: couldn't make the folder " + dir.string() + " (" + error.message() +
+                  "); give a folder that can be made");
+  }
+}
+
 int RunDemo(const fs::path& dir) {
+  MakeDemoFolder(dir);
   int status = kExitDone;
   for (const DemoRun& demo : kDemoRuns) {
     const fs::path folder = dir / demo.folder;

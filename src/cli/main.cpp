@@ -29,6 +29,21 @@ int ExitStatus(const CLI::App& app, const CLI::ParseError& error) {
   return kelvaro::kExitRefused;
 }
 
+// A first word that names no command is a mistyped one; say so rather than that a command is
+// missing.
+bool RefusedAsUnknownCommand(const CLI::App& app, int argc, char** argv) {
+  if (argc < 2 || argv[1][0] == '-') return false;
+  const std::string word = argv[1];
+  std::string commands;
+  for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+    if (command->check_name(word)) return false;
+    commands += (commands.empty() ? "" : ", ") + command->get_name();
+  }
+  std::cerr << "'" << word << "' is not a command of kelvaro-cli; the commands are " << commands
+            << "\nRun with --help for more information.\n";
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,6 +66,7 @@ int main(int argc, char** argv) {
   kelvaro::cli::AddChartCommand(app);
   kelvaro::cli::AddGeneratorCheckCommand(app);
   kelvaro::cli::RefuseEmptyValues(app);
+  if (RefusedAsUnknownCommand(app, argc, argv)) return kelvaro::kExitRefused;
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

@@ -25,11 +25,17 @@ void AddNonEmptyCheck(CLI::App& command) {
   }
 }
 
-// The conversion's own message, or the empty text when `used` converts. A text longer than what
-// the operations read says so, since its tail is not part of the number.
+// The conversion's own message, or the empty text when both the whole text and the part the
+// operations read convert. A text longer than what the operations read says so when only its
+// tail made it a number.
 template <typename Parse>
 std::string ConversionMessage(const std::string& text, std::size_t used_characters, Parse parse) {
   if (text.empty()) return kEmptyValue;
+  try {
+    parse(text);
+  } catch (const ConversionError& error) {
+    return error.what();
+  }
   const std::string used = FirstCharacters(text, used_characters);
   try {
     parse(used);

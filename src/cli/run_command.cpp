@@ -2,6 +2,8 @@
 
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "cli/missing_values_report.h"
 #include "cli/option_checks.h"
@@ -77,13 +79,29 @@ void PressOk(TGetData& dialog) {
   }
 }
 
-void PrintWarnings(const TGetData& dialog, const fs::path& dir) {
+void PrintWarnings(const std::vector<std::string>& lines, const TGetData& dialog,
+                   const fs::path& dir) {
   const RunParameters run = dialog.Parameters();
   const fs::path folder = AbsoluteFolder(dir);
-  for (const auto& line : dialog.Warning.lines) {
+  for (const auto& line : lines) {
     std::cerr << line << "\n";
     if (const auto hint = HintFor(line, run, folder)) std::cerr << *hint << "\n";
   }
+}
+
+// The dialog checks its fields before the input file. An unsafe station name, or a missing input
+// file where the latitude or elevation was left out for its first line to give, is the cause of
+// what is missing, so the command line says it first.
+std::optional<std::string> InputFileProblem(const TGetData& dialog, const fs::path& dir) {
+  const RunParameters run = dialog.Parameters();
+  if (run.Station.empty()) return std::nullopt;
+  if (!IsSafeName(run.Station)) return std::string(kUnsafeStationMessage);
+  if (!run.Latitude.empty() && !run.Elevation.empty()) return std::nullopt;
+  std::error_code error;
+  if (fs::exists(FindInFolder(dir, run.FileStem() + "." + run.Extension()), error)) {
+    return std::nullopt;
+  }
+  return "An invalid input filename";
 }
 
 void AddRunOptions(CLI::App& run, RunOptions& options) {
@@ -156,9 +174,13 @@ int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
   ConsoleNavigator navigator;
   TGetData dialog(session, navigator);
   FillRunDialog(options, *kind, dialog, reporter, std::cerr);
+  if (const auto problem = InputFileProblem(dialog, options.dir)) {
+    PrintWarnings({*problem}, dialog, options.dir);
+    return kExitRefused;
+  }
   PressOk(dialog);
   if (dialog.Warning.visible) {
-    PrintWarnings(dialog, options.dir);
+    PrintWarnings(dialog.Warning.lines, dialog, options.dir);
     return kExitRefused;
   }
   if (reporter.boxes() > 0 || !navigator.results_shown()) return kExitError;

@@ -20,8 +20,8 @@ std::string InputKindList() {
   std::string list;
   for (const InputKind& kind : kInputKinds) {
     const DispatchRow& row = DispatchRowOf(kind);
-    list += Printf("  %s  %s%s\n", std::string(kind.ext).c_str(),
-                   std::string(kind.meaning).c_str(), NeededOptions(row).c_str());
+    list += Printf("  %s  %s%s\n", std::string(kind.ext).c_str(), std::string(kind.meaning).c_str(),
+                   NeededOptions(row).c_str());
   }
   return list;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "dispatch/field_texts.h"
 #include "dispatch/input_kinds.h"
 #include "dispatch/run_dialog.h"
 #include "weatherio/errors.h"
@@ -54,15 +55,6 @@ std::string NoStationLineValue(const RunParameters& run, const fs::path& dir) {
   return " (the first line of " + used + " holds none)";
 }
 
-bool IsStudyAreaNumber(const std::string& text) {
-  try {
-    const int number = ParseInt(text);
-    return number >= 1 && number <= 99999;
-  } catch (const ConversionError&) {
-    return false;
-  }
-}
-
 std::string LooksForCropFile(const RunParameters& run, const fs::path& dir) {
   const std::string hint = "Looked for the crop file " + run.SAFileName() + " in " + dir.string();
   if (IsFile(FindInFolder(dir, run.SAFileName()))) return hint + ": it is there but cannot be read";
@@ -104,10 +96,11 @@ const Hint kHints[] = {
               Quoted(run.Years) + " would simulate " + FirstCharacters(run.Years, 2) + " years";
      }},
     {"Enter a fetch value", "Give --fetch: metres of grass upwind of the evaporation pan"},
+    {kFetchRangeMessage, "--fetch takes the metres of grass upwind of the pan, 1 to 1000"},
+    {kSaNumberFormMessage, "--sa takes a study-area number, 1 to 99999"},
     {"An invalid input filename", "", LooksForInput},
     {"An invalid SA number", "", LooksForCropFile},
-    {"The station name may not contain a path separator, '..' or a control character",
-     "--station is a file name without extension; --dir names its folder"},
+    {kUnsafeStationMessage, "--station is a file name without extension; --dir names its folder"},
     {"The SA number may not contain a path separator, '..' or a control character",
      "--sa takes a study-area number, 1 to 99999"},
 };

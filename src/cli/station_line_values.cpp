@@ -68,7 +68,7 @@ void CheckAgainstStationLine(const StationLineValues& line, const FieldSources& 
            dialog.Elevation, taken, reporter);
   if (taken.empty()) return;
   notes << "Using the " << taken.front() << (taken.size() > 1 ? " and the " + taken[1] : "")
-            << " from the first line of " << line.file_name << "\n";
+        << " from the first line of " << line.file_name << "\n";
 }
 
 }  // namespace kelvaro::cli

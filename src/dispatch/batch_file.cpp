@@ -47,7 +47,7 @@ bool IsPassedOver(const std::string& line) {
 std::filesystem::path ExistingFolder(const std::filesystem::path& folder) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
-    throw InputError("the folder " + Quoted(folder.string()) + " does not exist");
+    throw InputError("the folder " + QuotedPath(folder.string()) + " does not exist");
   }
   return std::filesystem::weakly_canonical(std::filesystem::absolute(folder), error);
 }
@@ -72,7 +72,7 @@ class WrittenFiles {
                      int line) {
     const auto [earlier, fresh] = claimed.emplace(key, line);
     if (!fresh) {
-      throw InputError(what + " in " + Quoted(key.first) + ", as line " +
+      throw InputError(what + " in " + QuotedPath(key.first) + ", as line " +
                        std::to_string(earlier->second) + " does; two runs would write the " +
                        "same files at once");
     }

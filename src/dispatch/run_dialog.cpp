@@ -1,7 +1,10 @@
 #include "dispatch/run_dialog.h"
 
 #include <fstream>
+#include <utility>
+#include <vector>
 
+#include "dispatch/field_texts.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/message_text.h"
@@ -9,19 +12,6 @@
 
 namespace kelvaro {
 namespace {
-
-// The number the operations use: that of the field's first five characters. When those are no
-// number although the whole text is ("1234e-2"), the message says so.
-float UsedNumber(const std::string& label, const std::string& text) {
-  const std::string used = FirstCharacters(text, 5);
-  try {
-    return ParseFloat(used);
-  } catch (const ConversionError& error) {
-    if (used == text) throw;
-    throw ConversionError(label + " " + Quoted(text) + " is read by its first five characters, " +
-                          error.what());
-  }
-}
 
 // Bounds are exclusive: a value on a bound is refused and gets the range message too.
 bool LatitudeInRange(const std::string& text) {
@@ -94,7 +84,7 @@ void TGetData::AddFieldMessages() {
 // File names are built from the station and SA texts; refuse any that could leave the folder.
 bool TGetData::NamesAreSafe() {
   if (!IsSafeName(Station.text)) {
-    Warning.Add("The station name may not contain a path separator, '..' or a control character");
+    Warning.Add(std::string(kUnsafeStationMessage));
   }
   if (!IsSafeName(SA.text)) {
     Warning.Add("The SA number may not contain a path separator, '..' or a control character");
@@ -122,10 +112,16 @@ bool TGetData::RowChecksPass(const DispatchRow& row) {
   } else if (row.needs_years && ParseInt(Years.text) > kMaxYears) {
     // The generators read two characters of Years: 120 would quietly simulate 12 years.
     Warning.Add("Number of years should be at most 99");
+  } else if (const auto years = row.needs_years ? YearsReadDifferently(Years.text) : std::nullopt) {
+    Warning.Add(*years);
   } else if (row.needs_fetch && FetchVal.text.empty()) {
     Warning.Add("Enter a fetch value");
+  } else if (row.needs_fetch && !FetchInRange(FetchVal.text)) {
+    Warning.Add(std::string(kFetchRangeMessage));
   } else if (!FileCanBeOpened(run.FileStem() + "." + run.Extension())) {
     Warning.Add("An invalid input filename");
+  } else if (!IsStudyAreaNumber(SA.text)) {
+    Warning.Add(std::string(kSaNumberFormMessage));
   } else if (!FileCanBeOpened(run.SAFileName())) {
     Warning.Add("An invalid SA number");
   }
@@ -134,7 +130,18 @@ bool TGetData::RowChecksPass(const DispatchRow& row) {
   return false;
 }
 
+// A number typed with more characters than the operations read is used shortened; say so.
+void TGetData::NoteShortenedNumbers(const DispatchRow& row) const {
+  std::vector<std::pair<const char*, const FormField*>> used = {{"Latitude", &Latitude},
+                                                                {"Elevation", &Elevation}};
+  if (row.needs_fetch) used.push_back({"Fetch", &FetchVal});
+  for (const auto& [label, field] : used) {
+    if (const auto note = ShortenedNumberNote(label, field->text)) session_.reporter.Warn(*note);
+  }
+}
+
 void TGetData::Dispatch(const DispatchRow& row) {
+  NoteShortenedNumbers(row);
   DataReady = "yes";
   RunParameters run = Parameters();
   RunChain(row, run, session_);

@@ -64,10 +64,12 @@ std::string FirstCharacters(std::string_view text, size_t count) {
   return std::string(text.substr(0, end));
 }
 
-std::string Quoted(std::string_view text) {
+namespace {
+
+std::string QuotedUpTo(std::string_view text, size_t most_characters) {
   std::string out = "'";
   size_t position = 0;
-  for (size_t characters = 0; characters < kExcerptCharacters && position < text.size();
+  for (size_t characters = 0; characters < most_characters && position < text.size();
        ++characters) {
     const size_t length = CharacterLength(text.substr(position));
     AppendEscaped(out, text.substr(position, length));
@@ -77,6 +79,12 @@ std::string Quoted(std::string_view text) {
   if (position < text.size()) out += "...";
   return out;
 }
+
+}  // namespace
+
+std::string Quoted(std::string_view text) { return QuotedUpTo(text, kExcerptCharacters); }
+
+std::string QuotedPath(std::string_view path) { return QuotedUpTo(path, path.size()); }
 
 std::string ShortestText(float value) {
   char text[32];

@@ -17,6 +17,8 @@ inline constexpr size_t kExcerptCharacters = 40;
 // kExcerptCharacters characters ("..." after the quote marks a cut), control characters written
 // as \t, \n, \r, \0 or \xHH so that a NUL or a line break never cuts or splits the message.
 std::string Quoted(std::string_view text);
+// The same, never cut: a folder or file path a user must be able to find.
+std::string QuotedPath(std::string_view path);
 
 // A number in its shortest form that reads back as the same float ("12.5", "0.1"), as the trace
 // lines show numbers.

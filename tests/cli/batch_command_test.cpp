@@ -112,14 +112,28 @@ TEST(BatchCommand, AFileThatCannotBeTrustedIsRefusedAndNothingRuns) {
   }
 }
 
-TEST(BatchCommand, CheckReadsTheFileAndRunsNothing) {
+// The example batch file of the README, its indented lines after the header line.
+std::string ReadmeBatchExample() {
+  const std::string readme = testing::ReadBytes(testing::ExamplePath("../../README.md"));
+  size_t at = readme.find("    kind,station,latitude,elevation,sa,years,fetch,folder\n");
+  std::string lines;
+  while (at != std::string::npos && readme.compare(at, 4, "    ") == 0) {
+    const size_t end = readme.find('\n', at) + 1;
+    lines += readme.substr(at + 4, end - at - 4);
+    at = end;
+  }
+  return lines;
+}
+
+TEST(BatchCommand, CheckReadsTheFileAndRunsNothingAndTheReadmeExamplePasses) {
   TestFolder root;
-  PrepareFolders(root);
-  root.Write("runs.csv", "day,MARIC,33.07,361,1,,,measured\nmon,MARIC,33.07,361,1,30,,generated\n");
+  const char* folders[] = {"runs/maricopa-measured", "runs/maricopa-generated", "runs/mohave"};
+  for (const char* folder : folders) std::filesystem::create_directories(root / folder);
+  root.Write("runs.csv", ReadmeBatchExample());
   const auto check = RunInFolder(root, "\"$CLI\" batch --check runs.csv");
   EXPECT_EQ(check.status, 0) << check.err;
-  EXPECT_EQ(check.out, "runs.csv: 2 runs, none writing the files of another\n");
-  EXPECT_FALSE(root.Has("measured/MARIC.wrk"));
+  EXPECT_EQ(check.out, "runs.csv: 3 runs, none writing the files of another\n");
+  for (const char* folder : folders) EXPECT_TRUE(std::filesystem::is_empty(root / folder));
 }
 
 TEST(BatchCommand, AMissingBatchFileIsRefused) {

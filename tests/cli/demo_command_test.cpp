@@ -20,9 +20,9 @@ TEST(DemoCommand, RunsATemperatureOnlyAndAnEtoTableChainOnTablesMadeFromTheBundl
   EXPECT_TRUE(folder.Has("demo/eto-table/MARIC.etm"));
   for (const char* run : {"demo/temperatures", "demo/eto-table"}) {
     EXPECT_TRUE(folder.Has(std::string(run) + "/SumofETAWforSA00001.saw")) << run;
-    EXPECT_NE(folder.Read(std::string(run) + "/SumofETAWforSA00001.saw")
-                  .find("Number of years=  30"),
-              std::string::npos)
+    EXPECT_NE(
+        folder.Read(std::string(run) + "/SumofETAWforSA00001.saw").find("Number of years=  30"),
+        std::string::npos)
         << run;
   }
   EXPECT_NE(result.out.find("temperatures/ and eto-table/"), std::string::npos);

@@ -76,7 +76,8 @@ TEST_F(ResultCommandTest, OpenSaysWhatIsMissingAndHandsNothingOver) {
   const std::string no_crops = "  no crop file SA00002.csv in " + here +
                                ": add crops with `kelvaro-cli crop add --sa 2 ...`, then run the "
                                "study area\n";
-  const std::string no_wrk = "  no file NONE.wrk in " + here + " (names match in any letter case)\n";
+  const std::string no_wrk =
+      "  no file NONE.wrk in " + here + " (names match in any letter case)\n";
   const struct {
     std::string arguments;
     std::string message;

@@ -24,7 +24,9 @@ TEST(RunReport, ALatitudeThatDiffersFromTheStationLineIsWarnedAbout) {
             "Warning: the latitude '-33.07' (--lat) differs from 33.07 on the first line of "
             "MARIC.day; the run uses -33.0\n"
             "Warning: the elevation '3610' (--elev) differs from 361 on the first line of "
-            "MARIC.day; the run uses 3610\n");
+            "MARIC.day; the run uses 3610\n"
+            "Warning: Latitude '-33.07' is used as -33.0: the operations read its first five "
+            "characters\n");
   EXPECT_EQ(result.out, "");
   EXPECT_EQ(folder.Read("MARIC.wrk").substr(0, 18), " MARIC,-33.0,3610\n");
 }

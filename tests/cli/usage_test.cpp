@@ -51,6 +51,13 @@ TEST(Usage, EveryCommandRefusesBadValuesNamingTheOptionWithStatusTwo) {
       {"crop remove --sa x --crop 1", "kelvaro-cli: --sa: 'x' is not a valid integer value\n"},
       {"crop remove --sa 1 --crop 1 --dir /nonexistent", "--dir: the folder '/nonexistent'"},
       {"crop add --sa 1 --crop Rice --area 3 --soil Q", "--soil takes L, M or H, not 'Q'\n"},
+      {"nosuch", "'nosuch' is not a command of kelvaro-cli; the commands are run, presets, "},
+      {"demo --dir /dev/null",
+       "kelvaro-cli: --dir: /dev/null is a file, not a folder; give a folder for the example "
+       "data (it is made when missing)\n"},
+      {"demo --dir /dev/null/demo", "kelvaro-cli: --dir: couldn't make the folder /dev/null/demo"},
+      {"chart season --sa 1 --year 0 --out x.png", "--year: Value 0 not in range 1 to 9999"},
+      {"run --input day --lat 33.07.1", "--lat: '33.07.1' is not a valid floating point value"},
   };
   for (const auto& bad : refused) {
     const auto result = RunCli(bad.arguments);

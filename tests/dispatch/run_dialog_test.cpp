@@ -77,9 +77,12 @@ TEST_F(RunDialogTest, FieldMessagesComeInOrder) {
   EXPECT_EQ(folder_.Listing(), "");
 }
 
-TEST_F(RunDialogTest, NonNumericLatitudeAbandonsTheRunWithTheConversionMessage) {
-  Fill("Davis", "38,5x", "18.5", "1");
-  EXPECT_THROW(dialog_.ButtonOKClick(), ConversionError);
+TEST_F(RunDialogTest, ANumberThatIsNotWhollyANumberAbandonsTheRun) {
+  // The operations read five characters ("33.07"), but what was typed is no number.
+  for (const char* latitude : {"38,5x", "33.07.1", "33.07abc"}) {
+    Fill("Davis", latitude, "18.5", "1");
+    EXPECT_THROW(dialog_.ButtonOKClick(), ConversionError) << latitude;
+  }
 }
 
 TEST_F(RunDialogTest, FileChecksUseTheNamesTheOperationsRead) {
@@ -92,6 +95,12 @@ TEST_F(RunDialogTest, FileChecksUseTheNamesTheOperationsRead) {
   folder_.Write("SA00007.csv", "");  // the crop form writes lower case
   dialog_.SA.text = "8";
   EXPECT_EQ(Press(), Lines{"An invalid SA number"});
+  // A text that would name a crop file of another number than the one typed.
+  for (const char* sa : {"-1", "0", "+7", "7.0", "123456"}) {
+    folder_.Write("SA000" + std::string(sa) + ".csv", "");
+    dialog_.SA.text = sa;
+    EXPECT_EQ(Press(), Lines{"The SA number should be a whole number from 1 to 99999"}) << sa;
+  }
 }
 
 TEST_F(RunDialogTest, YearsAndFetchChecksOfTheRows) {
@@ -108,11 +117,24 @@ TEST_F(RunDialogTest, YearsAndFetchChecksOfTheRows) {
   EXPECT_EQ(Press(), (Lines{"Enter number of years for simulation", "Enter a fetch value"}));
   dialog_.Years.text = "1";
   EXPECT_EQ(Press(), Lines{"Enter a fetch value"});
-  dialog_.FetchVal.text = "5000";  // the label's 1-1000 m is not enforced
+  dialog_.FetchVal.text = "5000";
   EXPECT_EQ(Press(), Lines{"Number of years should be larger than 1"});
   dialog_.Years.text = "120";  // would be read as 12
   EXPECT_EQ(Press(), Lines{"Number of years should be at most 99"});
+  // The generators read two characters: a number typed otherwise would simulate another count.
+  for (const auto& [years, read_as] : {std::pair{"030", "3"}, {"+30", "3"}, {" 30", "3"}}) {
+    dialog_.Years.text = years;
+    EXPECT_EQ(Press(), Lines{"Years '" + std::string(years) + "' would be read as " + read_as +
+                             ": type the number of years as plain digits, 2 to 99, without a "
+                             "sign, blank or leading zero"});
+  }
   dialog_.Years.text = "99";
+  EXPECT_EQ(Press(), Lines{"Fetch should be between 1 and 1000 meters"});
+  for (const char* fetch : {"0.5", "1000.5", "1e30"}) {
+    dialog_.FetchVal.text = fetch;
+    EXPECT_EQ(Press(), Lines{"Fetch should be between 1 and 1000 meters"}) << fetch;
+  }
+  dialog_.FetchVal.text = "1000";
   EXPECT_EQ(Press(), Lines{"An invalid input filename"});
 
   dialog_.SetExtension("dpn");
