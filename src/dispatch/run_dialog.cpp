@@ -9,6 +9,8 @@
 #include "weatherio/file_naming.h"
 #include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/whole_years.h"
+#include "weatherio/working_daily_file.h"
 
 namespace kelvaro {
 namespace {
@@ -140,11 +142,24 @@ void TGetData::NoteShortenedNumbers(const DispatchRow& row) const {
   }
 }
 
+// The yearly figures of a run are taken over every year of its working file; say which of them
+// lack days.
+void TGetData::NotePartialYears(const RunParameters& run) const {
+  const std::string name = run.FileStem() + ".wrk";
+  const auto record = ReadWorkingDailyFile(FindInFolder(session_.ResultsFolder(), name));
+  if (!record) return;
+  const auto lines = PartialYearLines(name, CountWholeYears(record->days));
+  std::string notice;
+  for (const std::string& line : lines) notice += (notice.empty() ? "" : "\n") + line;
+  if (!notice.empty()) session_.reporter.Warn(notice);
+}
+
 void TGetData::Dispatch(const DispatchRow& row) {
   NoteShortenedNumbers(row);
   DataReady = "yes";
   RunParameters run = Parameters();
   RunChain(row, run, session_);
+  NotePartialYears(run);
   ext = run.ext;
   navigator_.Close(Dialog::TGetData);
 }

@@ -69,6 +69,7 @@ class TGetData {
   bool RowChecksPass(const DispatchRow& row);
   bool FileCanBeOpened(const std::string& file_name) const;
   void NoteShortenedNumbers(const DispatchRow& row) const;
+  void NotePartialYears(const RunParameters& run) const;
   void Dispatch(const DispatchRow& row);
 
   Session& session_;

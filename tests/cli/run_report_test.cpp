@@ -80,6 +80,50 @@ TEST(RunReport, DaysWithoutEtoInTheWorkingFileAreCounted) {
             "balance counted such days as dry\n");
 }
 
+// The bundled Maricopa days that `keep` takes, by the first 15 characters of their line
+// (" 2003,   7,   1").
+template <typename Keep>
+std::string MaricopaDays(Keep keep) {
+  const std::string all = testing::ReadBytes(testing::ExamplePath("MARIC.day"));
+  std::string kept;
+  size_t line_number = 0;
+  for (size_t at = 0; at < all.size(); ++line_number) {
+    const size_t end = all.find('\n', at) + 1;
+    if (line_number < 3 || keep(all.substr(at, 15))) kept += all.substr(at, end - at);
+    at = end;
+  }
+  return kept;
+}
+
+TEST(RunReport, TheYearsThatLackDaysAreNamedWithTheirMissingDates) {
+  struct Case {
+    std::string days;
+    std::string warning;
+  };
+  const Case cases[] = {
+      {MaricopaDays([](const std::string& date) {
+         return date >= " 2003,   7,   1" && date <= " 2003,   7,   5";
+       }),
+       "Warning: MARIC.wrk holds no whole year: every yearly figure of this run, and their mean, "
+       "comes from part of a year\n"
+       "  2003: 5 of 365 days, missing 2003-01-01 to 2003-06-30, 2003-07-06 to 2003-12-31\n"},
+      {MaricopaDays([](const std::string& date) { return date != " 2010,   3,  10"; }),
+       "Warning: MARIC.wrk holds 17 whole years and 1 partial year; the yearly figures and their "
+       "mean include the partial ones\n"
+       "  2010: 364 of 365 days, missing 2010-03-10\n"},
+  };
+  for (const Case& c : cases) {
+    TestFolder folder;
+    folder.CopyExamples({"SA00001.csv"});
+    folder.Write("MARIC.day", c.days);
+    const auto result = RunCli("run --input day --station MARIC --sa 1 --quiet" + In(folder));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "Using the latitude 33.07 and the elevation 361 from the first line of MARIC.day\n" +
+                  c.warning);
+  }
+}
+
 // A year of daily ETo with none in February.
 std::string EtoFileWithoutFebruary() {
   std::string text = " STATN,33.07, 361\nYear,Mon,Day,DOY,Pcp,ETo\n#,#,#,#,mm,mm\n";
