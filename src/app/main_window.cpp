@@ -71,8 +71,9 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& offic
           [this](const std::filesystem::path& file) {
             OnUiThread(
                 this, [this, file] { table_window_->Open(file); }, true);
-          })),
-      statistics_(session_, *office_.spreadsheet, navigator_),
+          },
+          [this](const std::string& text) { reporter_.MessageBox(text); })),
+      statistics_(session_, *viewer_office_, navigator_),
       statistics_path_(statistics_, navigator_),
       data_file_entry_(*office_.spreadsheet, navigator_),
       show_sa_files_(session_, *viewer_office_, navigator_),

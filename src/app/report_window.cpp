@@ -30,6 +30,22 @@ QString SummaryOf(const WaterBudget& budget) {
 
 }  // namespace
 
+void ReportWindow::ShowDelivery(const WaterBudget& budget, const std::filesystem::path& file) {
+  const std::string csv = MonthlyDeliveryCsv(budget.delivery, budget.unit);
+  if (csv.empty()) {
+    delivery_title_->setText(ToQt(Printf(
+        "Monthly irrigation delivered: no irrigation events were found; run study area %d again "
+        "to have them.",
+        std::stoi(budget.sa5))));
+    delivery_->Show(ResultTable{}, {});
+    return;
+  }
+  ResultTable table = MakeResultTable(TextFile{file.filename().string(), SplitLines(csv)});
+  delivery_title_->setText(ToQt(table.title).replace(QStringLiteral(","), QStringLiteral(", ")));
+  table.title.clear();
+  delivery_->Show(std::move(table), file);
+}
+
 ReportWindow::ReportWindow(const Session& session, Spreadsheet& spreadsheet, Reporter& reporter,
                            QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -38,7 +54,9 @@ ReportWindow::ReportWindow(const Session& session, Spreadsheet& spreadsheet, Rep
       units_(new QComboBox(this)),
       warning_(new QLabel(this)),
       summary_(new QLabel(this)),
-      panel_(new ResultTablePanel(spreadsheet, reporter, this)) {
+      panel_(new ResultTablePanel(spreadsheet, reporter, this)),
+      delivery_title_(new QLabel(this)),
+      delivery_(new ResultTablePanel(spreadsheet, reporter, this)) {
   setObjectName(QStringLiteral("ReportWindow"));
   setWindowTitle(QStringLiteral("Study-Area Report"));
   sa_->setObjectName(QStringLiteral("SA"));
@@ -68,9 +86,14 @@ ReportWindow::ReportWindow(const Session& session, Spreadsheet& spreadsheet, Rep
   layout->addLayout(fields);
   layout->addWidget(warning_);
   layout->addWidget(summary_);
-  layout->addWidget(panel_);
+  layout->addWidget(panel_, 3);
+  delivery_title_->setObjectName(QStringLiteral("DeliveryTitle"));
+  delivery_title_->setWordWrap(true);
+  delivery_->setObjectName(QStringLiteral("Delivery"));
+  layout->addWidget(delivery_title_);
+  layout->addWidget(delivery_, 2);
   layout->addWidget(close, 0, Qt::AlignRight);
-  resize(1150, 420);
+  resize(1150, 640);
 }
 
 void ReportWindow::ShowReport() {
@@ -89,10 +112,13 @@ void ReportWindow::ShowReport() {
     panel_->Show(
         MakeResultTable(TextFile{file.filename().string(), SplitLines(WaterBudgetCsv(budget))}),
         file);
+    ShowDelivery(budget, file);
   } catch (const std::runtime_error& error) {
     // The budget of the study area shown before must not pass for this one's.
     summary_->clear();
     panel_->Show(ResultTable{}, {});
+    delivery_title_->clear();
+    delivery_->Show(ResultTable{}, {});
     warning_->setText(ToQt(error.what()));
     warning_->show();
   }

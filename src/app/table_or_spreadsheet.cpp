@@ -1,5 +1,7 @@
 #include "app/table_or_spreadsheet.h"
 
+#include "reports/office_calls.h"
+
 namespace kelvaro::app {
 
 void TableOrSpreadsheet::AsTable(const std::function<void()>& command) {
@@ -11,7 +13,11 @@ void TableOrSpreadsheet::AsTable(const std::function<void()>& command) {
   command();
 }
 
-bool TableOrSpreadsheet::Connect() { return to_table_ || office_.Connect(); }
+bool TableOrSpreadsheet::Connect() {
+  if (to_table_ || office_.Connect()) return true;
+  no_display_ = office_.LacksDisplay();
+  return no_display_;
+}
 bool TableOrSpreadsheet::Visible() const { return to_table_ || office_.Visible(); }
 
 void TableOrSpreadsheet::SetVisible(bool visible) {
@@ -25,9 +31,25 @@ void TableOrSpreadsheet::SetCaption(const std::string& caption) {
 void TableOrSpreadsheet::OpenWorkbook(const std::filesystem::path& file) {
   if (to_table_) {
     show_table_(file);
-  } else {
-    office_.OpenWorkbook(file);
+    return;
   }
+  if (no_display_) {
+    ShowWithoutDisplay(file);
+    return;
+  }
+  try {
+    office_.OpenWorkbook(file);
+  } catch (const NoDisplayError&) {
+    ShowWithoutDisplay(file);
+  }
+}
+
+void TableOrSpreadsheet::ShowWithoutDisplay(const std::filesystem::path& file) {
+  no_display_ = false;
+  std::string text = NoDisplayText(file) + "; it is shown in the program's table window instead.";
+  text[0] = 'N';
+  tell_(text);
+  show_table_(file);
 }
 
 // A template has no file yet: it always goes to the spreadsheet.

@@ -12,13 +12,15 @@ namespace kelvaro::app {
 
 // The spreadsheet the finders and viewers hand their files to, which can send the next file to
 // the program's own table window instead: the dialogs then find or compute the file exactly as
-// for the spreadsheet, and the user sees it without an office program.
+// for the spreadsheet, and the user sees it without an office program. So does a file the
+// spreadsheet cannot show for want of a display, after a message that says so.
 class TableOrSpreadsheet : public Spreadsheet {
  public:
   using ShowTable = std::function<void(const std::filesystem::path&)>;
+  using Tell = std::function<void(const std::string&)>;
 
-  TableOrSpreadsheet(Spreadsheet& office, ShowTable show_table)
-      : office_(office), show_table_(std::move(show_table)) {}
+  TableOrSpreadsheet(Spreadsheet& office, ShowTable show_table, Tell tell)
+      : office_(office), show_table_(std::move(show_table)), tell_(std::move(tell)) {}
 
   // Runs `command` with the files it opens shown as tables.
   void AsTable(const std::function<void()>& command);
@@ -33,9 +35,13 @@ class TableOrSpreadsheet : public Spreadsheet {
   void Quit() override { office_.Quit(); }
 
  private:
+  void ShowWithoutDisplay(const std::filesystem::path& file);
+
   Spreadsheet& office_;
   ShowTable show_table_;
+  Tell tell_;
   std::atomic<bool> to_table_ = false;
+  std::atomic<bool> no_display_ = false;
 };
 
 }  // namespace kelvaro::app

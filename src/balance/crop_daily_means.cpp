@@ -5,13 +5,29 @@
 #include "weatherio/data_lines.h"
 #include "weatherio/errors.h"
 #include "weatherio/field_split.h"
+#include "weatherio/missing_value.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/physical_bounds.h"
 #include "weatherio/text_file.h"
 
 namespace kelvaro {
 namespace {
 
 constexpr int kDailyColumns = 15;
+// ETo times a Kc of at most 2.
+constexpr PhysicalBounds kEtcBounds{2.0f * kEtoBounds.lowest, 2.0f * kEtoBounds.highest, "mm"};
+
+// A value the water balance can have written: within the weather's bounds, and never -999,
+// which the balance replaces before it writes a day.
+float ParseBalanceValue(std::string_view text, std::string_view column,
+                        const PhysicalBounds& bounds) {
+  const float value = ParseColumnFloat(text, column);
+  if (IsMissing(value)) {
+    throw InputError(std::string(column) + " is -999, which the water balance never writes");
+  }
+  CheckWeatherValue(column, value, bounds);
+  return value;
+}
 
 struct DailyRow {
   int doy = 0;
@@ -28,9 +44,9 @@ DailyRow ParseDailyRow(const std::string& line) {
   row.values.okc = ParseColumnFloat(f[2], "OKc");
   row.values.ikc = ParseColumnFloat(f[3], "IKc");
   row.values.cckc = ParseColumnFloat(f[4], "CCKc");
-  row.values.eto = ParseColumnFloat(f[5], "ETo");
-  row.values.etc = ParseColumnFloat(f[7], "ETc");
-  row.values.pcp = ParseColumnFloat(f[8], "Pcp");
+  row.values.eto = ParseBalanceValue(f[5], "ETo", kEtoBounds);
+  row.values.etc = ParseBalanceValue(f[7], "ETc", kEtcBounds);
+  row.values.pcp = ParseBalanceValue(f[8], "Pcp", kDailyRainBounds);
   return row;
 }
 

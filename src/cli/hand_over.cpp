@@ -4,6 +4,7 @@
 
 #include "cli/command_status.h"
 #include "reports/desktop_office.h"
+#include "reports/office_calls.h"
 #include "reports/study_area_files.h"
 
 namespace kelvaro::cli {
@@ -13,7 +14,12 @@ HandOverSpreadsheet::HandOverSpreadsheet(const Session& session, bool show)
 
 HandOverSpreadsheet::~HandOverSpreadsheet() = default;
 
-bool HandOverSpreadsheet::Connect() { return desktop_ == nullptr || desktop_->Connect(); }
+// Without a display the file is still handed over, and named instead of shown.
+bool HandOverSpreadsheet::Connect() {
+  if (desktop_ == nullptr || desktop_->Connect()) return true;
+  no_display_ = desktop_->LacksDisplay();
+  return no_display_;
+}
 bool HandOverSpreadsheet::Visible() const { return desktop_ != nullptr && desktop_->Visible(); }
 void HandOverSpreadsheet::SetVisible(bool visible) {
   if (desktop_) desktop_->SetVisible(visible);
@@ -23,7 +29,12 @@ void HandOverSpreadsheet::SetCaption(const std::string& caption) {
 }
 void HandOverSpreadsheet::OpenWorkbook(const std::filesystem::path& file) {
   handed_over_ = file;
-  if (desktop_) desktop_->OpenWorkbook(file);
+  if (!desktop_ || no_display_) return;
+  try {
+    desktop_->OpenWorkbook(file);
+  } catch (const NoDisplayError&) {
+    no_display_ = true;
+  }
 }
 void HandOverSpreadsheet::NewSheetWithLines(const std::string& sheet_name,
                                             const std::vector<std::string>& lines) {
@@ -54,6 +65,10 @@ int HandOverStatus(const HandOverSpreadsheet& spreadsheet, const WarningPanel& w
   if (message_boxes > 0) return kExitError;
   if (!spreadsheet.handed_over()) return PrintWarnings(warning) ? kExitRefused : kExitError;
   PrintWarnings(warning);
+  if (spreadsheet.no_display() && !print_path) {
+    std::cout << NoDisplayText(*spreadsheet.handed_over()) << "\n";
+    return kExitDone;
+  }
   const std::string path = spreadsheet.handed_over()->string();
   std::cout << (print_path ? path : "Opened " + path + " in the spreadsheet") << "\n";
   return kExitDone;

@@ -31,9 +31,12 @@ class HandOverSpreadsheet : public Spreadsheet {
   void Quit() override;
 
   const std::optional<std::filesystem::path>& handed_over() const { return handed_over_; }
+  // The spreadsheet was there but had no display to show the file handed over.
+  bool no_display() const { return no_display_; }
 
  private:
   std::unique_ptr<Spreadsheet> desktop_;
+  bool no_display_ = false;
   std::optional<std::filesystem::path> handed_over_;
 };
 
@@ -46,7 +49,7 @@ bool CropIsListed(const ComboBox& list, const WarningPanel& warning, const std::
 bool PrintWarnings(const WarningPanel& warning);
 
 // After a dialog's OK: the exit status, with the path printed ("--print-path") or the file named
-// as handed to the spreadsheet.
+// as handed to the spreadsheet. A file written but not shown for want of a display is done too.
 int HandOverStatus(const HandOverSpreadsheet& spreadsheet, const WarningPanel& warning,
                    int message_boxes, bool print_path);
 

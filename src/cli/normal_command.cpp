@@ -8,7 +8,9 @@
 #include "cli/folder_guard.h"
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
+#include "cli/stats_command.h"
 #include "reports/crop_item_num.h"
+#include "reports/study_area_files.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -35,6 +37,13 @@ int RunNormal(const NormalOptions& o) {
   if (!CropIsListed(dialog.CropItemCombo, dialog.Warning, o.sa, o.crop)) return kExitRefused;
   dialog.CropItemCombo.Select(o.crop);
   dialog.ButtonOKClick();
+  if (!spreadsheet.handed_over() && PrintWarnings(dialog.Warning)) {
+    const std::string sa5 = PaddedSaText(o.sa);
+    std::cerr << LookedForLine(CropResultName(sa5, CropNumberText(o.crop), "csv"), o.dir,
+                               "a run of study area " + o.sa + " writes it")
+              << "\n";
+    return kExitRefused;
+  }
   if (!o.open && spreadsheet.handed_over()) {
     PrintWarnings(dialog.Warning);
     std::cout << "Normal year of " << dialog.CropItemCombo.items[static_cast<size_t>(o.crop)]

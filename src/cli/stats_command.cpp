@@ -6,8 +6,9 @@
 
 #include "cli/command_status.h"
 #include "cli/folder_guard.h"
+#include "cli/hand_over.h"
 #include "cli/run_command.h"
-#include "reports/desktop_office.h"
+#include "reports/office_calls.h"
 #include "reports/statistics_dialogs.h"
 #include "stats/statistics_files.h"
 #include "stats/weather_statistics.h"
@@ -41,6 +42,8 @@ constexpr const char* kKindsHelp =
     "Missing values (-999) are left out: a missing Solar, Wind or Td leaves out all three of\n"
     "that day, a missing TMax or TMin both, a missing Pcp or ETo both.";
 
+constexpr const char* kWorkingFileWriter = "every run writes the working file of its station";
+
 const StatisticChoice& ChoiceOf(const std::string& kind) {
   return *std::find_if(kStatisticChoices.begin(), kStatisticChoices.end(),
                        [&](const StatisticChoice& choice) { return choice.ext == kind; });
@@ -57,7 +60,7 @@ void PrintWritten(const std::string& station, const fs::path& dir) {
 // As the dialog's OK: write the six files, then hand the chosen one to the spreadsheet.
 int WriteAndOpen(const StatsOptions& options, ConsoleReporter& reporter) {
   Session session(options.dir, reporter);
-  DesktopSpreadsheet spreadsheet(session);
+  HandOverSpreadsheet spreadsheet(session, true);
   ConsoleNavigator navigator;
   TGetSimulatedStationName dialog(session, spreadsheet, navigator);
   dialog.Choose(ChoiceOf(options.kind));
@@ -66,10 +69,15 @@ int WriteAndOpen(const StatsOptions& options, ConsoleReporter& reporter) {
   dialog.ButtonOKClick();
   if (dialog.Warning.visible) {
     for (const auto& line : dialog.Warning.lines) std::cerr << line << "\n";
+    std::cerr << LookedForLine(options.station + ".wrk", options.dir, kWorkingFileWriter) << "\n";
     return kExitRefused;
   }
   PrintWritten(options.station, options.dir);
-  return reporter.boxes() > 0 ? kExitError : kExitDone;
+  if (reporter.boxes() > 0) return kExitError;
+  if (spreadsheet.no_display() && spreadsheet.handed_over()) {
+    std::cout << NoDisplayText(*spreadsheet.handed_over()) << "\n";
+  }
+  return kExitDone;
 }
 
 int RunStats(const StatsOptions& options) {
@@ -88,10 +96,19 @@ int RunStats(const StatsOptions& options) {
 
 }  // namespace
 
+std::string LookedForLine(const std::string& file_name, const fs::path& dir,
+                          const std::string& written_by) {
+  std::error_code error;
+  const std::string folder = fs::weakly_canonical(fs::absolute(dir), error).string();
+  return "  Looked for " + file_name + " in " + folder +
+         ": there is none (names match in any letter case); " + written_by;
+}
+
 int WriteStatistics(const std::string& station, const fs::path& dir, Reporter& reporter) {
   Session session(dir, reporter);
   if (!WeatherStatistics(station, session)) {
-    std::cerr << kInvalidInputFileName << "\n";
+    std::cerr << kInvalidInputFileName << "\n"
+              << LookedForLine(station + ".wrk", dir, kWorkingFileWriter) << "\n";
     return kExitRefused;
   }
   return kExitDone;

@@ -16,4 +16,9 @@ void AddStatsCommand(CLI::App& app);
 int WriteStatistics(const std::string& station, const std::filesystem::path& dir,
                     Reporter& reporter);
 
+// The line after "An invalid input file name": which file was looked for in which folder, and
+// what writes it.
+std::string LookedForLine(const std::string& file_name, const std::filesystem::path& dir,
+                          const std::string& written_by);
+
 }  // namespace kelvaro::cli

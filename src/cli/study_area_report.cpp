@@ -1,6 +1,7 @@
 #include "cli/study_area_report.h"
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "balance/crop_output_files.h"
@@ -75,9 +76,11 @@ bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& s
                 means[2], means[3]);
   }
   std::printf(
-      "\n  Monthly ETAW, mm (SumofETAWforSA%s.saw): a month's ETAW is never below 0, so\n"
-      "  the months can add up to more than the year's ETAW\n",
-      sa5.c_str());
+      "\n  Monthly ETAW, mm (SumofETAWforSA%s.saw): ETc less effective rain of every month,\n"
+      "  the bare soil's ETc of fallow months included, so the months add up to more than the\n"
+      "  year's ETAW; for a delivery schedule, the monthly irrigation delivered of\n"
+      "  `kelvaro-cli report --sa %d`\n",
+      sa5.c_str(), std::stoi(sa5));
   PrintMonthHeader();
   for (const CropSummary& crop : crops) {
     std::printf("  %-24s", crop.name.c_str());

@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 
 #include "reports/detached_process.h"
+#include "reports/office_calls.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/output_file.h"
@@ -37,6 +39,12 @@ std::optional<std::filesystem::path> FindOnSearchPath(std::string_view search_pa
   }
 }
 
+// "cannot open display", "Failed to open display :0", "Can't open display": the words vary.
+bool SaysNoDisplay(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text.find("display") != std::string::npos;
+}
+
 std::string FileNameOrUntitled(const std::string& name) {
   return !name.empty() && IsSafeName(name) ? name : std::string(kUntitledDocument);
 }
@@ -52,7 +60,6 @@ DesktopEnvironment DesktopEnvironment::OfThisProcess() {
 }
 
 std::optional<OfficeProgram> FindOfficeProgram(const DesktopEnvironment& environment) {
-  if (!environment.has_display) return std::nullopt;
   for (const char* name : {"soffice", "libreoffice"}) {
     if (auto found = FindOnSearchPath(environment.search_path, name)) {
       return OfficeProgram{*found, OfficeProgramKind::kLibreOffice};
@@ -75,12 +82,16 @@ std::vector<std::string> OfficeCommand(const OfficeProgram& program, OfficeModul
 
 bool DesktopOffice::Connect() {
   if (!program_) program_ = FindOfficeProgram(environment_);
+  lacks_display_ = program_.has_value() && !environment_.has_display;
+  if (lacks_display_) program_.reset();
   return program_.has_value();
 }
 
 void DesktopOffice::Show(OfficeModule module, const std::filesystem::path& file) const {
   if (!program_) throw InputError("The office application is not connected");
-  StartDetached(OfficeCommand(*program_, module, file));
+  const auto ended =
+      StartDetachedWatched(OfficeCommand(*program_, module, file), environment_.start_watch);
+  if (ended && SaysNoDisplay(ended->error_output)) throw NoDisplayError(NoDisplayText(file));
 }
 
 std::filesystem::path DesktopOffice::WritePastedText(const std::string& file_name,

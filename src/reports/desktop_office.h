@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,6 +22,8 @@ inline constexpr std::string_view kCommaSeparatedImport = "Text - txt - csv (Sta
 struct DesktopEnvironment {
   std::string search_path;   // the PATH list
   bool has_display = false;  // an X11 or Wayland display to show a window on
+  // How long a started program is watched: one that cannot open a display ends within it.
+  std::chrono::milliseconds start_watch{1500};
 
   static DesktopEnvironment OfThisProcess();
 };
@@ -33,7 +36,7 @@ struct OfficeProgram {
 };
 
 // LibreOffice ("soffice", else "libreoffice") on the search path, else the desktop's default
-// application ("xdg-open"); nothing without a display or when none is found.
+// application ("xdg-open"); nothing when none is found.
 std::optional<OfficeProgram> FindOfficeProgram(const DesktopEnvironment& environment);
 
 enum class OfficeModule { kCalc, kWriter };
@@ -50,10 +53,13 @@ class DesktopOffice {
   DesktopOffice(const Session& session, DesktopEnvironment environment)
       : session_(session), environment_(std::move(environment)) {}
 
+  // False when no office program is found, or when one is found but there is no display.
   bool Connect();
+  bool lacks_display() const { return lacks_display_; }
   bool connected() const { return program_.has_value(); }
   void Disconnect() { program_.reset(); }
-  // Throws InputError when not connected or the program cannot be started.
+  // Throws InputError when not connected or the program cannot be started, NoDisplayError when
+  // it ends at once saying it cannot open a display.
   void Show(OfficeModule module, const std::filesystem::path& file) const;
   // Writes `text` to `file_name` in the data folder and returns its path.
   std::filesystem::path WritePastedText(const std::string& file_name,
@@ -63,6 +69,7 @@ class DesktopOffice {
   const Session& session_;
   DesktopEnvironment environment_;
   std::optional<OfficeProgram> program_;
+  bool lacks_display_ = false;
 };
 
 // The desktop's spreadsheet. LibreOffice has no window caption to set from outside; the caption
@@ -75,6 +82,7 @@ class DesktopSpreadsheet : public Spreadsheet {
       : office_(session, std::move(environment)) {}
 
   bool Connect() override { return office_.Connect(); }
+  bool LacksDisplay() const override { return office_.lacks_display(); }
   bool Visible() const override { return visible_; }
   void SetVisible(bool visible) override { visible_ = visible; }
   void SetCaption(const std::string& caption) override { caption_ = caption; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,5 +13,17 @@ namespace kelvaro {
 // its own, so ending the caller's terminal does not end it. Throws InputError naming the
 // program when it cannot be started.
 void StartDetached(const std::vector<std::string>& arguments);
+
+// A started program that ended while it was watched, with what it wrote to its error stream
+// (the first 4 KiB).
+struct EarlyExit {
+  int status = 0;  // the exit status, or 128 + the signal that ended it
+  std::string error_output;
+};
+
+// StartDetached, then watches the program for `watch`: an office program that cannot open a
+// window ends within a second, saying why. Nothing when the program still runs after `watch`.
+std::optional<EarlyExit> StartDetachedWatched(const std::vector<std::string>& arguments,
+                                              std::chrono::milliseconds watch);
 
 }  // namespace kelvaro

@@ -5,16 +5,27 @@
 
 namespace kelvaro {
 
+std::string NoDisplayText(const std::filesystem::path& file) {
+  return "no display to show the spreadsheet: the file is " +
+         std::filesystem::absolute(file).lexically_normal().string();
+}
+
 bool OpenInSpreadsheet(Spreadsheet& spreadsheet, const std::filesystem::path& file,
                        Reporter& reporter) {
   if (!spreadsheet.Connect()) {
-    reporter.MessageBox(std::string(kExcelMissing));
+    reporter.MessageBox(spreadsheet.LacksDisplay() ? NoDisplayText(file)
+                                                   : std::string(kExcelMissing));
     return false;
   }
   // Read before it is set, in the order the spreadsheet has always been driven.
   static_cast<void>(spreadsheet.Visible());
   spreadsheet.SetVisible(true);
-  spreadsheet.OpenWorkbook(file);
+  try {
+    spreadsheet.OpenWorkbook(file);
+  } catch (const NoDisplayError& error) {
+    reporter.MessageBox(error.what());
+    return false;
+  }
   return true;
 }
 

@@ -16,13 +16,18 @@ namespace kelvaro {
 inline constexpr std::string_view kExcelMissing = "Excel may not be installed";
 inline constexpr std::string_view kWordMissing = "Word may not be installed";
 
+// When the spreadsheet cannot show a window: "no display to show the spreadsheet: the file is "
+// and the file's full path.
+std::string NoDisplayText(const std::filesystem::path& file);
+
 inline constexpr std::string_view kInputSheetCaption = "Input File";
 inline constexpr std::string_view kInputSheetName = "Input files";
 inline constexpr std::string_view kUserGuideCaption = "UserGuide";
 inline constexpr std::string_view kUserGuideFile = "UserGuide.doc";
 
 // Connect, read and then set the visibility, open the file as a workbook. Reports kExcelMissing
-// and returns false when the spreadsheet cannot be reached.
+// and returns false when the spreadsheet cannot be reached, NoDisplayText when it cannot show a
+// window.
 bool OpenInSpreadsheet(Spreadsheet& spreadsheet, const std::filesystem::path& file,
                        Reporter& reporter);
 

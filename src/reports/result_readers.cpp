@@ -1,10 +1,12 @@
 #include "reports/result_readers.h"
 
 #include "balance/irrigation_event_files.h"
+#include "reports/result_bounds.h"
 #include "weatherio/data_lines.h"
 #include "weatherio/errors.h"
 #include "weatherio/field_split.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/physical_bounds.h"
 
 namespace kelvaro {
 namespace {
@@ -43,23 +45,33 @@ DailyBalanceFile ReadDailyBalance(const TextFile& file) {
   }
   balance.days = ParseDataLines(file, [](const std::string& line) {
     const auto f = SplitFieldsFromRight(line, kDailyBalanceColumns);
-    return BalanceDay{ParseInt(Trim(f[0])), ParseInt(f[1]),   ParseFloat(f[5]), ParseFloat(f[6]),
-                      ParseFloat(f[7]),     ParseFloat(f[8]), ParseFloat(f[9]), ParseFloat(f[10])};
+    return BalanceDay{ParseInt(Trim(f[0])),
+                      ParseIntInRange(f[1], "DOY", 1, 366),
+                      ParseWeatherValue(f[5], "ETo", kEtoBounds),
+                      ParseFloat(f[6]),
+                      ParseFloat(f[7]),
+                      ParseWeatherValue(f[8], "Pcp", kDailyRainBounds),
+                      ParseFloat(f[9]),
+                      ParseFloat(f[10])};
   });
   return balance;
 }
 
+RecordedIrrigation ParseIrrigationEvent(const std::string& line) {
+  const auto f = SplitFieldsFromRight(line, kIrrigationEventColumns);
+  const std::string kind(Trim(f[4]));
+  if (kind != kPreIrrigationText && kind != kIrrigationText) {
+    throw InputError("'" + kind + "' is neither " + kPreIrrigationText + " nor " + kIrrigationText);
+  }
+  const RecordedIrrigation event{ParseInt(Trim(f[0])), ParseYear(f[2]),
+                                 ParseIntInRange(f[3], "DOY", 1, 366), kind == kPreIrrigationText,
+                                 ParseFloat(f[5])};
+  CheckResultValue("Depth", event.depth_mm, kIrrigationDepthBounds);
+  return event;
+}
+
 std::vector<RecordedIrrigation> ReadIrrigationEvents(const TextFile& file) {
-  return ParseDataLines(file, [](const std::string& line) {
-    const auto f = SplitFieldsFromRight(line, kIrrigationEventColumns);
-    const std::string kind(Trim(f[4]));
-    if (kind != kPreIrrigationText && kind != kIrrigationText) {
-      throw InputError("'" + kind + "' is neither " + kPreIrrigationText + " nor " +
-                       kIrrigationText);
-    }
-    return RecordedIrrigation{ParseInt(Trim(f[0])), ParseInt(f[2]), ParseInt(f[3]),
-                              kind == kPreIrrigationText, ParseFloat(f[5])};
-  });
+  return ParseDataLines(file, ParseIrrigationEvent);
 }
 
 GeneratedMonthlyMeans ReadGeneratedMonthlyMeans(const TextFile& file) {

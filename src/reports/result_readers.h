@@ -40,6 +40,9 @@ struct RecordedIrrigation {
   float depth_mm = 0.0f;
 };
 
+// One data line of the irrigation events file; refuses a kind that is neither, a day outside
+// 1..366 and a depth outside 0..5000 mm.
+RecordedIrrigation ParseIrrigationEvent(const std::string& line);
 std::vector<RecordedIrrigation> ReadIrrigationEvents(const TextFile& file);
 
 // Seven columns of twelve monthly rows: Solar, TMax, TMin, Wind, Td, Pcp and, in the generator's

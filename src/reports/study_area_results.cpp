@@ -1,8 +1,13 @@
 #include "reports/study_area_results.h"
 
+#include <algorithm>
+
 #include "balance/crop_output_files.h"
 #include "balance/irrigation_event_files.h"
 #include "crops/crop_row.h"
+#include "reports/result_bounds.h"
+#include "reports/result_readers.h"
+#include "weatherio/calendar.h"
 #include "weatherio/data_lines.h"
 #include "weatherio/errors.h"
 #include "weatherio/field_split.h"
@@ -81,10 +86,12 @@ void CheckSameCrops(const CropFile& crops, const Summary& summary, const std::st
                        ran.name + " there (" + summary.name + "); the crop file has changed since" +
                        RunAgain(sa5));
     }
-    if (row.area_ha <= 0) {
+    if (row.area_ha <= 0 || row.area_ha > kLargestAreaHa) {
       throw InputError(LineLocation(crops.name, crops.line_numbers[k]) + " (crop " +
                        std::to_string(k + 1) + "): the planted area is " +
-                       std::to_string(row.area_ha) + " hectares; a volume needs an area above 0");
+                       std::to_string(row.area_ha) + " hectares; a volume needs an area above 0 " +
+                       "and at most " + std::to_string(kLargestAreaHa) +
+                       " hectares: correct the crop file, then run the study area again");
     }
   }
 }
@@ -105,10 +112,19 @@ void ReadAnnualFile(const fs::path& folder, const std::string& sa5, CropResults&
     throw InputError(name + " holds the results of another crop than crop " +
                      std::to_string(crop.number) + " (" + crop.name + ")" + RunAgain(sa5));
   }
-  const auto rows = ParseDataLines(file, [](const std::string& line) {
+  const auto parse = [](const std::string& line) {
     const auto f = SplitFieldsFromRight(line, kAnnualColumns);
-    return AnnualRow{ParseInt(Trim(f[0])), ParseFloat(f[3]), ParseFloat(f[6])};
-  });
+    const AnnualRow row{ParseInt(Trim(f[0])), ParseFloat(f[3]), ParseFloat(f[6])};
+    CheckResultValue("ETAW", row.etaw, kYearEtawBounds);
+    CheckResultValue("AETAW", row.aetaw, kYearEtawBounds);
+    return row;
+  };
+  std::vector<AnnualRow> rows;
+  try {
+    rows = ParseDataLines(file, parse);
+  } catch (const InputError& error) {
+    throw InputError(error.what() + RunAgain(sa5));
+  }
   std::vector<int> crop_years;
   bool averaged = false;
   for (const AnnualRow& row : rows) {
@@ -146,7 +162,9 @@ void ReadIrrigations(const fs::path& folder, const std::string& sa5,
   };
   const auto rows = ParseDataLines(*file, [](const std::string& line) {
     const auto f = SplitFieldsFromRight(line, kIrrigationSummaryColumns);
-    return IrrigationRow{ParseInt(f[0]), ParseInt(Trim(f[2])), ParseFloat(f[3])};
+    const IrrigationRow row{ParseInt(f[0]), ParseInt(Trim(f[2])), ParseFloat(f[3])};
+    CheckResultValue("Irrigations", row.count, kIrrigationCountBounds);
+    return row;
   });
   for (const IrrigationRow& row : rows) {
     if (row.year != kIrrigationAverageYear) continue;
@@ -162,6 +180,43 @@ void ReadIrrigations(const fs::path& folder, const std::string& sa5,
                        RunAgain(sa5));
     }
   }
+}
+
+// The depth the events refilled, by crop, year of the run and month.
+void AddDeliveredEvent(const RecordedIrrigation& event, const std::vector<int>& years,
+                       std::vector<CropResults>& crops) {
+  if (event.crop_number < 1 || event.crop_number > static_cast<int>(crops.size())) {
+    throw InputError("crop " + std::to_string(event.crop_number) + " is not one of the " +
+                     std::to_string(crops.size()) + " crops of the crop file");
+  }
+  const auto year = std::find(years.begin(), years.end(), event.year);
+  if (year == years.end()) {
+    throw InputError("year " + std::to_string(event.year) + " is not a year of the run (" +
+                     std::to_string(years.front()) + "-" + std::to_string(years.back()) + ")");
+  }
+  if (event.doy > DaysInYear(event.year)) {
+    throw InputError("DOY " + std::to_string(event.doy) + " is not a day of " +
+                     std::to_string(event.year));
+  }
+  CropResults& crop = crops[static_cast<size_t>(event.crop_number - 1)];
+  const int month = MonthAndDayOfYear(event.doy, event.year).month;
+  crop.delivered_mm[static_cast<size_t>(year - years.begin())][static_cast<size_t>(month - 1)] +=
+      event.depth_mm;
+}
+
+void ReadDeliveries(const fs::path& folder, const std::string& sa5, StudyAreaResults& results) {
+  const auto file = ReadTextFile(FindInFolder(folder, IrrigationEventsFileName(sa5)));
+  if (!file) return;  // results of a run that did not write its irrigation events
+  for (CropResults& crop : results.crops) crop.delivered_mm.assign(results.years.size(), {});
+  try {
+    ParseDataLines(*file, [&results](const std::string& line) {
+      AddDeliveredEvent(ParseIrrigationEvent(line), results.years, results.crops);
+      return 0;
+    });
+  } catch (const InputError& error) {
+    throw InputError(error.what() + RunAgain(sa5));
+  }
+  results.events_file_name = file->name;
 }
 
 }  // namespace
@@ -202,6 +257,7 @@ StudyAreaResults ReadStudyAreaResults(const fs::path& folder, const std::string&
     results.crops.push_back(std::move(crop));
   }
   ReadIrrigations(folder, sa5, results.crops);
+  ReadDeliveries(folder, sa5, results);
   return results;
 }
 

@@ -114,6 +114,7 @@ WaterBudget MakeWaterBudget(const StudyAreaResults& results, VolumeUnit unit) {
   budget.years = results.years;
   for (const CropResults& crop : results.crops) budget.crops.push_back(CropLine(crop, unit));
   budget.study_area = StudyAreaLine(results, unit, budget.annual_volumes);
+  budget.delivery = MakeMonthlyDelivery(results, unit);
   return budget;
 }
 
@@ -139,7 +140,8 @@ std::string WaterBudgetCsv(const WaterBudget& budget) {
 std::filesystem::path WriteWaterBudget(const std::filesystem::path& folder,
                                        const WaterBudget& budget) {
   const auto path = FindInFolder(folder, WaterBudgetFileName(budget.sa5));
-  WriteWholeFile(path, WaterBudgetCsv(budget));
+  const std::string delivery = MonthlyDeliveryCsv(budget.delivery, budget.unit);
+  WriteWholeFile(path, WaterBudgetCsv(budget) + (delivery.empty() ? "" : "\n" + delivery));
   return path;
 }
 
@@ -164,7 +166,7 @@ std::string WaterBudgetText(const WaterBudget& budget) {
   text += TextSpread("Study area, ETAW mm", sa.etaw_mm_by_year, "%.1f");
   text += TextSpread((std::string("Study area, volume ") + u).c_str(), sa.volume_by_year,
                      VolumeFormat(budget.unit));
-  return text;
+  return text + MonthlyDeliveryText(budget.delivery, budget.unit);
 }
 
 }  // namespace kelvaro

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "reports/monthly_delivery.h"
 #include "reports/spread.h"
 #include "reports/study_area_results.h"
 #include "reports/volume_units.h"
@@ -31,12 +32,15 @@ struct WaterBudget {
   std::vector<BudgetLine> crops;
   BudgetLine study_area;               // the crops together
   std::vector<double> annual_volumes;  // the study area's volume of each year
+  MonthlyDelivery delivery;
 };
 
 WaterBudget MakeWaterBudget(const StudyAreaResults& results, VolumeUnit unit);
 
-// "WaterBudgetforSA" + SA5 + ".csv": one row per crop and one for the study area.
+// "WaterBudgetforSA" + SA5 + ".csv": one row per crop and one for the study area, then, after a
+// blank line, the monthly delivery when the run wrote irrigation events.
 std::string WaterBudgetFileName(const std::string& sa5);
+// The file's first table, the budget itself.
 std::string WaterBudgetCsv(const WaterBudget& budget);
 // Writes (replaces) the budget's file in `folder`, whole or not at all; returns its path.
 std::filesystem::path WriteWaterBudget(const std::filesystem::path& folder,

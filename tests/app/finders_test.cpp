@@ -36,9 +36,7 @@ class FindersTest : public MainWindowTest {
   static void Click(QWidget* dialog, const char* button) {
     QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
   }
-  std::string Opened(const std::string& name) const {
-    return "open " + (folder_ / name).string();
-  }
+  std::string Opened(const std::string& name) const { return "open " + (folder_ / name).string(); }
 };
 
 TEST_F(FindersTest, DataFileEntryPastesTheTemplateOfTheChosenKind) {
@@ -203,6 +201,27 @@ TEST_F(FindersTest, ShowAsTableOpensTheFoundFileInTheTableWindow) {
   // Without the button the spreadsheet is asked again.
   Click(viewer, "ButtonViewExcel");
   EXPECT_EQ(spreadsheet_->calls.back(), Opened("SA00001c002.csv.nor"));
+}
+
+// A spreadsheet with no display to show a window on: the message says so and the file opens in
+// the program's table window instead.
+TEST_F(FindersTest, WithoutADisplayTheFileOpensInTheTableWindow) {
+  RunStudyArea();
+  spreadsheet_->lacks_display = true;
+  window().RunCommand(*FindMainWindowCommand("EtawBySA"));
+  app::SaFinderView* sums = window().finder_view(Dialog::TGetSumSA);
+  TypeInto(sums->sa(), QStringLiteral("1"));
+  MessageBoxWatcher boxes;
+  Click(sums, "ButtonOK");
+  ASSERT_EQ(boxes.texts().size(), 1u);
+  EXPECT_EQ(boxes.texts()[0], "No display to show the spreadsheet: the file is " +
+                                  (folder_ / "SumofETAWforSA00001.saw").string() +
+                                  "; it is shown in the program's table window instead.");
+  EXPECT_FALSE(sums->isVisible());
+  ASSERT_TRUE(window().table_window()->isVisible());
+  EXPECT_NE(window().table_window()->windowTitle().toStdString().find("SumofETAWforSA00001"),
+            std::string::npos);
+  SaveScreenshot(window().table_window(), "no_display_table");
 }
 
 }  // namespace

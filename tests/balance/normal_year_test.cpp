@@ -186,9 +186,11 @@ TEST(NormalYear, BrokenDailyFilesNameFileAndLine) {
        "SA00001C001.CSV, line 5: ETo '1x'"},
       {(header + "2001,   2, 0, 0\n"), "SA00001C001.CSV, line 4"},
       {(header + "2001,   2, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0\n"), "holds no row of day 1"},
-      {(header + day1 + "2002,   1, 0, 0, 0, 3e38, 0, 0, 0, 0, 0, 0, 0, 0, 0\n" +
-        "2003,   1, 0, 0, 0, 3e38, 0, 0, 0, 0, 0, 0, 0, 0, 0\n"),
+      {(header + day1 + "2002,   1, 3e38, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0\n" +
+        "2003,   1, 3e38, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0\n"),
        "line 6: values too large to sum"},
+      {(header + day1 + "2002,   1, 0, 0, 0, 3e38, 0, 0, 0, 0, 0, 0, 0, 0, 0\n"),
+       "SA00001C001.CSV, line 5: ETo 3e+38 is outside -10..40 mm"},
   };
   for (const BrokenCase& c : cases) {
     TestFolder folder;

@@ -3,6 +3,8 @@
 #include "balance/eto_etc_aw.h"
 #include "support/cli_runner.h"
 #include "support/test_folder.h"
+#include "weatherio/field_split.h"
+#include "weatherio/text_file.h"
 
 namespace kelvaro {
 namespace {
@@ -119,6 +121,16 @@ TEST_F(ResultCommandTest, OpenWithoutSpreadsheetSaysSo) {
   const auto run = CliWithoutOffice("open saw --sa 1");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "Excel may not be installed\n");
+
+  // LibreOffice is there, but no display to show it on: the file is named instead.
+  empty_bin_.Write("soffice", "#!/bin/sh\nexit 0\n");
+  std::filesystem::permissions(empty_bin_ / "soffice", std::filesystem::perms::owner_all);
+  const auto named = CliWithoutOffice("open saw --sa 1");
+  std::filesystem::remove(empty_bin_ / "soffice");
+  EXPECT_EQ(named.status, 0) << named.err;
+  EXPECT_EQ(named.err, "");
+  EXPECT_EQ(named.out, "no display to show the spreadsheet: the file is " +
+                           (folder_ / "SumofETAWforSA00001.saw").string() + "\n");
 }
 
 TEST_F(ResultCommandTest, CropShowNumbersTheCropsAsTheirResultFiles) {
@@ -144,8 +156,44 @@ TEST_F(ResultCommandTest, NormalWritesTheNorFileAndTracesOnRequest) {
   std::filesystem::remove(folder_ / "SA00001C004.CSV");
   const auto no_daily = Cli("normal --sa 1 --crop 4");
   EXPECT_EQ(no_daily.status, 2);
-  EXPECT_EQ(no_daily.err, "An invalid input file name\n");
+  EXPECT_EQ(no_daily.err, "An invalid input file name\n  Looked for SA00001C004.csv in " +
+                              folder_.path().string() +
+                              ": there is none (names match in any letter case); a run of study "
+                              "area 1 writes it\n");
   EXPECT_FALSE(folder_.Has("SA00001C004.nor"));
+}
+
+// A value of the daily balance file no run can write: refused naming file and line.
+TEST_F(ResultCommandTest, NormalRefusesDailyValuesOutsidePhysicalBounds) {
+  struct Case {
+    size_t field;  // of the first day's row: 5 ETo, 7 ETc, 8 Pcp
+    const char* value;
+    std::string message;
+  };
+  const std::string at = "kelvaro-cli: SA00001C002.CSV, line 4: ";
+  const Case cases[] = {
+      {5, "1e30", at + "ETo 1e+30 is outside -10..40 mm\n"},
+      {5, "-999", at + "ETo is -999, which the water balance never writes\n"},
+      {7, "500", at + "ETc 500 is outside -20..80 mm\n"},
+      {8, "-3", at + "Pcp -3 is outside 0..2000 mm\n"},
+  };
+  const std::string original = folder_.Read("SA00001C002.CSV");
+  for (const Case& c : cases) {
+    std::vector<std::string> lines = SplitLines(original);
+    std::vector<std::string> fields = SplitFieldsFromRight(lines[3], 15);
+    fields[c.field] = c.value;
+    lines[3].clear();
+    for (const std::string& field : fields) lines[3] += (lines[3].empty() ? "" : ",") + field;
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    folder_.Write("SA00001C002.CSV", text);
+    const std::string before = folder_.Listing();
+    const auto run = Cli("normal --sa 1 --crop 2");
+    EXPECT_EQ(run.status, 1) << c.value;
+    EXPECT_EQ(run.err, c.message) << c.value;
+    EXPECT_EQ(folder_.Listing(), before) << c.value;
+  }
+  folder_.Write("SA00001C002.CSV", original);
 }
 
 TEST(TemplateCommand, WritesTheFileItsFirstLineNamesAndNeverReplacesOneUnasked) {

@@ -56,7 +56,10 @@ TEST_F(StatsCommandTest, RefusalsAndBadInput) {
   };
   folder_.Write("BAD.wrk", " BAD,38,18\nheader\nunits\n 2003, 14,1,1,1,2,3,4,5,6,7\n");
   const Case cases[] = {
-      {"--station Davis", 2, "An invalid input file name\n"},
+      {"--station Davis", 2,
+       "An invalid input file name\n  Looked for Davis.wrk in " + folder_.path().string() +
+           ": there is none (names match in any letter case); every run writes the working file "
+           "of its station\n"},
       {"--station BAD", 1, "kelvaro-cli: BAD.wrk, line 4: Mon 14 is outside 1..12\n"},
       {"--station ../MARST", 2,
        "kelvaro-cli: --station: '../MARST' is a file name without .wrk; --dir names its "
@@ -73,11 +76,42 @@ TEST_F(StatsCommandTest, RefusalsAndBadInput) {
   EXPECT_EQ(Stats("--station MARST --kind mon").status, 2);
 }
 
-TEST_F(StatsCommandTest, OpenWithoutAnOfficeProgramLeavesTheFiles) {
-  const auto result = Stats("--station MARST --kind std --open");
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "Excel may not be installed\n");
-  EXPECT_EQ(Listing(), std::string(kSixFiles) + "MARST.wrk\nMARST.wxr\n");
+// Without an office program, or with one that has no display to show a window on; the files
+// stay written either way.
+TEST_F(StatsCommandTest, OpenWithoutAnOfficeProgramOrADisplayLeavesTheFiles) {
+  struct Case {
+    const char* what;
+    const char* soffice;  // the script on the search path, none when null
+    const char* display;
+    int status;
+    std::string out;
+    std::string err;
+  };
+  const std::string written =
+      "Statistics of MARST.wrk written to .: MARST.avg MARST.sdv MARST.cov MARST.wxr MARST.std "
+      "MARST.cve\n";
+  const std::string no_display =
+      "no display to show the spreadsheet: the file is " + (folder_ / "MARST.std").string() + "\n";
+  const Case cases[] = {
+      {"no office program", nullptr, "", 1, written, "Excel may not be installed\n"},
+      {"no display", "#!/bin/sh\nexit 0\n", "", 0, written + no_display, ""},
+      {"a display it cannot open", "#!/bin/sh\necho 'Failed to open display :99' >&2\nexit 1\n",
+       ":99", 0, written + no_display, ""},
+  };
+  for (const Case& c : cases) {
+    TestFolder bin;
+    if (c.soffice != nullptr) {
+      bin.Write("soffice", c.soffice);
+      std::filesystem::permissions(bin / "soffice", std::filesystem::perms::owner_all);
+    }
+    const auto result = RunInFolder(
+        folder_, "PATH='" + bin.path().string() + "' DISPLAY='" + c.display +
+                     "' WAYLAND_DISPLAY= \"$CLI\" stats --station MARST --kind std --open");
+    EXPECT_EQ(result.status, c.status) << c.what;
+    EXPECT_EQ(result.out, c.out) << c.what;
+    EXPECT_EQ(result.err, c.err) << c.what;
+    EXPECT_EQ(Listing(), std::string(kSixFiles) + "MARST.wrk\nMARST.wxr\n") << c.what;
+  }
 }
 
 TEST_F(StatsCommandTest, OpenHandsTheChosenFileToTheSpreadsheet) {

@@ -71,7 +71,7 @@ TEST(FindOfficeProgram, PrefersLibreOfficeThenTheDesktopDefault) {
        OfficeProgramKind::kLibreOffice},
       {"xdg-open only", {"xdg-open"}, true, "xdg-open", OfficeProgramKind::kDesktopDefault},
       {"nothing", {"gedit"}, true, std::nullopt, OfficeProgramKind::kLibreOffice},
-      {"no display", {"soffice", "xdg-open"}, false, std::nullopt, OfficeProgramKind::kLibreOffice},
+      {"no display", {"soffice", "xdg-open"}, false, "soffice", OfficeProgramKind::kLibreOffice},
   };
   for (const Case& c : cases) {
     TestFolder folder;
@@ -188,6 +188,40 @@ TEST_F(DesktopOfficeTest, QuitForgetsTheConnection) {
   spreadsheet.Quit();
   EXPECT_FALSE(spreadsheet.Visible());
   EXPECT_THROW(spreadsheet.OpenWorkbook(data_ / "MARIC.avg"), InputError);
+}
+
+}  // namespace
+}  // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+// Told apart: no office program ("Excel may not be installed"), and one that cannot show a
+// window, for want of a display or because it cannot open the one it was given.
+TEST(DesktopSpreadsheetDisplay, AProgramWithoutADisplayIsToldApartFromNone) {
+  testing::TestFolder bin;
+  testing::TestFolder data;
+  RecordingReporter reporter;
+  Session session(data.path(), reporter);
+  DesktopSpreadsheet none(session, {bin.path().string(), false});
+  EXPECT_FALSE(none.Connect());
+  EXPECT_FALSE(none.LacksDisplay());
+
+  bin.Write("soffice", "#!/bin/sh\necho 'soffice: cannot open display: :99' >&2\nexit 1\n");
+  std::filesystem::permissions(bin / "soffice", std::filesystem::perms::owner_all);
+  DesktopSpreadsheet no_display(session, {bin.path().string(), false});
+  EXPECT_FALSE(no_display.Connect());
+  EXPECT_TRUE(no_display.LacksDisplay());
+
+  DesktopSpreadsheet bad_display(session, {bin.path().string(), true});
+  ASSERT_TRUE(bad_display.Connect());
+  try {
+    bad_display.OpenWorkbook(data / "SA00001.csv");
+    ADD_FAILURE() << "shown";
+  } catch (const NoDisplayError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "no display to show the spreadsheet: the file is " + (data / "SA00001.csv").string());
+  }
 }
 
 }  // namespace

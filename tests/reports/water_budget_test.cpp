@@ -111,6 +111,20 @@ class WaterBudgetTest : public ::testing::Test {
     folder_.Write("SumofETAWforSA00001.saw", text);
   }
 
+  void Replace(const std::string& name, const std::string& from, const std::string& to) const {
+    std::string text = folder_.Read(name);
+    text.replace(text.find(from), from.size(), to);
+    folder_.Write(name, text);
+  }
+
+  // An events file whose second row is `row`.
+  void WriteEvents(const std::string& row) const {
+    folder_.Write("IrrigationEventsforSA00001.ire",
+                  " Irrigation events of study area 00001,Number of years=  5\nheader\nunits\n"
+                  "   1,Alfalfa(annual),2001,  32,Pre-irrigation,   50.00\n" +
+                      row);
+  }
+
   WaterBudget Budget(VolumeUnit unit) const {
     return MakeWaterBudget(ReadStudyAreaResults(folder_.path(), "00001"), unit);
   }
@@ -185,6 +199,34 @@ TEST_F(WaterBudgetTest, TheCsvHoldsOneRowPerCropAndTheStudyArea) {
   EXPECT_EQ(lines[5].substr(0, 50), "Total,Study area 00001,200,1000.00,1020.00,1621.43");
 }
 
+// Alfalfa (120 ha) 50 mm on 1 February 2001 and 30 mm on 29 February 2004; Tomato (80 ha)
+// 40 mm on 31 December 2004 (day 366 of a leap year).
+TEST_F(WaterBudgetTest, TheMonthlyDeliveryIsDepthTimesAreaByMonthOverTheYears) {
+  WriteEvents(
+      "   1,Alfalfa(annual),2004,  60,Irrigation,   30.00\n"
+      "   2,Tomato,2004, 366,Irrigation,   40.00\n");
+  const WaterBudget budget = Budget(VolumeUnit::kCubicMetres);
+  const MonthlyDelivery& delivery = budget.delivery;
+  ASSERT_EQ(delivery.crops.size(), 2u);
+  EXPECT_DOUBLE_EQ(delivery.crops[0].mean[1], (50.0 + 30.0) * 120 * 10 / 5);
+  // Between the 4th (36000) and 5th (60000 m3) of the five years, at 60 %.
+  EXPECT_DOUBLE_EQ(delivery.crops[0].p90[1], 36000.0 + 0.6 * 24000.0);
+  EXPECT_DOUBLE_EQ(delivery.crops[1].mean[11], 40.0 * 80 * 10 / 5);
+  EXPECT_DOUBLE_EQ(delivery.study_area.mean[12], (80.0 * 120 + 40.0 * 80) * 10 / 5);
+  EXPECT_DOUBLE_EQ(delivery.study_area.mean[0], 0.0);
+
+  WriteWaterBudget(folder_.path(), budget);
+  const auto lines = SplitLines(folder_.Read("WaterBudgetforSA00001.csv"));
+  ASSERT_EQ(lines.size(), 6u + 1 + 3 + 6);
+  EXPECT_EQ(lines[6], "");
+  EXPECT_EQ(lines[7],
+            " Monthly irrigation delivered by the model (every irrigation and pre-irrigation of "
+            "IrrigationEventsforSA00001.ire: depth x area),for a delivery schedule,Volumes in m3");
+  EXPECT_EQ(lines[8], "Crop#,Crop,Figure,Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec,Year");
+  EXPECT_EQ(lines[10], "1,Alfalfa(annual),Mean,0,19200,0,0,0,0,0,0,0,0,0,0,19200");
+  EXPECT_EQ(lines[15], "Total,Study area 00001,P90,0,50400,0,0,0,0,0,0,0,0,0,19200,64800");
+}
+
 TEST_F(WaterBudgetTest, ResultsWithoutCountedIrrigationsShowThemAsMissing) {
   std::filesystem::remove(folder_ / "IrrigationsforSA00001.irs");
   const WaterBudget budget = Budget(VolumeUnit::kCubicMetres);
@@ -230,7 +272,40 @@ TEST_F(WaterBudgetTest, ResultsThatDoNotFitTheCropFileAreRefusedNamingTheFile) {
          t.WriteCropFile();
        },
        "SA00001.csv, line 4 (crop 1): the planted area is 0 hectares; a volume needs an area "
-       "above 0"},
+       "above 0 and at most 1000000 hectares: correct the crop file, then run the study area "
+       "again"},
+      {"an area of 2,000,000,000 ha",
+       [](WaterBudgetTest& t) {
+         t.crop_lines_[3].replace(t.crop_lines_[3].find(" 120,"), 5, " 2000000000,");
+         t.WriteCropFile();
+       },
+       "SA00001.csv, line 4 (crop 1): the planted area is 2000000000 hectares; a volume needs "
+       "an area above 0 and at most 1000000 hectares: correct the crop file, then run the study "
+       "area again"},
+      {"an ETAW of 1e30",
+       [](WaterBudgetTest& t) { t.Replace("SA00001C001.EAW", "1100.00", "  1e+30"); },
+       "SA00001C001.EAW, line 5: ETAW 1e+30 is outside -500..5000 mm a year" + again},
+      {"an AETAW of -999",
+       [](WaterBudgetTest& t) { t.Replace("SA00001C001.EAW", "1120.00", "-999.00"); },
+       "SA00001C001.EAW, line 5: AETAW -999 is outside -500..5000 mm a year" + again},
+      {"irrigations beyond one a day",
+       [](WaterBudgetTest& t) { t.Replace("IrrigationsforSA00001.irs", "   38.40", "  400.00"); },
+       "IrrigationsforSA00001.irs, line 4: Irrigations 400 is outside 0..366 a year"},
+      {"an irrigation of 1e30 mm",
+       [](WaterBudgetTest& t) { t.WriteEvents("   2,Tomato,2003, 150,Irrigation,   1e+30\n"); },
+       "IrrigationEventsforSA00001.ire, line 5: Depth 1e+30 is outside 0..5000 mm" + again},
+      {"an irrigation of a crop the crop file lacks",
+       [](WaterBudgetTest& t) { t.WriteEvents("   3,Corn,2003, 150,Irrigation,   40.00\n"); },
+       "IrrigationEventsforSA00001.ire, line 5: crop 3 is not one of the 2 crops of the crop "
+       "file" +
+           again},
+      {"an irrigation in a year the run did not have",
+       [](WaterBudgetTest& t) { t.WriteEvents("   2,Tomato,1999, 150,Irrigation,   40.00\n"); },
+       "IrrigationEventsforSA00001.ire, line 5: year 1999 is not a year of the run (2001-2005)" +
+           again},
+      {"an irrigation on day 366 of a year of 365",
+       [](WaterBudgetTest& t) { t.WriteEvents("   2,Tomato,2001, 366,Irrigation,   40.00\n"); },
+       "IrrigationEventsforSA00001.ire, line 5: DOY 366 is not a day of 2001" + again},
       {"a negative area",
        [](WaterBudgetTest& t) {
          t.crop_lines_[4].replace(t.crop_lines_[4].find("  80,"), 5, " -80,");

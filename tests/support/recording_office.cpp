@@ -8,8 +8,9 @@ std::string VisibleCall(bool visible) { return visible ? "visible true" : "visib
 }  // namespace
 
 bool RecordingSpreadsheet::Connect() {
-  calls.push_back(reachable_ ? "connect" : "connect failed");
-  return reachable_;
+  const bool connected = reachable_ && !lacks_display;
+  calls.push_back(connected ? "connect" : "connect failed");
+  return connected;
 }
 
 bool RecordingSpreadsheet::Visible() const {

@@ -15,6 +15,7 @@ class RecordingSpreadsheet : public Spreadsheet {
   explicit RecordingSpreadsheet(bool reachable = true) : reachable_(reachable) {}
 
   bool Connect() override;
+  bool LacksDisplay() const override { return lacks_display; }
   bool Visible() const override;
   void SetVisible(bool visible) override;
   void SetCaption(const std::string& caption) override;
@@ -25,6 +26,8 @@ class RecordingSpreadsheet : public Spreadsheet {
 
   mutable std::vector<std::string> calls;
   std::vector<std::string> pasted;
+  // Installed, but no display to show a window on: connecting fails.
+  bool lacks_display = false;
 
  private:
   bool reachable_;
