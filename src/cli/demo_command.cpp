@@ -163,7 +163,7 @@ int RunDemo(const fs::path& dir) {
       std::cout << "  MARIC.avg, .sdv, .cov (by day of year) and .wxr, .std, .cve (by month): "
                    "statistics of MARIC.wrk\n";
     }
-    PrintStudyAreaReport(folder, "00001");
+    PrintStudyAreaReport(folder, "00001", "MARIC");
   }
   if (status == kExitDone) status = WriteDemoReportAndCharts(dir);
   std::cout << "\nResults are in " << fs::absolute(dir).string()

@@ -89,6 +89,13 @@ void PrintWarnings(const std::vector<std::string>& lines, const TGetData& dialog
   }
 }
 
+// The station typed, or that of the preset.
+std::string StationOf(const RunOptions& options) {
+  if (!options.station.empty() || options.preset.empty()) return options.station;
+  const PresetStation* preset = FindPresetStation(options.preset);
+  return preset == nullptr ? "" : std::string(preset->station);
+}
+
 // The dialog checks its fields before the input file. An unsafe station name, or a missing input
 // file where the latitude or elevation was left out for its first line to give, is the cause of
 // what is missing, so the command line says it first.
@@ -202,7 +209,8 @@ void AddRunCommand(CLI::App& app) {
       std::cout << "Results are in " << AbsoluteFolder(options->dir).string() << "\n";
       RunParameters run;
       run.SA = options->sa;
-      PrintStudyAreaReport(options->dir, run.SA5());
+      run.Station = StationOf(*options);
+      PrintStudyAreaReport(options->dir, run.SA5(), run.FileStem());
       return status;
     });
   });

@@ -10,6 +10,8 @@
 #include "weatherio/number_parse.h"
 #include "weatherio/station_line.h"
 #include "weatherio/text_file.h"
+#include "weatherio/whole_years.h"
+#include "weatherio/working_daily_file.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -51,6 +53,14 @@ std::vector<float> AnnualMeans(const std::filesystem::path& dir, const std::stri
   return {};
 }
 
+// " over 17 whole years and 1 partial year of MARIC.wrk", or nothing without the file.
+std::string YearsOfRecord(const std::filesystem::path& dir, const std::string& station_stem) {
+  const std::string name = station_stem + ".wrk";
+  const auto record = ReadWorkingDailyFile(FindInFolder(dir, name));
+  if (station_stem.empty() || !record) return "";
+  return " over " + YearsPhrase(CountWholeYears(record->days)) + " of " + name;
+}
+
 void PrintMonthHeader() {
   std::printf("  %-24s", "Crop");
   for (const char* month : {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
@@ -62,12 +72,15 @@ void PrintMonthHeader() {
 
 }  // namespace
 
-bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& sa5) {
+bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& sa5,
+                          const std::string& station_stem) {
   const auto crops = ReadEtawSummary(dir, sa5);
   if (crops.empty()) return false;
   std::printf(
-      "  Mean of a year, mm (row 9999 of each crop's .EAW): in season CETc (crop ET), CEr\n"
-      "  (effective rain) and ETAW = CETc - CEr; AETAW the same for the whole year\n");
+      "  Mean of a year%s, mm\n"
+      "  (row 9999 of each crop's .EAW): in season CETc (crop ET), CEr (effective rain)\n"
+      "  and ETAW = CETc - CEr; AETAW the same for the whole year\n",
+      YearsOfRecord(dir, station_stem).c_str());
   std::printf("  %-22s %8s %8s %8s %8s\n", "Crop", "CETc", "CEr", "ETAW", "AETAW");
   for (size_t k = 0; k < crops.size(); ++k) {
     const auto means = AnnualMeans(dir, sa5, static_cast<int>(k + 1));

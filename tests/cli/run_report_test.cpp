@@ -99,6 +99,7 @@ TEST(RunReport, TheYearsThatLackDaysAreNamedWithTheirMissingDates) {
   struct Case {
     std::string days;
     std::string warning;
+    std::string years;
   };
   const Case cases[] = {
       {MaricopaDays([](const std::string& date) {
@@ -106,21 +107,26 @@ TEST(RunReport, TheYearsThatLackDaysAreNamedWithTheirMissingDates) {
        }),
        "Warning: MARIC.wrk holds no whole year: every yearly figure of this run, and their mean, "
        "comes from part of a year\n"
-       "  2003: 5 of 365 days, missing 2003-01-01 to 2003-06-30, 2003-07-06 to 2003-12-31\n"},
+       "  2003: 5 of 365 days, missing 2003-01-01 to 2003-06-30, 2003-07-06 to 2003-12-31\n",
+       "no whole year: 1 partial year"},
       {MaricopaDays([](const std::string& date) { return date != " 2010,   3,  10"; }),
        "Warning: MARIC.wrk holds 17 whole years and 1 partial year; the yearly figures and their "
        "mean include the partial ones\n"
-       "  2010: 364 of 365 days, missing 2010-03-10\n"},
+       "  2010: 364 of 365 days, missing 2010-03-10\n",
+       "17 whole years and 1 partial year"},
   };
   for (const Case& c : cases) {
     TestFolder folder;
     folder.CopyExamples({"SA00001.csv"});
     folder.Write("MARIC.day", c.days);
-    const auto result = RunCli("run --input day --station MARIC --sa 1 --quiet" + In(folder));
+    const auto result = RunCli("run --input day --station MARIC --sa 1" + In(folder));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err,
               "Using the latitude 33.07 and the elevation 361 from the first line of MARIC.day\n" +
                   c.warning);
+    EXPECT_NE(result.out.find("  Mean of a year over " + c.years + " of MARIC.wrk, mm\n"),
+              std::string::npos)
+        << result.out;
   }
 }
 
