@@ -229,14 +229,13 @@ TEST_F(WaterBudgetTest, ResultsThatDoNotFitTheCropFileAreRefusedNamingTheFile) {
          t.crop_lines_[3].replace(t.crop_lines_[3].find(" 120,"), 5, "   0,");
          t.WriteCropFile();
        },
-       "SA00001.csv, line 4 (crop 1): the planted area is 0 hectares; a volume needs an area "
-       "above 0"},
+       "SA00001.csv, line 4 (crop 1): Hectares planted should be above 0 ha, not 0"},
       {"a negative area",
        [](WaterBudgetTest& t) {
          t.crop_lines_[4].replace(t.crop_lines_[4].find("  80,"), 5, " -80,");
          t.WriteCropFile();
        },
-       "SA00001.csv, line 5 (crop 2): area -80 is negative"},
+       "SA00001.csv, line 5 (crop 2): Hectares planted should be above 0 ha, not -80"},
       {"an annual file missing",
        [](WaterBudgetTest& t) { std::filesystem::remove(t.folder_ / "SA00001C002.EAW"); },
        "SA00001C002.EAW is missing" + again},
