@@ -216,6 +216,25 @@ TEST(CropCommand, RemoveTakesOutOneRowAndLeavesEveryOtherByte) {
   EXPECT_EQ(folder.Listing(), "SA00001.csv\n");
 }
 
+// A row a run refuses is named with its file and line, and `crop remove` takes it out.
+TEST(CropCommand, ARefusedRowIsNamedAndCanBeRemoved) {
+  const TestFolder folder;
+  std::string text = testing::ReadBytes(testing::ExamplePath("SA00001.csv"));
+  const std::string tomato = text.substr(text.find("SA00001C1.43"));
+  text += tomato.substr(0, tomato.find('\n') + 1);
+  text.replace(text.rfind("   40.00,"), 9, "    0.00,");  // allowable depletion of the 7th row
+  folder.Write("SA00001.csv", text);
+  const auto shown = RunInFolder(folder, "$CLI crop show --sa 1");
+  EXPECT_EQ(shown.status, 1);
+  EXPECT_EQ(shown.err,
+            "kelvaro-cli: SA00001.csv, line 10 (crop 7): Allowable depletion should be above 0 "
+            "and at most 100 %, not 0\n");
+  const auto removed = RunInFolder(folder, "$CLI crop remove --sa 1 --crop 7");
+  ASSERT_EQ(removed.status, 0) << removed.err;
+  EXPECT_EQ(removed.out, "Removed crop 7 (Tomato) from ./SA00001.csv\n");
+  EXPECT_EQ(folder.Read("SA00001.csv"), testing::ReadBytes(testing::ExamplePath("SA00001.csv")));
+}
+
 // A crop file edited in a spreadsheet: CRLF line ends, a blank line between two rows.
 TEST(CropCommand, RemoveKeepsCarriageReturnsAndDoesNotCountBlankLines) {
   const TestFolder folder;
