@@ -50,7 +50,8 @@ TEST(Usage, EveryCommandRefusesBadValuesNamingTheOptionWithStatusTwo) {
        "99999\n"},
       {"crop remove --sa x --crop 1", "kelvaro-cli: --sa: 'x' is not a valid integer value\n"},
       {"crop remove --sa 1 --crop 1 --dir /nonexistent", "--dir: the folder '/nonexistent'"},
-      {"crop add --sa 1 --crop Rice --area 3 --soil Q", "--soil takes L, M or H, not 'Q'\n"},
+      {"crop add --sa 1 --crop Rice --area 3 --soil Q",
+       "Soil type should be L, M or H, not 'Q'\n  (--soil)\n"},
   };
   for (const auto& bad : refused) {
     const auto result = RunCli(bad.arguments);
