@@ -53,7 +53,7 @@ SaveOutcome TCropSoilEntry::SaveCropRow(Navigator& navigator) {
   entry_problems_.clear();
   CropRow row = BuildRow(sa_number);
   // The rules every crop row meets, so that no row is written that a run would refuse. A value
-  // refused as typed is not named twice, nor the available water of a refused soil letter.
+  // refused as typed is not named twice, nor a value that follows from it.
   for (const CropRowProblem& problem : entry_problems_) warning_.Add(problem.message);
   for (CropRowProblem& problem : CropRowProblems(row, CropRowSource::kEntry)) {
     if (!Refused(problem.field)) warning_.Add(std::move(problem.message));
@@ -93,7 +93,10 @@ bool TCropSoilEntry::Refused(CropField field) const {
     return std::any_of(entry_problems_.begin(), entry_problems_.end(),
                        [f](const CropRowProblem& p) { return p.field == f; });
   };
-  return refused(field) || (field == CropField::kAvailableWater && refused(CropField::kSoilType));
+  // The code carries both letters as typed, the available water follows the soil letter.
+  const bool letter_refused = refused(CropField::kSoilType) || refused(CropField::kPreIrrigated);
+  return refused(field) || (field == CropField::kCropCode && letter_refused) ||
+         (field == CropField::kAvailableWater && refused(CropField::kSoilType));
 }
 
 // Steps in the order the checks and conversions have always run; refusals are added to the
