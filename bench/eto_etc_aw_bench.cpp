@@ -72,6 +72,7 @@ std::string CropFileText() {
     row.ending_doy = 1 + (row.planting_doy + 120 + (k * 13) % 200) % 365;
     row.code = Printf("SA00001C%d.01%d", crop_class, k);
     row.name = Printf("Crop%d", k);
+    row.area_ha = 10;
     row.max_soil_depth_mm = 1500.0f;
     row.max_root_depth_mm = 1000.0f + 10.0f * k;
     row.allowable_depletion_pct = 50.0f;

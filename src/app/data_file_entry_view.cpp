@@ -2,9 +2,11 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/message_box.h"
 #include "app/model_widgets.h"
 #include "app/qt_text.h"
 
@@ -39,8 +41,7 @@ DataFileEntryView::DataFileEntryView(TDataFileEntry& model,
 
   auto* buttons = new QDialogButtonBox(this);
   const OkCancel pair = AddOkCancel(this, buttons, [this] { model_.ButtonCancelClick(); });
-  connect(pair.ok, &QPushButton::clicked, this,
-          [this] { run_([this] { model_.ButtonOKClick(); }); });
+  connect(pair.ok, &QPushButton::clicked, this, [this] { Write(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
@@ -50,6 +51,28 @@ DataFileEntryView::DataFileEntryView(TDataFileEntry& model,
   layout->addWidget(buttons);
   setMinimumWidth(520);  // the longest explanation fits one line
   Pull();
+}
+
+// The file is written off the window's thread; questions and refusals come back to it.
+void DataFileEntryView::Write() {
+  model_.outcome = {};
+  run_([this] { model_.ButtonOKClick(); });
+  if (model_.outcome.result == TemplateResult::kExists && AskToReplace()) {
+    run_([this] { model_.ButtonOKClick(true); });
+  }
+  if (model_.outcome.result == TemplateResult::kRefused) {
+    ShowMessageBox(this, ToQt(model_.outcome.message));
+  }
+}
+
+bool DataFileEntryView::AskToReplace() {
+  QMessageBox box(QMessageBox::Question, QString::fromLatin1(kMessageBoxTitle),
+                  ToQt(model_.outcome.message), QMessageBox::Yes | QMessageBox::No, this);
+  box.setObjectName(QStringLiteral("ReplaceTemplate"));
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Replace"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Keep it"));
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 void DataFileEntryView::AddField(FormField& field, std::string_view label, const char* name) {

@@ -12,8 +12,8 @@
 
 namespace kelvaro::app {
 
-// TDataFileEntry: an input kind, a station name, latitude and elevation; OK puts the empty
-// template of that kind on a new spreadsheet sheet.
+// TDataFileEntry: an input kind, a station name, latitude and elevation; OK writes the empty
+// template of that kind as NAME.KIND in the data folder, asking before it replaces a file.
 class DataFileEntryView : public QDialog {
   Q_OBJECT
 
@@ -28,6 +28,8 @@ class DataFileEntryView : public QDialog {
   QLineEdit* field(size_t index) const { return fields_.at(index)->edit(); }
 
  private:
+  void Write();
+  bool AskToReplace();
   void AddField(FormField& field, std::string_view label, const char* name);
 
   TDataFileEntry& model_;

@@ -11,11 +11,11 @@
 
 #include "cli/command_status.h"
 #include "cli/folder_guard.h"
+#include "cli/study_area_number.h"
 #include "crops/crop_catalogue.h"
 #include "crops/crop_soil_entry.h"
 #include "forms/navigator.h"
 #include "weatherio/errors.h"
-#include "weatherio/letter_case.h"
 #include "weatherio/message_text.h"
 
 namespace kelvaro {
@@ -38,15 +38,6 @@ int CurrentYear() {
 
 bool Given(const CropAddOptions& options, const std::string& name) {
   return options.command->count(name) > 0;
-}
-
-// The form would write any other letter; on the command line a typo is more likely.
-void CheckLetter(const std::string& text, const std::string& letters, const std::string& option,
-                 const std::string& choices) {
-  const std::string letter = ToUpperAscii(text);
-  if (letter.size() != 1 || letters.find(letter) == std::string::npos) {
-    throw Refusal(option + " takes " + choices + ", not " + Quoted(text));
-  }
 }
 
 void ChooseCrop(const CropAddOptions& options, TCropSoilEntry& form) {
@@ -121,10 +112,10 @@ void FillEntries(const CropAddOptions& options, TCropSoilEntry& form) {
   }
 }
 
+// The form names 1..999 in its range message; the command line takes every study area the form
+// saves, 1 to 99999, and says so itself.
 void CheckOptions(const CropAddOptions& options) {
-  if (Given(options, "--soil")) CheckLetter(options.soil, "LMH", "--soil", "L, M or H");
-  if (Given(options, "--pre-irrigated"))
-    CheckLetter(options.pre_irrigated, "YN", "--pre-irrigated", "Y or N");
+  if (Given(options, "--sa")) cli::ParseStudyAreaNumber(options.sa);
   if ((Given(options, "--stress-begin") || Given(options, "--stress-end")) &&
       !Given(options, "--stress")) {
     throw Refusal("--stress-begin and --stress-end need --stress");
@@ -159,7 +150,11 @@ constexpr EntryOption kEntryOptions[] = {
     {"Ground cover on date C", "--cover-c"},
     {"Ground cover on date D", "--cover-d"},
     {"Ground cover on date E", "--cover-e"},
-    {"Cover crop", "--cover1 or --cover2"},
+    {"Soil type", "--soil"},
+    {"Pre-irrigated", "--pre-irrigated"},
+    {"Cover crop 1", "--cover1"},
+    {"Cover crop 2", "--cover2"},
+    {"Stress period", "--stress-begin and --stress-end"},
     {"Stress factor", "--stress"},
     {"Enter Starting Date of Stress Factor", "--stress-begin"},
     {"Stress starting date", "--stress-begin"},
@@ -176,6 +171,7 @@ std::optional<std::string_view> OptionOf(std::string_view message) {
 
 void PrintWarnings(const TCropSoilEntry& form) {
   for (const auto& line : form.warning().Warning) {
+    if (line == kCropFormSaRange) continue;  // --sa was checked against 1..99999 already
     std::cerr << line << "\n";
     if (const auto option = OptionOf(line)) std::cerr << "  (" << *option << ")\n";
   }

@@ -1,5 +1,6 @@
 #include "cli/crop_remove.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -77,19 +78,41 @@ std::string WithoutCropRow(std::string_view contents, int k) {
   return JoinLines(lines);
 }
 
+// The name field of every crop row, counted as WithoutCropRow counts them. The rows are not
+// held to the rules of a crop row: a row a run refuses is the one a user most wants taken out.
+std::vector<std::string> CropNames(std::string_view contents) {
+  std::vector<std::string> names;
+  const std::vector<std::string> lines = LinesWithEnds(contents);
+  for (size_t i = kHeaderLineCount; i < lines.size(); ++i) {
+    if (IsBlankLine(lines[i])) continue;
+    const std::string_view line = lines[i];
+    const size_t first = std::min(line.find(','), line.size());
+    const size_t second = std::min(line.find(',', first + 1), line.size());
+    names.emplace_back(Trim(line.substr(std::min(first + 1, line.size()), second - first - 1)));
+  }
+  return names;
+}
+
 int RunCropRemove(const RemoveOptions& options) {
   const int sa_number = cli::ParseStudyAreaNumber(options.sa);
-  const CropFile file = cli::ReadCropFileOrRefuse(options.dir, sa_number);
+  try {
+    // For its refusal of a missing folder or file; a row it refuses can still be taken out.
+    cli::ReadCropFileOrRefuse(options.dir, sa_number);
+  } catch (const InputError&) {
+  } catch (const ConversionError&) {
+  }
   const cli::FolderGuard guard(options.dir, "crop remove --sa " + options.sa);
-  const int k = ParseCropNumber(options.crop, file.rows.size(), file.name);
   const auto path = FindInFolder(options.dir, CropFileName(sa_number));
-  WriteWholeFile(path, WithoutCropRow(ReadBytes(path), k));
-  std::cout << "Removed crop " << k << " (" << file.rows[static_cast<size_t>(k - 1)].name
-            << ") from " << path.string() << "\n";
-  if (static_cast<size_t>(k) < file.rows.size()) {
+  const std::string contents = ReadBytes(path);
+  const std::vector<std::string> names = CropNames(contents);
+  const int k = ParseCropNumber(options.crop, names.size(), path.filename().string());
+  WriteWholeFile(path, WithoutCropRow(contents, k));
+  std::cout << "Removed crop " << k << " (" << names[static_cast<size_t>(k - 1)] << ") from "
+            << path.string() << "\n";
+  if (static_cast<size_t>(k) < names.size()) {
     std::cout << "The crops after it move up one number and the next run writes their result "
                  "files under the new numbers; "
-              << CropFileStem(SA5Of(sa_number), static_cast<int>(file.rows.size()))
+              << CropFileStem(SA5Of(sa_number), static_cast<int>(names.size()))
               << ".* of the old last crop are then out of date.\n";
   }
   return kExitDone;

@@ -9,10 +9,7 @@
 #include "cli/run_command.h"
 #include "reports/desktop_office.h"
 #include "reports/office_calls.h"
-#include "weatherio/file_naming.h"
 #include "weatherio/input_templates.h"
-#include "weatherio/message_text.h"
-#include "weatherio/output_file.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -29,53 +26,34 @@ struct TemplateOptions {
   bool force = false;
 };
 
-// A comma or a line break in a text would move the station line's fields or start a new line.
-bool FitsTheStationLine(const std::string& text, const char* what) {
-  for (const char c : text) {
-    if (c == ',' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-      std::cerr << "The " << what << " " << Quoted(text)
-                << " may not contain a comma or a control character\n";
-      return false;
-    }
-  }
-  return true;
-}
+constexpr const char* kOptionOf[] = {"--name", "--lat", "--elev"};  // by TemplateField
 
-bool EntriesFit(const TemplateOptions& o) {
-  if (!IsSafeName(o.name)) {
-    std::cerr << "The name " << Quoted(o.name)
-              << " may not contain a path separator, '..' or a control character\n";
-    return false;
+// Texts a run would refuse or read under another name are refused, each naming its option.
+bool EntriesFit(const InputTemplateKind& kind, const TemplateOptions& o) {
+  const auto problems = InputTemplateProblems(kind, o.name, o.latitude, o.elevation);
+  for (const TemplateProblem& problem : problems) {
+    std::cerr << problem.message << "\n  (" << kOptionOf[static_cast<size_t>(problem.field)]
+              << ")\n";
   }
-  return FitsTheStationLine(o.name, "name") && FitsTheStationLine(o.latitude, "latitude") &&
-         FitsTheStationLine(o.elevation, "elevation");
-}
-
-std::string TextOf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text.append(line).append("\n");
-  return text;
+  return problems.empty();
 }
 
 int RunTemplate(const TemplateOptions& o) {
-  if (!DataFolderExists(o.dir) || !EntriesFit(o)) return kExitRefused;
+  const InputTemplateKind kind = *FindInputTemplateKind(o.kind);
+  if (!DataFolderExists(o.dir) || !EntriesFit(kind, o)) return kExitRefused;
   const FolderGuard guard(o.dir, "template");
-  const std::string file_name = o.name + "." + o.kind;
-  const fs::path path = FindInFolder(o.dir, file_name);
-  std::error_code error;
-  if (fs::exists(fs::symlink_status(path, error)) && !o.force) {
-    std::cerr << path.string() << " already exists; give --force to replace it\n";
+  const TemplateFile file =
+      WriteInputTemplate(o.dir, kind, o.name, o.latitude, o.elevation, o.force);
+  if (file.result == TemplateWrite::kExists) {
+    std::cerr << file.path.string() << " already exists; give --force to replace it\n";
     return kExitRefused;
   }
-  const auto lines =
-      InputTemplateLines(*FindInputTemplateKind(o.kind), o.name, o.latitude, o.elevation);
-  WriteWholeFile(path, TextOf(lines));
-  std::cout << path.string() << "\n";
+  std::cout << file.path.string() << "\n";
   if (!o.open) return kExitDone;
   ConsoleReporter reporter(false);
   Session session(o.dir, reporter);
   DesktopSpreadsheet spreadsheet(session);
-  return OpenInSpreadsheet(spreadsheet, path, reporter) ? kExitDone : kExitError;
+  return OpenInSpreadsheet(spreadsheet, file.path, reporter) ? kExitDone : kExitError;
 }
 
 }  // namespace
@@ -94,10 +72,18 @@ void AddTemplateCommand(CLI::App& app) {
   command->add_option("--kind", options->kind, "Input kind (extension)")
       ->required()
       ->check(CLI::IsMember(kinds));
-  command->add_option("--name", options->name, "Station name; the file is NAME.KIND")->required();
-  command->add_option("--lat", options->latitude, "Latitude (degrees), as it is to be written")
+  command
+      ->add_option("--name", options->name,
+                   "Station name, at most five letters, digits, '-' or '_' (a run reads the "
+                   "file its first five characters name); the file is NAME.KIND")
       ->required();
-  command->add_option("--elev", options->elevation, "Elevation (meters), as it is to be written")
+  command
+      ->add_option("--lat", options->latitude,
+                   "Latitude (degrees), above -90 and below 90, at most five characters")
+      ->required();
+  command
+      ->add_option("--elev", options->elevation,
+                   "Elevation (meters), above -200 and below 4000, at most five characters")
       ->required();
   command->add_option("--dir", options->dir, "Data folder (default: the current folder)");
   command->add_flag("--open", options->open, "Open the written file in the spreadsheet");

@@ -1,8 +1,10 @@
 #include "crops/crop_row.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "crops/crop_row_checks.h"
+#include "weatherio/errors.h"
 #include "weatherio/field_split.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/row_format.h"
@@ -42,6 +44,13 @@ std::string FormatCropRow(const CropRow& row) {
 }
 
 CropRow ParseCropRow(std::string_view line) {
+  // Fields are taken from the right, so an extra comma would pass its field on to the code.
+  const auto fields = std::count(line.begin(), line.end(), ',') + 1;
+  if (fields > kCropRowFieldCount) {
+    throw InputError("the row has " + std::to_string(fields) + " fields where " +
+                     std::to_string(kCropRowFieldCount) +
+                     " are expected: a crop name or code may not contain a comma");
+  }
   const auto f = SplitFieldsFromRight(line, kCropRowFieldCount);
   const auto number = [&f](size_t i, const char* field) { return ParseColumnFloat(f[i], field); };
   const auto whole = [&f](size_t i, const char* field) { return ParseColumnInt(f[i], field); };

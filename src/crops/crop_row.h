@@ -48,14 +48,15 @@ std::string CropFileHeader();
 // One row with its line end, in the crop file's layout.
 std::string FormatCropRow(const CropRow& row);
 
-// Parses one data line of a crop file; throws ConversionError (naming the field) or InputError,
-// without location. The values are not checked (CheckCropRow does that).
+// Parses one data line of a crop file; throws ConversionError (naming the field) or InputError
+// (a line with more or fewer than 31 fields), without location. The values are not checked
+// (CheckCropRow does that).
 CropRow ParseCropRow(std::string_view line);
 
 // Reads every crop row of a crop file (three header lines skipped, blank lines ignored); each
 // row must pass CheckCropRow. Errors name the file, the line and the crop's number
-// ("SA00012.csv, line 5 (crop 2): allowable depletion 500 is outside 0..100"). Returns nothing
-// when the file cannot be opened.
+// ("SA00012.csv, line 5 (crop 2): Allowable depletion should be above 0 and at most 100 %, not
+// 500"). Returns nothing when the file cannot be opened.
 struct CropFile {
   std::string name;
   std::vector<CropRow> rows;

@@ -7,6 +7,7 @@
 
 #include "crops/crop_code.h"
 #include "crops/crop_row.h"
+#include "crops/crop_row_checks.h"
 #include "forms/form_field.h"
 #include "forms/navigator.h"
 
@@ -28,6 +29,9 @@ struct TCropSoilWarning {
 // Texts of the entry form's refusals.
 inline constexpr std::string_view kEnterSaNumber = "Enter the SA number";
 inline constexpr std::string_view kSaNumberRange = "SA number should be between 1 and 99999";
+// The crop form saves study areas up to 99999 but names 1..999 in its range message.
+inline constexpr std::string_view kCropFormSaRange = "SA number should be between 1 and 999";
+inline constexpr int kMaxFormSaNumber = 999;
 inline constexpr std::string_view kSelectCrop = "You must select a crop";
 inline constexpr std::string_view kEnterHectares = "Enter Hectares Planted";
 inline constexpr std::string_view kEnterStressStart = "Enter Starting Date of Stress Factor";
@@ -66,10 +70,10 @@ class TCropSoilEntry {
   // Fills the crop-specific fields from catalogue entry `list_index` (0..64) and shows the
   // optional inputs of its class; the blank item and any other index change nothing.
   void SelectCrop(int list_index);
-  // Checks the entries and appends the row. Values outside their meaning (depletion 0..100 %,
-  // Ks 0..1, depths above 0, area, wetting frequency 0 or more, ground cover 0..100 %) and a row
-  // the water balance would refuse add warning lines. Throws ConversionError when an entry is
-  // not a number or a date, InputError when a text would break the row; nothing is written then.
+  // Checks the entries and appends the row. A value outside the rules of a crop row
+  // (CropRowProblems) adds its warning line, as does a soil or pre-irrigation letter other than
+  // L/M/H and Y/N. Throws ConversionError when an entry is not a number or a date; nothing is
+  // written then.
   SaveOutcome SaveCropRow(Navigator& navigator);
 
   int selected_crop() const { return selected_crop_; }  // list index, -1 for none
@@ -133,11 +137,11 @@ class TCropSoilEntry {
   bool CheckComplete(int& sa_number);
   CropRow BuildRow(int sa_number);
   int EntryDoy(std::string_view label, const FormField& entry, const FormField& default_date) const;
-  int GroundCover(const FormField& entry, const FormField& default_value, char date);
-  // Entries whose value is refused with a warning line naming the entry.
-  float InRange(std::string_view label, const std::string& text, float highest);
-  float Depth(std::string_view label, const std::string& text);
-  int WholePercent(std::string_view label, const std::string& text);
+  int GroundCover(const FormField& entry, const FormField& default_value, CropField field);
+  int WholePercent(CropField field, const std::string& text);
+  // Values refused as typed, before the row is checked.
+  void Refuse(std::optional<CropRowProblem> problem);
+  bool Refused(CropField field) const;
   void FillClassValues(int crop_class, CropRow& row, CropCodeParts& code);
   void FillCoverCrops(CropRow& row) const;
   void FillStress(CropRow& row, CropCodeParts& code);
@@ -145,6 +149,7 @@ class TCropSoilEntry {
   int current_year_;
   int selected_crop_ = -1;
   TCropSoilWarning warning_;
+  std::vector<CropRowProblem> entry_problems_;
 };
 
 }  // namespace kelvaro

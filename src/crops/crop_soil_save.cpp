@@ -19,20 +19,6 @@ const std::string& TextOr(const FormField& entry, const FormField& default_value
   return entry.Empty() ? default_value.text : entry.text;
 }
 
-// Soil and pre-irrigation letters are written into the row as typed: a comma or a line break
-// would split it.
-std::string UpperCasedLetter(const std::string& text, std::string_view what) {
-  std::string letter(Trim(text));
-  const bool breaks_row = std::any_of(letter.begin(), letter.end(), [](char c) {
-    return c == ',' || std::iscntrl(static_cast<unsigned char>(c)) != 0;
-  });
-  if (breaks_row) {
-    throw InputError("The " + std::string(what) + " " + Quoted(text) +
-                     " may not contain a comma or a control character");
-  }
-  return ToUpperAscii(letter);
-}
-
 // Conversion failures name the entry the text came from.
 template <typename Convert>
 auto Labelled(std::string_view label, Convert convert) {
@@ -64,14 +50,13 @@ SaveOutcome TCropSoilEntry::SaveCropRow(Navigator& navigator) {
     warning_.Show();
     return {};
   }
+  entry_problems_.clear();
   CropRow row = BuildRow(sa_number);
-  // The checks the water balance makes, so that no row is written that a run would refuse.
-  if (warning_.Warning.empty()) {
-    try {
-      CheckCropRow(row);
-    } catch (const InputError& error) {
-      warning_.Add(std::string("The crop row cannot be used: ") + error.what());
-    }
+  // The rules every crop row meets, so that no row is written that a run would refuse. A value
+  // refused as typed is not named twice, nor a value that follows from it.
+  for (const CropRowProblem& problem : entry_problems_) warning_.Add(problem.message);
+  for (CropRowProblem& problem : CropRowProblems(row, CropRowSource::kEntry)) {
+    if (!Refused(problem.field)) warning_.Add(std::move(problem.message));
   }
   if (!warning_.Warning.empty()) {
     warning_.Show();
@@ -83,18 +68,35 @@ SaveOutcome TCropSoilEntry::SaveCropRow(Navigator& navigator) {
   return {SaveResult::kWritten, file, row};
 }
 
+// A study area from 1 to 99999 is saved; the message names the range the form has always
+// named, and is given too for a number below 1, which would otherwise be refused without a word.
 bool TCropSoilEntry::CheckComplete(int& sa_number) {
+  if (!SA.Empty()) sa_number = IntEntry("SA number", SA.text);
+  const bool sa_in_range = sa_number >= kMinSaNumber && sa_number <= kMaxSaNumber;
+  if (!SA.Empty() && sa_in_range && !CropNo.Empty() && !HectaresPlanted.Empty()) return true;
   if (SA.Empty()) {
     warning_.Add(std::string(kEnterSaNumber));
-  } else {
-    sa_number = IntEntry("SA number", SA.text);
-    if (sa_number < kMinSaNumber || sa_number > kMaxSaNumber) {
-      warning_.Add(std::string(kSaNumberRange));
-    }
+  } else if (sa_number > kMaxFormSaNumber || sa_number < kMinSaNumber) {
+    warning_.Add(std::string(kCropFormSaRange));
   }
   if (CropNo.Empty()) warning_.Add(std::string(kSelectCrop));
   if (HectaresPlanted.Empty()) warning_.Add(std::string(kEnterHectares));
-  return warning_.Warning.empty();
+  return false;
+}
+
+void TCropSoilEntry::Refuse(std::optional<CropRowProblem> problem) {
+  if (problem) entry_problems_.push_back(*std::move(problem));
+}
+
+bool TCropSoilEntry::Refused(CropField field) const {
+  const auto refused = [this](CropField f) {
+    return std::any_of(entry_problems_.begin(), entry_problems_.end(),
+                       [f](const CropRowProblem& p) { return p.field == f; });
+  };
+  // The code carries both letters as typed, the available water follows the soil letter.
+  const bool letter_refused = refused(CropField::kSoilType) || refused(CropField::kPreIrrigated);
+  return refused(field) || (field == CropField::kCropCode && letter_refused) ||
+         (field == CropField::kAvailableWater && refused(CropField::kSoilType));
 }
 
 // Steps in the order the checks and conversions have always run; refusals are added to the
@@ -109,18 +111,19 @@ CropRow TCropSoilEntry::BuildRow(int sa_number) {
   row.ending_doy = code.ending_doy = EntryDoy("Ending date", EndingDate, DefEndingDate);
 
   row.area_ha = IntEntry("Hectares planted", HectaresPlanted.text);
-  if (row.area_ha < 0) warning_.Add("Hectares planted should not be negative");
-  row.max_soil_depth_mm = Depth("Maximum soil depth", TextOr(MaxSoilDepth, DefMaxSoil));
-  row.max_root_depth_mm = Depth("Rooting depth", TextOr(RootingDepth, DefRootingDepth));
+  row.max_soil_depth_mm = FloatEntry("Maximum soil depth", TextOr(MaxSoilDepth, DefMaxSoil));
+  row.max_root_depth_mm = FloatEntry("Rooting depth", TextOr(RootingDepth, DefRootingDepth));
   row.allowable_depletion_pct =
-      InRange("Allowable depletion", TextOr(AllowableDepletion, DefAllowableDepletion), 100.0f);
+      FloatEntry("Allowable depletion", TextOr(AllowableDepletion, DefAllowableDepletion));
   row.wetting_frequency_days = code.wetting_frequency_days =
       IntEntry("Wetting frequency", TextOr(WettingFrequency, DefWettingFrequency));
-  if (row.wetting_frequency_days < 0) warning_.Add("Wetting frequency should not be negative");
-  code.soil = UpperCasedLetter(SoilType.text, "soil type");
-  if (code.soil.empty()) code.soil = kDefSoilType;
-  code.pre_irrigated = UpperCasedLetter(TextOr(PreIrrigated, DefPreIrrigated), "pre-irrigation");
-  row.pre_irrigated = code.pre_irrigated;
+  // Letters are checked as typed: the row holds them upper-cased.
+  const std::string soil(Trim(SoilType.text));
+  Refuse(SoilTypeProblem(soil));
+  code.soil = soil.empty() ? std::string(kDefSoilType) : ToUpperAscii(soil);
+  const std::string pre_irrigated(Trim(TextOr(PreIrrigated, DefPreIrrigated)));
+  Refuse(PreIrrigatedProblem(pre_irrigated));
+  code.pre_irrigated = row.pre_irrigated = ToUpperAscii(pre_irrigated);
 
   row.available_water = SoilAvailableWater(code.soil);
   row.plant_available_water_mm =
@@ -128,8 +131,9 @@ CropRow TCropSoilEntry::BuildRow(int sa_number) {
   row.yield_threshold_mm = row.allowable_depletion_pct * 0.01f * row.plant_available_water_mm;
 
   FillClassValues(CropClass(FloatEntry("Crop number", CropNo.text)), row, code);
-  row.stage_pct = {WholePercent("Date B", AToB.text), WholePercent("Date C", AToC.text),
-                   WholePercent("Date D", AToD.text)};
+  row.stage_pct = {WholePercent(CropField::kStageB, AToB.text),
+                   WholePercent(CropField::kStageC, AToC.text),
+                   WholePercent(CropField::kStageD, AToD.text)};
   row.kc = {FloatEntry("Kc1", KcAB.text), FloatEntry("Kc2", KcCD.text),
             FloatEntry("Kc3", KcE.text)};
   FillCoverCrops(row);
@@ -145,29 +149,17 @@ int TCropSoilEntry::EntryDoy(std::string_view label, const FormField& entry,
   return DateDoy(label, TextOr(entry, default_date), current_year_);
 }
 
-float TCropSoilEntry::InRange(std::string_view label, const std::string& text, float highest) {
-  const float value = FloatEntry(label, text);
-  if (value < 0.0f || value > highest) {
-    warning_.Add(std::string(label) + " should be between 0 and " + NumberText(highest));
-  }
-  return value;
+// Percentages are whole numbers; fractions are cut off, after the value as typed is checked (a
+// typed -0.5 is refused, not cut to 0).
+int TCropSoilEntry::WholePercent(CropField field, const std::string& text) {
+  const float percent = FloatEntry(CropFieldLabel(field), text);
+  Refuse(CropValueProblem(field, percent));
+  return static_cast<int>(percent);
 }
 
-float TCropSoilEntry::Depth(std::string_view label, const std::string& text) {
-  const float depth_mm = FloatEntry(label, text);
-  if (depth_mm <= 0.0f) warning_.Add(std::string(label) + " should be above 0");
-  return depth_mm;
-}
-
-// Percentages are whole numbers; fractions are cut off. A refused value is never written, so
-// 0 stands in for it.
-int TCropSoilEntry::WholePercent(std::string_view label, const std::string& text) {
-  const float percent = InRange(label, text, 100.0f);
-  return percent >= 0.0f && percent <= 100.0f ? static_cast<int>(percent) : 0;
-}
-
-int TCropSoilEntry::GroundCover(const FormField& entry, const FormField& default_value, char date) {
-  return WholePercent(std::string("Ground cover on date ") + date, TextOr(entry, default_value));
+int TCropSoilEntry::GroundCover(const FormField& entry, const FormField& default_value,
+                                CropField field) {
+  return WholePercent(field, TextOr(entry, default_value));
 }
 
 void TCropSoilEntry::FillClassValues(int crop_class, CropRow& row, CropCodeParts& code) {
@@ -177,12 +169,16 @@ void TCropSoilEntry::FillClassValues(int crop_class, CropRow& row, CropCodeParts
   code.cover_crop = 'N';
   if (crop_class < 3) return;
   if (crop_class == 4) {
-    row.ground_cover_pct[0] = GroundCover(GroundCoverDateB, DefGroundCoverDateB, 'B');
+    row.ground_cover_pct[0] =
+        GroundCover(GroundCoverDateB, DefGroundCoverDateB, CropField::kGroundCoverB);
   }
-  row.ground_cover_pct[1] = GroundCover(GroundCoverDateC, DefGroundCoverDateC, 'C');
-  row.ground_cover_pct[2] = GroundCover(GroundCoverDateD, DefGroundCoverDateD, 'D');
+  row.ground_cover_pct[1] =
+      GroundCover(GroundCoverDateC, DefGroundCoverDateC, CropField::kGroundCoverC);
+  row.ground_cover_pct[2] =
+      GroundCover(GroundCoverDateD, DefGroundCoverDateD, CropField::kGroundCoverD);
   if (crop_class == 4) {
-    row.ground_cover_pct[3] = GroundCover(GroundCoverDateE, DefGroundCoverDateE, 'E');
+    row.ground_cover_pct[3] =
+        GroundCover(GroundCoverDateE, DefGroundCoverDateE, CropField::kGroundCoverE);
   }
 
   // The code marks an orchard immature when the cover typed for its first cover date is below
@@ -198,14 +194,15 @@ void TCropSoilEntry::FillClassValues(int crop_class, CropRow& row, CropCodeParts
 
 // A cover-crop period counts only when both of its dates are given.
 void TCropSoilEntry::FillCoverCrops(CropRow& row) const {
-  const auto period = [this](const FormField& begin, const FormField& end, int* doys) {
+  const auto period = [this](const FormField& begin, const FormField& end, const char* label,
+                             int* doys) {
     if (begin.Empty() || end.Empty()) return;
-    doys[0] = DateDoy("Cover crop begin", begin.text, current_year_);
-    doys[1] = DateDoy("Cover crop end", end.text, current_year_);
+    doys[0] = DateDoy(std::string(label) + " begin", begin.text, current_year_);
+    doys[1] = DateDoy(std::string(label) + " end", end.text, current_year_);
   };
   row.cover_crop_doy = {0, 0, 0, 0};
-  period(CoverCrop1Begin, CoverCrop1End, &row.cover_crop_doy[0]);
-  period(CoverCrop2Begin, CoverCrop2End, &row.cover_crop_doy[2]);
+  period(CoverCrop1Begin, CoverCrop1End, "Cover crop 1", &row.cover_crop_doy[0]);
+  period(CoverCrop2Begin, CoverCrop2End, "Cover crop 2", &row.cover_crop_doy[2]);
 }
 
 // A stress factor needs both of its dates; without a factor there is no stress period.
@@ -215,7 +212,7 @@ void TCropSoilEntry::FillStress(CropRow& row, CropCodeParts& code) {
     code.stress_factor = DefStressFactor.text + ".00";
     return;
   }
-  row.ks = InRange("Stress factor", StressFactor.text, 1.0f);
+  row.ks = FloatEntry("Stress factor", StressFactor.text);
   code.stress_factor = std::string(Trim(StressFactor.text));
   if (StressStartingDate.Empty()) warning_.Add(std::string(kEnterStressStart));
   if (StressEndingDate.Empty()) warning_.Add(std::string(kEnterStressEnd));

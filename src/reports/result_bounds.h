@@ -18,8 +18,6 @@ inline constexpr PhysicalBounds kYearEtawBounds{-500.0f, 5000.0f, "mm a year"};
 inline constexpr PhysicalBounds kIrrigationDepthBounds{0.0f, 5000.0f, "mm"};
 // At most one refill a day.
 inline constexpr PhysicalBounds kIrrigationCountBounds{0.0f, 366.0f, "a year"};
-// 10 000 km2, the size of the largest irrigation districts; a larger crop area is a typing error.
-inline constexpr int kLargestAreaHa = 1000000;
 
 // Throws InputError "<column> <value> is outside <lowest>..<highest> <unit>". Unlike weather,
 // a result has no missing value: -999 is refused like any other value out of bounds.

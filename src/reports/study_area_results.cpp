@@ -86,13 +86,6 @@ void CheckSameCrops(const CropFile& crops, const Summary& summary, const std::st
                        ran.name + " there (" + summary.name + "); the crop file has changed since" +
                        RunAgain(sa5));
     }
-    if (row.area_ha <= 0 || row.area_ha > kLargestAreaHa) {
-      throw InputError(LineLocation(crops.name, crops.line_numbers[k]) + " (crop " +
-                       std::to_string(k + 1) + "): the planted area is " +
-                       std::to_string(row.area_ha) + " hectares; a volume needs an area above 0 " +
-                       "and at most " + std::to_string(kLargestAreaHa) +
-                       " hectares: correct the crop file, then run the study area again");
-    }
   }
 }
 

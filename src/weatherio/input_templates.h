@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -98,5 +99,40 @@ std::optional<InputTemplateKind> FindInputTemplateKind(std::string_view ext);
 std::vector<std::string> InputTemplateLines(const InputTemplateKind& kind, const std::string& name,
                                             const std::string& latitude,
                                             const std::string& elevation);
+
+// The texts of a template that a run would refuse or read otherwise, in the order of the dialog.
+enum class TemplateField { kName, kLatitude, kElevation };
+struct TemplateProblem {
+  TemplateField field;
+  std::string message;
+};
+
+// Longest station name a run reads as typed: it opens the file its first five characters name.
+inline constexpr size_t kStationStemLength = 5;
+
+// A name must be what a run can be given and reads under that name: letters, digits, '-' and
+// '_', at most five characters. Latitude and elevation are checked as the run checks them
+// (-90 < latitude < 90, -200 < elevation < 4000, both ends refused), the whole text must be a
+// number, and the first five characters, which are what a run reads, must give that number.
+std::vector<TemplateProblem> InputTemplateProblems(const InputTemplateKind& kind,
+                                                   const std::string& name,
+                                                   const std::string& latitude,
+                                                   const std::string& elevation);
+
+// NAME.KIND, the name the template's first line gives.
+std::string InputTemplateFileName(const InputTemplateKind& kind, const std::string& name);
+
+enum class TemplateWrite { kWritten, kExists };
+struct TemplateFile {
+  TemplateWrite result;
+  std::filesystem::path path;  // NAME.KIND in the folder, found without regard to letter case
+};
+
+// Writes the template of a kind as NAME.KIND in `folder`, whole or not at all. A file of that
+// name (in any letter case) is replaced only when `replace` is given; otherwise nothing is
+// written and the result says it exists. The texts must have passed InputTemplateProblems.
+TemplateFile WriteInputTemplate(const std::filesystem::path& folder, const InputTemplateKind& kind,
+                                const std::string& name, const std::string& latitude,
+                                const std::string& elevation, bool replace);
 
 }  // namespace kelvaro

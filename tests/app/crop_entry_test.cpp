@@ -132,6 +132,34 @@ TEST_F(CropEntryTest, IncompleteEntryListsWhatIsMissingAndWritesNothing) {
   EXPECT_EQ(folder_.Listing(), "");
 }
 
+// The window refuses a soil letter and a cover crop across the year end in the words `crop add`
+// prints for them.
+TEST_F(CropEntryTest, RefusalsUseTheCommandLinesWords) {
+  ChooseCrop("Almonds");
+  Type(form().SA, QStringLiteral("3"));
+  Type(form().HectaresPlanted, QStringLiteral("5"));
+  Type(form().SoilType, QStringLiteral("X"));
+  Type(form().CoverCrop1Begin, QStringLiteral("2025-11-01"));
+  Type(form().CoverCrop1End, QStringLiteral("2026-02-15"));
+  Save();
+  ASSERT_TRUE(view_->warning_view()->isVisible());
+  SaveScreenshot(view_->warning_view(), "crop_soil_warning_values");
+  TestFolder cli_folder;
+  const CliRun cli = RunInFolder(cli_folder,
+                                 "\"$CLI\" crop add --sa 3 --crop Almonds --area 5 --soil X "
+                                 "--cover1 2025-11-01 2026-02-15");
+  EXPECT_EQ(cli.status, 2);
+  const std::string soil = "Soil type should be L, M or H, not 'X'";
+  const std::string cover =
+      "Cover crop 1 should end after it begins, not run from day 305 to day 46: a period across "
+      "the year end is not applied; give the part of each year as its own period (to 12-31, and "
+      "from 01-01)";
+  EXPECT_EQ(WarningLines(), (Lines{soil, cover}));
+  EXPECT_EQ(cli.err, soil + "\n  (--soil)\n" + cover + "\n  (--cover1)\n");
+  EXPECT_EQ(folder_.Listing(), "");
+  EXPECT_EQ(cli_folder.Listing(), "");
+}
+
 TEST_F(CropEntryTest, CancelledDirectoryChoiceWritesNothing) {
   window().SetDirectoryChooser(
       [](const QString&) -> std::optional<std::filesystem::path> { return std::nullopt; });

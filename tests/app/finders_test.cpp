@@ -1,11 +1,14 @@
 // The template, finder and viewer windows as the user drives them: typed text, chosen items and
 // buttons reach the models, and what the models decide comes back on screen.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/data_file_entry_view.h"
 #include "app/output_files_view.h"
@@ -39,22 +42,68 @@ class FindersTest : public MainWindowTest {
   std::string Opened(const std::string& name) const { return "open " + (folder_ / name).string(); }
 };
 
-TEST_F(FindersTest, DataFileEntryPastesTheTemplateOfTheChosenKind) {
+// Answers the question whether to replace a template file with the button of that text, once.
+class ReplaceAnswer {
+ public:
+  explicit ReplaceAnswer(const char* button) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this, button] {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box == nullptr || !box->isVisible() || box->objectName() != "ReplaceTemplate") continue;
+        text_ = box->text().toStdString();
+        SaveScreenshot(box, "replace_template");
+        for (QAbstractButton* b : box->buttons()) {
+          if (b->text() == QString::fromLatin1(button)) b->click();
+        }
+        timer_.stop();
+      }
+    });
+    timer_.start();
+  }
+  const std::string& text() const { return text_; }
+
+ private:
+  QTimer timer_;
+  std::string text_;
+};
+
+TEST_F(FindersTest, DataFileEntryWritesTheTemplateFileAndAsksBeforeReplacingOne) {
   window().NamedAction("InputCreateFiles")->trigger();
   app::DataFileEntryView* dialog = window().data_file_entry_view();
   ASSERT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->kinds()->currentIndex(), -1);
   EXPECT_EQ(dialog->kinds()->count(), 10);
+  {
+    MessageBoxWatcher boxes;
+    Click(dialog, "ButtonOK");  // no kind chosen
+    EXPECT_EQ(boxes.texts(),
+              Lines{"Select a three-character file extension: no template was written"});
+  }
   Choose(dialog->kinds(), dialog->kinds()->findText(QStringLiteral("day")));
   EXPECT_EQ(dialog->explanation()->text(), "day: Daily raw weather data for estimating ETo");
   TypeInto(dialog->field(0), QStringLiteral("Davis"));
   TypeInto(dialog->field(1), QStringLiteral("38.5"));
   TypeInto(dialog->field(2), QStringLiteral("18.5"));
   Click(dialog, "ButtonOK");
-  ASSERT_EQ(spreadsheet_->pasted.size(), 368u);
-  EXPECT_EQ(spreadsheet_->pasted.front(), "Davis.day,38.5,18.5");
-  EXPECT_EQ(spreadsheet_->pasted.back(), ",,,365");
-  EXPECT_EQ(folder_.Listing(), "");  // the template goes to the spreadsheet, not to a file
+  EXPECT_EQ(folder_.Listing(), "Davis.day\n");
+  EXPECT_EQ(folder_.Read("Davis.day").substr(0, 20), "Davis.day,38.5,18.5\n");
+  EXPECT_EQ(spreadsheet_->calls.back(), Opened("Davis.day"));
+
+  folder_.Write("Davis.day", "the user's filled sheet\n");
+  {
+    const ReplaceAnswer keep("Keep it");
+    Click(dialog, "ButtonOK");
+    EXPECT_EQ(keep.text(),
+              "Davis.day already exists in " + folder_.path().string() + ". Replace it?");
+    EXPECT_EQ(folder_.Read("Davis.day"), "the user's filled sheet\n");
+  }
+  {
+    const ReplaceAnswer replace("Replace");
+    Click(dialog, "ButtonOK");
+    EXPECT_FALSE(replace.text().empty());
+    EXPECT_EQ(folder_.Read("Davis.day").substr(0, 20), "Davis.day,38.5,18.5\n");
+  }
 
   // Shown again, the dialog starts empty, with no kind chosen.
   Click(dialog, "ButtonCancel");

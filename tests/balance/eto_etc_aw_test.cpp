@@ -115,21 +115,24 @@ TEST_F(EToETcAWTest, CropWithoutAClassOrWithDaysOutOfRangeIsRefused) {
   no_class.code = "SA00012CX";
   folder_.Write("SA00012.CSV", CropFileText({MakeCrop(2, "Alfalfa", 1, 365), no_class}));
   EXPECT_EQ(RunError<InputError>(),
-            "SA00012.CSV, line 5 (crop 2): the crop code 'SA00012CX' has no crop class 1..4 as its "
-            "ninth character");
+            "SA00012.CSV, line 5 (crop 2): Crop code should be a code with the crop class 1..4 as "
+            "its ninth character, not 'SA00012CX'");
   folder_.Write("SA00012.CSV", CropFileText({MakeCrop(2, "Alfalfa", 0, 365)}));
   EXPECT_EQ(RunError<InputError>(),
-            "SA00012.CSV, line 4 (crop 1): planting day 0 is outside 1..366");
+            "SA00012.CSV, line 4 (crop 1): Planting date should be between 1 and 366 (day of the "
+            "year), not 0");
   CropRow negative = MakeCrop(2, "Alfalfa", 1, 365);
   negative.wetting_frequency_days = -7;
   folder_.Write("SA00012.CSV", CropFileText({negative}));
   EXPECT_EQ(RunError<InputError>(),
-            "SA00012.CSV, line 4 (crop 1): wetting frequency -7 is negative");
+            "SA00012.CSV, line 4 (crop 1): Wetting frequency should be at least 0 days, not -7");
   CropRow beyond = MakeCrop(2, "Alfalfa", 1, 365);
   beyond.stage_pct = {10, 140, 100};
   folder_.Write("SA00012.CSV", CropFileText({beyond}));
-  EXPECT_EQ(RunError<InputError>(),
-            "SA00012.CSV, line 4 (crop 1): percent of season to date C 140 is outside 0..100");
+  EXPECT_EQ(
+      RunError<InputError>(),
+      "SA00012.CSV, line 4 (crop 1): Percent of season to date C should be between 10 and 100 "
+      "%, not 140");
   // "nan" is no number: a crop with it would have an all-nan balance. (The row writer refuses to
   // write one, so the hand edit is made in the text.)
   folder_.Write("SA00012.CSV",

@@ -105,22 +105,41 @@ TEST_F(StudyAreaRun, HandEditedValuesOutsideTheirMeaningAreRefusedNamingTheRow) 
   };
   const Case cases[] = {
       {[](CropRow& r) { r.allowable_depletion_pct = 500.0f; },
-       "allowable depletion 500 is outside 0..100"},
-      {[](CropRow& r) { r.allowable_depletion_pct = -50.0f; },
-       "allowable depletion -50 is outside 0..100"},
-      {[](CropRow& r) { r.ks = 1e30f; }, "Ks 1e+30 is outside 0..1"},
-      {[](CropRow& r) { r.ks = -5.0f; }, "Ks -5 is outside 0..1"},
-      {[](CropRow& r) { r.max_root_depth_mm = 0.0f; }, "maximum rooting depth 0 is not above 0"},
-      {[](CropRow& r) { r.max_soil_depth_mm = -1.0f; }, "maximum soil depth -1 is not above 0"},
-      {[](CropRow& r) { r.wetting_frequency_days = -5; }, "wetting frequency -5 is negative"},
-      {[](CropRow& r) { r.area_ha = -3; }, "area -3 is negative"},
-      {[](CropRow& r) { r.kc[0] = 1e30f; }, "Kc1 1e+30 is outside 0..3"},
+       "Allowable depletion should be above 0 and at most 100 %, not 500"},
+      {[](CropRow& r) { r.allowable_depletion_pct = 0.0f; },
+       "Allowable depletion should be above 0 and at most 100 %, not 0"},
+      {[](CropRow& r) { r.ks = 1e30f; }, "Stress factor should be between 0 and 1, not 1e+30"},
+      {[](CropRow& r) { r.max_root_depth_mm = 3e38f; },
+       "Rooting depth should be between 1 and 10000 mm, not 3e+38"},
+      {[](CropRow& r) { r.max_soil_depth_mm = 0.5f; },
+       "Maximum soil depth should be between 1 and 10000 mm, not 0.5"},
+      {[](CropRow& r) { r.wetting_frequency_days = -5; },
+       "Wetting frequency should be at least 0 days, not -5"},
+      {[](CropRow& r) { r.area_ha = 0; }, "Hectares planted should be above 0 and at most 1000000 ha, not 0"},
+      {[](CropRow& r) { r.kc[0] = 1e30f; }, "Kc1 should be between 0 and 3, not 1e+30"},
       {[](CropRow& r) { r.ground_cover_pct[2] = 150; },
-       "ground cover on date D 150 is outside 0..100"},
-      {[](CropRow& r) { r.available_water = 2.0f; }, "available water 2 is outside 0..1"},
-      {[](CropRow& r) { r.yield_threshold_mm = -1.0f; },
-       "yield-threshold depletion -1 is negative"},
-      {[](CropRow& r) { r.stress_end_doy = 400; }, "stress end 400 is outside 0..366"},
+       "Ground cover on date D should be between 0 and 100 %, not 150"},
+      {[](CropRow& r) { r.available_water = 0.0f; },
+       "Available water should be above 0 and at most 1 mm/mm, not 0"},
+      {[](CropRow& r) { r.yield_threshold_mm = 200.0f; },
+       "Yield-threshold depletion should be between 0 and the plant-available water 150 mm, not "
+       "200"},
+      {[](CropRow& r) {
+         r.stage_pct = {50, 40, 80};
+       },
+       "Percent of season to date C should be between 50 and 100 %, not 40"},
+      {[](CropRow& r) {
+         r.cover_crop_doy = {305, 46, 0, 0};
+       },
+       "Cover crop 1 should end after it begins, not run from day 305 to day 46: a period across "
+       "the year end is not applied; give the part of each year as its own period (to 12-31, and "
+       "from 01-01)"},
+      {[](CropRow& r) { r.stress_end_doy = 400; },
+       "Stress period should be between 0 and 366 (day of the year), not 400"},
+      {[](CropRow& r) { r.pre_irrigated = "maybe"; },
+       "Pre-irrigated should be Y or N, not 'maybe'"},
+      {[](CropRow& r) { r.name = "Corn, sweet"; },
+       "the row has 32 fields where 31 are expected: a crop name or code may not contain a comma"},
   };
   for (const Case& c : cases) {
     std::vector<CropRow> rows = ThreeCrops();

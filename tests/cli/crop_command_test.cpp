@@ -62,7 +62,8 @@ TEST(CropCommand, FormWarningsGoToStderrWithStatusTwo) {
                                  "$CLI crop add --sa 1 --crop Citrus --area 3 "
                                  "--cover-b -5");
   EXPECT_EQ(cover.status, 2);
-  EXPECT_EQ(cover.err, "Ground cover on date B should be between 0 and 100\n  (--cover-b)\n");
+  EXPECT_EQ(cover.err,
+            "Ground cover on date B should be between 0 and 100 %, not -5\n  (--cover-b)\n");
   EXPECT_EQ(folder.Listing(), "");
 }
 
@@ -76,16 +77,17 @@ TEST(CropCommand, BadInputIsRefusedWithStatusTwoAndWritesNothing) {
       {"--crop Rice --area 4 --max-soil deep", "Maximum soil depth: 'deep' is not a valid"},
       {"--crop Rice --area 4 --plant 2025-02-29",
        "--plant: Planting date: '2025-02-29' is not a valid"},
-      {"--crop Rice --area -4", "Hectares planted should not be negative\n  (--area)\n"},
+      {"--crop Rice --area -4",
+       "Hectares planted should be above 0 and at most 1000000 ha, not -4\n  (--area)\n"},
       {"--crop Rice --area 4 --depletion 500",
-       "Allowable depletion should be between 0 and 100\n  (--depletion)\n"},
+       "Allowable depletion should be above 0 and at most 100 %, not 500\n  (--depletion)\n"},
       {"--crop Rice --area 4 --max-soil ../x", "--max-soil: Maximum soil depth: '../x'"},
       {"--crop Banana --area 4", "--crop: unknown crop 'Banana'"},
       {"--crop '../Rice' --area 4", "--crop: unknown crop '../Rice'"},
       {"--crop Rice --area ''", "--area: an empty value"},
       {"--crop Rice --area 4 --root 'Zürich'", "Rooting depth: 'Zürich' is not a valid"},
-      {"--crop Rice --area 4 --soil X", "--soil takes L, M or H, not 'X'"},
-      {"--crop Rice --area 4 --pre-irrigated yes", "--pre-irrigated takes Y or N, not 'yes'"},
+      {"--crop Rice --area 4 --pre-irrigated yes",
+       "Pre-irrigated should be Y or N, not 'yes'\n  (--pre-irrigated)\n"},
       {"--crop Wheat --area 4 --cover1 03-01 04-01", "--cover1 does not apply to Wheat"},
       {"--crop Citrus --area 4 --stress 0.5 --stress-begin 07-01 --stress-end 08-01",
        "--stress does not apply to Citrus"},
@@ -100,6 +102,47 @@ TEST(CropCommand, BadInputIsRefusedWithStatusTwoAndWritesNothing) {
     EXPECT_NE(run.err.find(bad.message), std::string::npos) << run.err;
   }
   EXPECT_EQ(folder.Listing(), "");
+}
+
+// Values a run could not use: each refused naming the option and what to type, with status 2,
+// and the crop file keeps every byte.
+TEST(CropCommand, ValuesARunCannotUseAreRefusedAndTheFileKeepsEveryByte) {
+  const TestFolder folder;
+  ASSERT_EQ(RunInFolder(folder, "$CLI crop add --sa 5 --crop Rice --area 4").status, 0);
+  const std::string before = folder.Read("SA00005.csv");
+  const struct {
+    const char* options;
+    const char* err;
+  } cases[] = {
+      {"--sa 5 --crop Rice --area 4 --max-soil 3e38 --root 3e38",
+       "Maximum soil depth should be between 1 and 10000 mm, not 3e+38\n  (--max-soil)\n"
+       "Rooting depth should be between 1 and 10000 mm, not 3e+38\n  (--root)\n"},
+      {"--sa 5 --crop Rice --area 4 --depletion 0",
+       "Allowable depletion should be above 0 and at most 100 %, not 0\n  (--depletion)\n"},
+      {"--sa 5 --crop Rice --area 0",
+       "Hectares planted should be above 0 and at most 1000000 ha, not 0\n  (--area)\n"},
+      {"--sa 5 --crop Rice --area 4 --wetting-frequency 0",
+       "Wetting frequency should be at least 1 day, not 0\n  (--wetting-frequency)\n"},
+      {"--sa 5 --crop Rice --area 4 --soil X",
+       "Soil type should be L, M or H, not 'X'\n  (--soil)\n"},
+      {"--sa 5 --crop Rice --area 4 --pre-irrigated maybe",
+       "Pre-irrigated should be Y or N, not 'maybe'\n  (--pre-irrigated)\n"},
+      {"--sa 5 --crop Almonds --area 4 --cover1 2025-11-01 2026-02-15",
+       "Cover crop 1 should end after it begins, not run from day 305 to day 46: a period across "
+       "the year end is not applied; give the part of each year as its own period (to 12-31, and "
+       "from 01-01)\n  (--cover1)\n"},
+      {"--sa 0 --crop Rice --area 4",
+       "kelvaro-cli: --sa: the study-area number should be between 1 and 99999\n"},
+      {"--sa 123456 --crop Rice --area 4",
+       "kelvaro-cli: --sa: the study-area number should be between 1 and 99999\n"},
+  };
+  for (const auto& bad : cases) {
+    const auto run = RunInFolder(folder, std::string("$CLI crop add ") + bad.options);
+    EXPECT_EQ(run.status, 2) << bad.options;
+    EXPECT_EQ(run.err, bad.err);
+  }
+  EXPECT_EQ(folder.Listing(), "SA00005.csv\n");
+  EXPECT_EQ(folder.Read("SA00005.csv"), before);
 }
 
 TEST(CropCommand, ListShowsEveryCropAndShowRefusesAMissingFile) {
@@ -173,6 +216,25 @@ TEST(CropCommand, RemoveTakesOutOneRowAndLeavesEveryOtherByte) {
   const size_t next = before.find('\n', tomato) + 1;
   EXPECT_EQ(folder.Read("SA00001.csv"), before.substr(0, tomato) + before.substr(next));
   EXPECT_EQ(folder.Listing(), "SA00001.csv\n");
+}
+
+// A row a run refuses is named with its file and line, and `crop remove` takes it out.
+TEST(CropCommand, ARefusedRowIsNamedAndCanBeRemoved) {
+  const TestFolder folder;
+  std::string text = testing::ReadBytes(testing::ExamplePath("SA00001.csv"));
+  const std::string tomato = text.substr(text.find("SA00001C1.43"));
+  text += tomato.substr(0, tomato.find('\n') + 1);
+  text.replace(text.rfind("   40.00,"), 9, "    0.00,");  // allowable depletion of the 7th row
+  folder.Write("SA00001.csv", text);
+  const auto shown = RunInFolder(folder, "$CLI crop show --sa 1");
+  EXPECT_EQ(shown.status, 1);
+  EXPECT_EQ(shown.err,
+            "kelvaro-cli: SA00001.csv, line 10 (crop 7): Allowable depletion should be above 0 "
+            "and at most 100 %, not 0\n");
+  const auto removed = RunInFolder(folder, "$CLI crop remove --sa 1 --crop 7");
+  ASSERT_EQ(removed.status, 0) << removed.err;
+  EXPECT_EQ(removed.out, "Removed crop 7 (Tomato) from ./SA00001.csv\n");
+  EXPECT_EQ(folder.Read("SA00001.csv"), testing::ReadBytes(testing::ExamplePath("SA00001.csv")));
 }
 
 // A crop file edited in a spreadsheet: CRLF line ends, a blank line between two rows.

@@ -50,7 +50,8 @@ TEST(Usage, EveryCommandRefusesBadValuesNamingTheOptionWithStatusTwo) {
        "99999\n"},
       {"crop remove --sa x --crop 1", "kelvaro-cli: --sa: 'x' is not a valid integer value\n"},
       {"crop remove --sa 1 --crop 1 --dir /nonexistent", "--dir: the folder '/nonexistent'"},
-      {"crop add --sa 1 --crop Rice --area 3 --soil Q", "--soil takes L, M or H, not 'Q'\n"},
+      {"crop add --sa 1 --crop Rice --area 3 --soil Q",
+       "Soil type should be L, M or H, not 'Q'\n  (--soil)\n"},
       {"nosuch", "'nosuch' is not a command of kelvaro-cli; the commands are run, presets, "},
       {"demo --dir /dev/null",
        "kelvaro-cli: --dir: /dev/null is a file, not a folder; give a folder for the example "

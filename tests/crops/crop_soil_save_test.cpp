@@ -184,26 +184,29 @@ TEST_F(CropSave, IncompleteEntriesGiveTheirWarningsInOrder) {
   EXPECT_EQ(form.warning().Warning,
             (Lines{"Enter the SA number", "You must select a crop", "Enter Hectares Planted"}));
 
+  // The range message names 1..999 whenever the entry is incomplete, and numbers up to 99999
+  // are saved.
   form.SA.text = "1500";
   form.HectaresPlanted.text = "5";
   Save(form);
-  EXPECT_EQ(form.warning().Warning, (Lines{"You must select a crop"}));
+  EXPECT_EQ(form.warning().Warning,
+            (Lines{"SA number should be between 1 and 999", "You must select a crop"}));
 
   form.SA.text = "123456";
-  Save(form);
-  EXPECT_EQ(form.warning().Warning,
-            (Lines{"SA number should be between 1 and 99999", "You must select a crop"}));
-
-  form.SA.text = "0";
   form.SelectCrop(0);
+  EXPECT_EQ(Save(form).result, SaveResult::kRefused);
+  EXPECT_EQ(form.warning().Warning, (Lines{"SA number should be between 1 and 999"}));
+  form.SA.text = "0";
   Save(form);
-  EXPECT_EQ(form.warning().Warning, (Lines{"SA number should be between 1 and 99999"}));
+  EXPECT_EQ(form.warning().Warning, (Lines{"SA number should be between 1 and 999"}));
   EXPECT_EQ(folder_.Listing(), "");
 
-  // Numbers above 999 are valid study areas.
-  form.SA.text = "99999";
-  EXPECT_EQ(Save(form).file.filename(), "SA99999.csv");
-  EXPECT_TRUE(form.warning().Warning.empty());
+  for (const char* sa : {"1500", "99999"}) {
+    form.SA.text = sa;
+    EXPECT_EQ(Save(form).result, SaveResult::kWritten) << sa;
+    EXPECT_TRUE(form.warning().Warning.empty());
+  }
+  EXPECT_EQ(folder_.Listing(), "SA01500.csv\nSA99999.csv\n");
 }
 
 TEST_F(CropSave, BadEntriesAreRefusedAndWriteNothing) {
@@ -220,7 +223,6 @@ TEST_F(CropSave, BadEntriesAreRefusedAndWriteNothing) {
       {&TCropSoilEntry::WettingFrequency, "weekly"},
       {&TCropSoilEntry::PlantingDate, "2025-02-30"},
       {&TCropSoilEntry::EndingDate, "30/09/2025"},
-      {&TCropSoilEntry::SoilType, "M,H"},
   };
   for (const Case& bad : cases) {
     TCropSoilEntry form = CornInSa12();
@@ -304,19 +306,81 @@ TEST_F(CropSave, NegativeGroundCoverIsRefused) {
   form.GroundCoverDateB.text = "-5";
   form.GroundCoverDateE.text = "-0.5";
   EXPECT_EQ(Save(form).result, SaveResult::kRefused);
-  EXPECT_EQ(form.warning().Warning, (Lines{"Ground cover on date B should be between 0 and 100",
-                                           "Ground cover on date E should be between 0 and 100"}));
+  EXPECT_EQ(form.warning().Warning,
+            (Lines{"Ground cover on date B should be between 0 and 100 %, not -5",
+                   "Ground cover on date E should be between 0 and 100 %, not -0.5"}));
   EXPECT_EQ(folder_.Listing(), "");
 }
 
-TEST_F(CropSave, OtherSoilLettersAreWrittenUpperCasedWithNoAvailableWater) {
+// Values a run could not use are refused in the words `crop add` prints, and the crop file keeps
+// every byte.
+TEST_F(CropSave, ValuesARunCannotUseAreRefusedAndTheFileKeepsEveryByte) {
+  TCropSoilEntry good = CornInSa12();
+  Save(good);
+  const std::string before = folder_.Read("SA00012.csv");
+  struct Case {
+    const char* crop;
+    std::vector<std::pair<FormField TCropSoilEntry::*, const char*>> entries;
+    Lines warnings;
+  };
+  const Case cases[] = {
+      {"Corn(grain)",
+       {{&TCropSoilEntry::SoilType, "X"}},
+       {"Soil type should be L, M or H, not 'X'"}},
+      {"Corn(grain)",
+       {{&TCropSoilEntry::PreIrrigated, "maybe"}},
+       {"Pre-irrigated should be Y or N, not 'maybe'"}},
+      {"Corn(grain)",
+       {{&TCropSoilEntry::MaxSoilDepth, "3e38"}, {&TCropSoilEntry::RootingDepth, "3e38"}},
+       {"Maximum soil depth should be between 1 and 10000 mm, not 3e+38",
+        "Rooting depth should be between 1 and 10000 mm, not 3e+38"}},
+      {"Corn(grain)",
+       {{&TCropSoilEntry::AllowableDepletion, "0"}},
+       {"Allowable depletion should be above 0 and at most 100 %, not 0"}},
+      {"Corn(grain)",
+       {{&TCropSoilEntry::HectaresPlanted, "0"}},
+       {"Hectares planted should be above 0 and at most 1000000 ha, not 0"}},
+      {"Corn(grain)",
+       {{&TCropSoilEntry::WettingFrequency, "0"}},
+       {"Wetting frequency should be at least 1 day, not 0"}},
+      {"Corn(grain)",
+       {{&TCropSoilEntry::CropName, "Corn, sweet"}},
+       {"Crop name should be a text without commas or control characters, not 'Corn, sweet'"}},
+      {"Almonds",
+       {{&TCropSoilEntry::CoverCrop1Begin, "2025-11-01"},
+        {&TCropSoilEntry::CoverCrop1End, "2026-02-15"}},
+       {"Cover crop 1 should end after it begins, not run from day 305 to day 46: a period "
+        "across the year end is not applied; give the part of each year as its own period (to "
+        "12-31, and from 01-01)"}},
+      {"Almonds",
+       {{&TCropSoilEntry::StressFactor, "1.5"},
+        {&TCropSoilEntry::StressStartingDate, "08-01"},
+        {&TCropSoilEntry::StressEndingDate, "07-01"}},
+       {"Stress factor should be between 0 and 1, not 1.5",
+        "Stress period should end after it begins, not run from day 213 to day 182: a period "
+        "across the year end is not applied; give the part of each year as its own period (to "
+        "12-31, and from 01-01)"}},
+  };
+  for (const Case& c : cases) {
+    TCropSoilEntry form = FormWithCrop(c.crop);
+    form.SA.text = "12";
+    form.HectaresPlanted.text = "40";
+    for (const auto& [entry, text] : c.entries) (form.*entry).text = text;
+    EXPECT_EQ(Save(form).result, SaveResult::kRefused) << c.warnings.front();
+    EXPECT_EQ(form.warning().Warning, c.warnings);
+    EXPECT_TRUE(form.warning().visible);
+  }
+  EXPECT_EQ(folder_.Read("SA00012.csv"), before);
+  EXPECT_EQ(navigator_.titles().size(), 1u);  // no directory was asked for after the first save
+}
+
+TEST_F(CropSave, LettersAreWrittenUpperCased) {
   TCropSoilEntry form = CornInSa12();
-  form.SoilType.text = "x";
+  form.SoilType.text = "h";
   form.PreIrrigated.text = "y";
   const CropRow row = Save(form).row;
-  EXPECT_EQ(row.available_water, 0.0f);
-  EXPECT_EQ(row.plant_available_water_mm, 0.0f);
-  EXPECT_EQ(row.code, "SA00012C1.13121273MNXks1.0000IF30Y");
+  EXPECT_EQ(row.available_water, 0.175f);
+  EXPECT_EQ(row.code, "SA00012C1.13121273MNHks1.0000IF30Y");
   EXPECT_EQ(row.pre_irrigated, "Y");
 }
 

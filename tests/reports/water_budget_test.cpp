@@ -271,17 +271,15 @@ TEST_F(WaterBudgetTest, ResultsThatDoNotFitTheCropFileAreRefusedNamingTheFile) {
          t.crop_lines_[3].replace(t.crop_lines_[3].find(" 120,"), 5, "   0,");
          t.WriteCropFile();
        },
-       "SA00001.csv, line 4 (crop 1): the planted area is 0 hectares; a volume needs an area "
-       "above 0 and at most 1000000 hectares: correct the crop file, then run the study area "
-       "again"},
+       "SA00001.csv, line 4 (crop 1): Hectares planted should be above 0 and at most 1000000 ha, "
+       "not 0"},
       {"an area of 2,000,000,000 ha",
        [](WaterBudgetTest& t) {
          t.crop_lines_[3].replace(t.crop_lines_[3].find(" 120,"), 5, " 2000000000,");
          t.WriteCropFile();
        },
-       "SA00001.csv, line 4 (crop 1): the planted area is 2000000000 hectares; a volume needs "
-       "an area above 0 and at most 1000000 hectares: correct the crop file, then run the study "
-       "area again"},
+       "SA00001.csv, line 4 (crop 1): Hectares planted should be above 0 and at most 1000000 ha, "
+       "not 2000000000"},
       {"an ETAW of 1e30",
        [](WaterBudgetTest& t) { t.Replace("SA00001C001.EAW", "1100.00", "  1e+30"); },
        "SA00001C001.EAW, line 5: ETAW 1e+30 is outside -500..5000 mm a year" + again},
@@ -311,7 +309,8 @@ TEST_F(WaterBudgetTest, ResultsThatDoNotFitTheCropFileAreRefusedNamingTheFile) {
          t.crop_lines_[4].replace(t.crop_lines_[4].find("  80,"), 5, " -80,");
          t.WriteCropFile();
        },
-       "SA00001.csv, line 5 (crop 2): area -80 is negative"},
+       "SA00001.csv, line 5 (crop 2): Hectares planted should be above 0 and at most 1000000 ha, "
+       "not -80"},
       {"an annual file missing",
        [](WaterBudgetTest& t) { std::filesystem::remove(t.folder_ / "SA00001C002.EAW"); },
        "SA00001C002.EAW is missing" + again},

@@ -87,5 +87,53 @@ TEST(InputTemplates, UnknownKindIsNotFound) {
   EXPECT_FALSE(FindInputTemplateKind(""));
 }
 
+// Texts a run would refuse, or read under another name or number, with the field they name.
+TEST(InputTemplates, TextsARunWouldReadOtherwiseAreRefused) {
+  const struct {
+    const char* name;
+    const char* latitude;
+    const char* elevation;
+    TemplateField field;
+    const char* message;
+  } cases[] = {
+      {"", "38.5", "18", TemplateField::kName, "Enter the station name"},
+      {"Maricopa", "33.07", "361", TemplateField::kName,
+       "Station name 'Maricopa' is longer than five characters: a run reads the file its first "
+       "five name (Maric.day); type Maric or another name of five"},
+      {"Mar c", "33.07", "361", TemplateField::kName,
+       "Station name 'Mar c' may hold only letters A-Z, digits, '-' and '_': a run cannot be "
+       "given it otherwise"},
+      {"../MA", "33.07", "361", TemplateField::kName,
+       "Station name '../MA' may hold only letters A-Z, digits, '-' and '_': a run cannot be "
+       "given it otherwise"},
+      {"MARIC", "abc", "361", TemplateField::kLatitude,
+       "Latitude: 'abc' is not a valid floating point value"},
+      {"MARIC", "33.07.1", "361", TemplateField::kLatitude,
+       "Latitude: '33.07.1' is not a valid floating point value"},
+      {"MARIC", "999", "361", TemplateField::kLatitude,
+       "Latitude should be between -90 and 90 degrees"},
+      {"MARIC", "-90", "361", TemplateField::kLatitude,
+       "Latitude should be between -90 and 90 degrees"},
+      {"MARIC", "33.075", "361", TemplateField::kLatitude,
+       "Latitude '33.075' would be read as '33.07': a run reads its first five characters; type "
+       "at most five"},
+      {"MARIC", "", "361", TemplateField::kLatitude, "Enter the latitude in degrees"},
+      {"MARIC", "33.07", "4000", TemplateField::kElevation,
+       "Elevation should be between -200 and 4000 meters"},
+      {"MARIC", "33.07", "1e3", TemplateField::kElevation, ""},  // no problem: read as typed
+  };
+  for (const auto& c : cases) {
+    const auto problems =
+        InputTemplateProblems(*FindInputTemplateKind("day"), c.name, c.latitude, c.elevation);
+    if (c.message[0] == '\0') {
+      EXPECT_TRUE(problems.empty()) << c.elevation;
+      continue;
+    }
+    ASSERT_EQ(problems.size(), 1u) << c.message;
+    EXPECT_EQ(problems[0].field, c.field);
+    EXPECT_EQ(problems[0].message, c.message);
+  }
+}
+
 }  // namespace
 }  // namespace kelvaro
