@@ -6,8 +6,8 @@
 #include "cli/command_status.h"
 #include "cli/console.h"
 #include "cli/folder_guard.h"
+#include "cli/hand_over.h"
 #include "cli/run_command.h"
-#include "reports/desktop_office.h"
 #include "reports/office_calls.h"
 #include "weatherio/input_templates.h"
 
@@ -52,8 +52,11 @@ int RunTemplate(const TemplateOptions& o) {
   if (!o.open) return kExitDone;
   ConsoleReporter reporter(false);
   Session session(o.dir, reporter);
-  DesktopSpreadsheet spreadsheet(session);
-  return OpenInSpreadsheet(spreadsheet, file.path, reporter) ? kExitDone : kExitError;
+  HandOverSpreadsheet spreadsheet(session, true);
+  if (!OpenInSpreadsheet(spreadsheet, file.path, reporter)) return kExitError;
+  // The file is written; without a display to show it on, it is named instead.
+  if (spreadsheet.no_display()) std::cout << NoDisplayText(file.path) << "\n";
+  return kExitDone;
 }
 
 }  // namespace
