@@ -23,8 +23,6 @@ inline constexpr PhysicalBounds kPanBounds{0.0f, 40.0f, "mm"};  // daily pan eva
 // Penman-Monteith gives small negative values on cold, humid days (dew), and stored working
 // files hold them.
 inline constexpr PhysicalBounds kEtoBounds{-10.0f, 40.0f, "mm"};
-// Daily ETo the user brings from elsewhere (det) is a water loss: it cannot be negative.
-inline constexpr PhysicalBounds kDailyEtoInputBounds{0.0f, 40.0f, "mm"};
 
 // Calendar years every reader accepts; 9999 marks the averages row of the annual results.
 inline constexpr int32_t kFirstYear = 1;

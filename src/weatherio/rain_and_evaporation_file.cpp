@@ -26,7 +26,7 @@ RainAndEvaporationDay ParseRainAndEvaporationDay(std::string_view line, Evaporat
   day.pcp = ParseWeatherValue(fields[4], "Pcp", kDailyRainBounds);
   day.evaporation = column == EvaporationColumn::kEPan
                         ? ParseWeatherValue(fields[5], "EPan", kPanBounds)
-                        : ParseWeatherValue(fields[5], "ETo", kDailyEtoInputBounds);
+                        : ParseWeatherValue(fields[5], "ETo", kEtoBounds);
   return day;
 }
 

@@ -19,13 +19,14 @@ struct RainAndEvaporationDay {
   float evaporation = 0.0f;
 };
 
-// The sixth column: pan evaporation (dpn) or reference ET (det), both 0..40 mm a day.
+// The sixth column: pan evaporation (dpn), 0..40 mm a day, or reference ET (det), held to the
+// bounds of every ETo column (-10..40 mm: Penman-Monteith goes a little below 0 on dewy days).
 enum class EvaporationColumn { kEPan, kETo };
 
 // One data line of six fields. Refused, with the column named, as every daily reader refuses: a
 // field that is not a number (ConversionError); more or fewer fields, a year outside 1..9998, Mon
 // outside 1..12, Day outside 1..31, DOY outside 1..366 or past the end of its year, Mon and Day
-// that are not the DOY, Pcp outside 0..2000 mm and the evaporation outside 0..40 mm (-999 passes)
+// that are not the DOY, Pcp outside 0..2000 mm and the evaporation outside its bounds (-999 passes)
 // (InputError).
 RainAndEvaporationDay ParseRainAndEvaporationDay(std::string_view line, EvaporationColumn column);
 

@@ -36,7 +36,7 @@ TEST(ReaderChecks, BadLinesEndTheRunNamingFileAndLineAndNothingIsWritten) {
        "run --input dpn --fetch 100" + station,
        "STATN.dpn, line 5: EPan 1e+30 is outside 0..40 mm"},
       {"STATN.det", det_head + "2004,1,1,1,0,1e30\n", "run --input det" + station,
-       "STATN.det, line 4: ETo 1e+30 is outside 0..40 mm"},
+       "STATN.det, line 4: ETo 1e+30 is outside -10..40 mm"},
       {"MARIC.day",
        MaricopaWithLine(
            10, " 2003,   1,   7,   7,   12,48,   17.50,   -0.50,    0.92,   -0.10,    0.00"),

@@ -72,9 +72,9 @@ TEST(EToCovertion, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
            "STATN.det, line 4: Day 32 is outside 1..31"},
           // Once written into the working file and refused only there.
           {"ETo 1e30", header + " 2000,   1,   1,   1,    0.00,    1e30\n",
-           "STATN.det, line 4: ETo 1e+30 is outside 0..40 mm"},
-          {"ETo below 0", header + " 2000,   1,   1,   1,    0.00,   -0.50\n",
-           "STATN.det, line 4: ETo -0.5 is outside 0..40 mm"},
+           "STATN.det, line 4: ETo 1e+30 is outside -10..40 mm"},
+          {"ETo -500", header + " 2000,   1,   1,   1,    0.00,    -500\n",
+           "STATN.det, line 4: ETo -500 is outside -10..40 mm"},
           {"year gap",
            header +
                " 2000,   1,   1,   1,    0.00,    1.00\n 2002,   1,   1,   1,    0.00,    1.00\n",
