@@ -17,8 +17,8 @@ std::string In(const TestFolder& folder) { return " --dir '" + folder.path().str
 TEST(RunReport, ALatitudeThatDiffersFromTheStationLineIsWarnedAbout) {
   TestFolder folder;
   folder.CopyExamples({"MARIC.day", "SA00001.csv"});
-  const auto result = RunCli(
-      "run --input day --station MARIC --lat 32.07 --elev 3610 --sa 1 --quiet" + In(folder));
+  const auto result =
+      RunCli("run --input day --station MARIC --lat 32.07 --elev 3610 --sa 1 --quiet" + In(folder));
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err,
             "Warning: the latitude '32.07' (--lat) differs from 33.07 on the first line of "
