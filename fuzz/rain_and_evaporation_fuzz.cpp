@@ -5,6 +5,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kelvaro;
   const TextFile file{"FUZZ.dpn", SplitLines(fuzz::AsText(data, size))};
-  fuzz::RefusalsAreFine([&] { ParseRainAndEvaporationDays(file); });
+  for (EvaporationColumn column : {EvaporationColumn::kEPan, EvaporationColumn::kETo}) {
+    fuzz::RefusalsAreFine([&] { ParseRainAndEvaporationDays(file, column); });
+  }
   return 0;
 }

@@ -1,11 +1,17 @@
 #include "eto/daily_output.h"
 
 #include "eto/operation_files.h"
+#include "eto/solar_geometry.h"
 #include "eto/station_network_day.h"
 #include "weatherio/calendar.h"
 #include "weatherio/data_lines.h"
 #include "weatherio/errors.h"
+#include "weatherio/file_naming.h"
+#include "weatherio/missing_value.h"
+#include "weatherio/number_parse.h"
+#include "weatherio/output_file.h"
 #include "weatherio/row_format.h"
+#include "weatherio/weather_day_notes.h"
 
 namespace kelvaro {
 namespace {
@@ -21,32 +27,41 @@ std::string FormatDayRow(const WeatherDay& day) {
                 day.pcp);
 }
 
-// Mon and Day from the day of year; a day of year past the year's end (366 in a year of 365
-// days) keeps those of the line before.
-void SetMonthAndDay(std::vector<WeatherDay>& days) {
-  MonthAndDay previous;
-  for (WeatherDay& day : days) {
-    if (day.doy <= DaysInYear(day.year)) previous = MonthAndDayOfYear(day.doy, day.year);
-    day.month = previous.month;
-    day.day = previous.day;
-  }
-}
-
 }  // namespace
 
 void DailyOutput(const RunParameters& run, Session& session) {
   const std::string stem = SafeFileStem(run);
-  const auto input = ReadInputOrReport(stem + "." + run.Extension(), session);
+  auto input = OpenInputOrReport(stem + "." + run.Extension(), session);
   if (!input) return;
+  const float latitude_deg = ParseFloat(run.LatitudeText());
+  OutputFile day_file(FindInFolder(session.data_dir, stem + ".day"));
+  day_file.Write(ResultStationLine(stem, run) + kDayColumns + kDayUnits);
+  bool any_day = false;
+  WeatherDayNotes notes;
   // The export has no header lines: its data start on the first line.
-  auto days = ParseDataLines(
-      *input, [](const std::string& line) { return ParseStationNetworkDay(line); }, 0);
-  if (days.empty()) throw InputError(input->name + " holds no daily weather");
-  SetMonthAndDay(days);
-
-  std::string text = ResultStationLine(stem, run) + kDayColumns + kDayUnits;
-  for (const WeatherDay& day : days) text += FormatDayRow(day);
-  WriteResult(stem + ".day", text, session);
+  ForEachDataLine(
+      *input,
+      [&](const std::string& line, int line_number) {
+        WeatherDay day = ParseStationNetworkDay(line);
+        // The order of the days is checked where the daily file is read, the values here.
+        CheckDayOfYear(day.doy, day.year);
+        CheckSolarWithinRa(day.solar, day.doy, latitude_deg, session.global_pi);
+        const MonthAndDay date = MonthAndDayOfYear(day.doy, day.year);
+        day.month = date.month;
+        day.day = date.day;
+        // The dew point is compared where the daily file is read; TMax only here, before it is
+        // raised to TMin.
+        WeatherDay measured = day;
+        measured.td = kMissing;
+        notes.Note(measured, line_number);
+        if (day.tmax < day.tmin) day.tmax = day.tmin;
+        day_file.Write(FormatDayRow(day));
+        any_day = true;
+      },
+      0);
+  if (!any_day) throw InputError(input->name() + " holds no daily weather");
+  for (const std::string& warning : notes.Warnings(input->name())) session.reporter.Warn(warning);
+  day_file.Commit();
 }
 
 }  // namespace kelvaro

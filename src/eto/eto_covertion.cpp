@@ -2,8 +2,6 @@
 
 #include "eto/operation_files.h"
 #include "eto/rain_and_eto_rows.h"
-#include "weatherio/errors.h"
-#include "weatherio/rain_and_evaporation_file.h"
 
 namespace kelvaro {
 namespace {
@@ -17,14 +15,12 @@ constexpr const char* kWorkUnits =
 
 void EToCovertion(const RunParameters& run, Session& session) {
   const std::string stem = SafeFileStem(run);
-  const auto input = ReadInputOrReport(stem + ".det", session);
+  auto input = OpenInputOrReport(stem + ".det", session);
   if (!input) return;
-  const auto days = ParseRainAndEvaporationDays(*input);
-  if (days.empty()) throw InputError(input->name + " holds no days after its three header lines");
-
-  std::string text = ResultStationLine(stem + "_det", run) + kWorkColumns + kWorkUnits;
-  for (const RainAndEvaporationDay& day : days) text += RainAndEtoRow(day, day.evaporation);
-  WriteResult(stem + ".wrk", text, session);
+  WriteRainAndEtoWork(
+      *input, EvaporationColumn::kETo,
+      ResultStationLine(stem + "_det", run) + kWorkColumns + kWorkUnits,
+      [](const RainAndEvaporationDay& day) { return day.evaporation; }, stem + ".wrk", session);
 }
 
 }  // namespace kelvaro

@@ -1,9 +1,11 @@
 #include "eto/montly_output.h"
 
 #include <array>
+#include <optional>
 
 #include "eto/hargreaves_samani.h"
 #include "eto/operation_files.h"
+#include "eto/solar_geometry.h"
 #include "weatherio/daily_weather_file.h"
 #include "weatherio/data_lines.h"
 #include "weatherio/errors.h"
@@ -31,16 +33,6 @@ struct MonthSums {
   int rain_days = 0;
 };
 
-WeatherDay ParseDay(const std::string& line) {
-  WeatherDay day = ParseWeatherDay(line, false);
-  day.year = ParseInt(day.year_text);
-  if (day.month < 1 || day.month > 12) {
-    throw InputError("Mon " + std::to_string(day.month) + " is outside 1..12");
-  }
-  if (day.tmax < day.tmin) day.tmax = day.tmin;
-  return day;
-}
-
 bool IsComplete(const WeatherDay& day) {
   return !IsMissing(day.solar) && !IsMissing(day.tmax) && !IsMissing(day.tmin) &&
          !IsMissing(day.wind) && !IsMissing(day.pcp) && !IsMissing(day.td);
@@ -57,22 +49,6 @@ void AddDay(const WeatherDay& day, float eth, MonthSums& month) {
   if (IsRainDay(day.pcp, eth)) ++month.rain_days;
 }
 
-std::array<MonthSums, 12> SumMonths(const std::vector<WeatherDay>& days, float latitude_deg,
-                                    Session& session) {
-  std::array<MonthSums, 12> months{};
-  for (const WeatherDay& day : days) {
-    if (!IsComplete(day)) continue;
-    session.UseShortPi();
-    const float pi = session.global_pi;
-    const float latitude_rad = static_cast<float>((1.0 / 180) * pi * latitude_deg);
-    // A very cold day's negative ETo counts as 0, or every dry day of it would be a rain day.
-    const float eth =
-        HargreavesSamani(day.doy, day.tmax, day.tmin, latitude_rad, pi, NegativeEt::kZero);
-    AddDay(day, eth, months[static_cast<size_t>(day.month - 1)]);
-  }
-  return months;
-}
-
 std::string FormatMonthRow(int month, const MonthSums& sums, int years) {
   if (sums.days == 0) {
     return Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", month, kMissing,
@@ -85,36 +61,50 @@ std::string FormatMonthRow(int month, const MonthSums& sums, int years) {
                 per_year(sums.pcp), per_year(static_cast<float>(sums.rain_days)), kMissing);
 }
 
-// Years from the first line's to the last line's, as the rain totals are averaged over them.
-int YearsCovered(const std::vector<WeatherDay>& days, const std::string& file_name) {
-  const int first = days.front().year;
-  const int last = days.back().year;
-  if (last < first) {
-    throw InputError(file_name + ": the last line's year " + std::to_string(last) +
-                     " is before the first line's year " + std::to_string(first));
-  }
-  return last - first + 1;
-}
-
 }  // namespace
 
 bool IsRainDay(float pcp_mm, float eth_mm) { return pcp_mm > 2 * eth_mm; }
 
 void MontlyOutput(const RunParameters& run, Session& session) {
   const std::string stem = SafeFileStem(run);
-  const auto input = ReadInputOrReport(stem + "." + run.Extension(), session);
+  auto input = OpenInputOrReport(stem + "." + run.Extension(), session);
   if (!input) return;
   const float latitude_deg = ParseFloat(run.LatitudeText());
-  const auto days = ParseDataLines(*input, ParseDay);
-  if (days.empty()) throw InputError(input->name + " holds no daily weather");
-  const int years = YearsCovered(days, input->name);
-  const auto months = SumMonths(days, latitude_deg, session);
+  // Every complete day is summed with pi 3.1415; the session takes that pi once the file has
+  // been read through, should it hold a complete day.
+  const float pi = kShortPi;
+  const float latitude_rad = static_cast<float>((1.0 / 180) * pi * latitude_deg);
+  WeatherDayReader reader(false, WeatherChecks::kEveryColumn);
+  std::array<MonthSums, 12> months{};
+  std::optional<int> first_year;
+  int last_year = 0;
+  bool any_complete = false;
+  ForEachDataLine(*input, [&](const std::string& line, int line_number) {
+    WeatherDay day = reader.Read(line, line_number);
+    CheckSolarWithinRa(day.solar, day.doy, latitude_deg, pi);
+    if (!first_year) first_year = day.year;
+    last_year = day.year;
+    if (day.tmax < day.tmin) day.tmax = day.tmin;
+    if (!IsComplete(day)) return;
+    any_complete = true;
+    // A very cold day's negative ETo counts as 0, or every dry day of it would be a rain day.
+    const float eth =
+        HargreavesSamani(day.doy, day.tmax, day.tmin, latitude_rad, pi, NegativeEt::kZero);
+    AddDay(day, eth, months[static_cast<size_t>(day.month - 1)]);
+  });
+  if (!first_year) throw InputError(input->name() + " holds no daily weather");
+  for (const std::string& warning : reader.notes().Warnings(input->name())) {
+    session.reporter.Warn(warning);
+  }
+  // The rain totals are averaged over the years from the first line's to the last line's.
+  const int years = last_year - *first_year + 1;
 
   std::string text = ResultStationLine(ToUpperAscii(stem), run) + kMonthColumns + kMonthUnits;
   for (size_t m = 0; m < months.size(); ++m) {
     text += FormatMonthRow(static_cast<int>(m + 1), months[m], years);
   }
   WriteResult(stem + ".mon", text, session);
+  if (any_complete) session.UseShortPi();
 }
 
 }  // namespace kelvaro

@@ -18,6 +18,12 @@ std::optional<TextFile> ReadInputOrReport(const std::string& file_name, Session&
   return input;
 }
 
+std::optional<LineReader> OpenInputOrReport(const std::string& file_name, Session& session) {
+  auto input = LineReader::Open(FindInFolder(session.data_dir, file_name));
+  if (!input) session.reporter.MessageBox("Couldn't find " + file_name + ".");
+  return input;
+}
+
 std::string ResultStationLine(const std::string& tag, const RunParameters& run) {
   return StationLine(tag, run.LatitudeText(), run.ElevationText());
 }

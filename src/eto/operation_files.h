@@ -17,6 +17,9 @@ std::string SafeFileStem(const RunParameters& run);
 // the operation's failure "Couldn't find <name>." is reported and nothing is returned.
 std::optional<TextFile> ReadInputOrReport(const std::string& file_name, Session& session);
 
+// The same input opened to be read one line at a time, for files that may be long.
+std::optional<LineReader> OpenInputOrReport(const std::string& file_name, Session& session);
+
 // The station line of a result: the tag, then the run's latitude and elevation texts.
 std::string ResultStationLine(const std::string& tag, const RunParameters& run);
 

@@ -7,7 +7,6 @@
 #include "weatherio/errors.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/number_parse.h"
-#include "weatherio/rain_and_evaporation_file.h"
 #include "weatherio/row_format.h"
 
 namespace kelvaro {
@@ -48,17 +47,16 @@ std::string FormatMonthRow(const MonthlyMeans& m, float eto) {
 void DPNETo(const RunParameters& run, Session& session) {
   const std::string stem = SafeFileStem(run);
   const float pan_coefficient = FetchPanCoefficient(run);
-  const auto input = ReadInputOrReport(stem + ".dpn", session);
+  auto input = OpenInputOrReport(stem + ".dpn", session);
   if (!input) return;
-  const auto days = ParseRainAndEvaporationDays(*input);
-  if (days.empty()) throw InputError(input->name + " holds no days after its three header lines");
+  // The session's pi becomes 3.1415 only once the whole file was read and written.
+  const auto eto_of = [pan_coefficient](const RainAndEvaporationDay& day) {
+    return EtoOfPan(day.evaporation, pan_coefficient, kShortPi);
+  };
+  WriteRainAndEtoWork(*input, EvaporationColumn::kEPan,
+                      ResultStationLine(stem + "_dpn", run) + kWorkColumns + kWorkUnits, eto_of,
+                      stem + ".wrk", session);
   session.UseShortPi();
-
-  std::string text = ResultStationLine(stem + "_dpn", run) + kWorkColumns + kWorkUnits;
-  for (const RainAndEvaporationDay& day : days) {
-    text += RainAndEtoRow(day, EtoOfPan(day.evaporation, pan_coefficient, session.global_pi));
-  }
-  WriteResult(stem + ".wrk", text, session);
 }
 
 void PanETo(const RunParameters& run, Session& session) {

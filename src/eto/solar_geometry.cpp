@@ -1,7 +1,11 @@
 #include "eto/solar_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "weatherio/errors.h"
+#include "weatherio/missing_value.h"
+#include "weatherio/row_format.h"
 #include "weatherio/weather_records.h"
 
 namespace kelvaro {
@@ -24,6 +28,18 @@ float ExtraterrestrialRadiation(int doy, float latitude_rad, float pi) {
   return static_cast<float>((1440 / pi) * kSolarConstant * dr *
                             (sunset * std::sin(phi) * std::sin(declination) +
                              std::cos(phi) * std::cos(declination) * std::sin(sunset)));
+}
+
+void CheckSolarWithinRa(float solar_mj_per_m2, int doy, float latitude_deg, float pi) {
+  if (IsMissing(solar_mj_per_m2)) return;
+  const float latitude_rad = static_cast<float>(pi * latitude_deg * (1.0 / 180));
+  const float ra = std::max(ExtraterrestrialRadiation(doy, latitude_rad, pi), 0.0f);
+  if (solar_mj_per_m2 <= ra) return;
+  throw InputError(Printf(
+      "Solar %g MJ/m^2 is above the day's extraterrestrial radiation, %.2f MJ/m^2 on DOY %d at "
+      "latitude %g; check that Solar is in MJ/m^2 per day and the latitude is the station's",
+      static_cast<double>(solar_mj_per_m2), static_cast<double>(ra), doy,
+      static_cast<double>(latitude_deg)));
 }
 
 }  // namespace kelvaro

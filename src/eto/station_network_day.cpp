@@ -43,7 +43,7 @@ int FourDigitYear(int two_digit_year) {
 }
 
 WeatherDay ParseStationNetworkDay(std::string_view line) {
-  const auto fields = SplitFieldsFromRight(line, kFields);
+  const auto fields = SplitDataFields(line, kFields);
   ParseInt(fields[0]);  // the station number is read but not kept
   WeatherDay day;
   day.year = YearOfDate(fields[1]);
@@ -64,7 +64,7 @@ WeatherDay ParseStationNetworkDay(std::string_view line) {
   whole_day = whole_day && !IsMissing(values[kSolar]);
   day.solar = whole_day ? DailyRadiation(values[kSolar]) : kMissing;
   day.tmin = values[kTMin];
-  day.tmax = values[kTMax] < day.tmin ? day.tmin : values[kTMax];
+  day.tmax = values[kTMax];
   day.wind = values[kWind];
   day.pcp = values[kPcp];
   day.td = values[kTd];

@@ -1,6 +1,9 @@
 #include "weatherio/calendar.h"
 
 #include <cstddef>
+#include <string>
+
+#include "weatherio/errors.h"
 
 namespace kelvaro {
 
@@ -28,6 +31,25 @@ int DayOfYear(int month, int day, int year) {
   int doy = day;
   for (int m = 1; m < month && m <= 12; ++m) doy += lengths[static_cast<size_t>(m - 1)];
   return doy;
+}
+
+void CheckDayOfYear(int doy, int year) {
+  if (doy == 366 && !IsLeapYear(year)) {
+    throw InputError("DOY 366 in " + std::to_string(year) +
+                     ", a year of 365 days (only years divisible by 4 have a day 366)");
+  }
+}
+
+void CheckDate(int month, int day, int doy, int year) {
+  CheckDayOfYear(doy, year);
+  const MonthAndDay date = MonthAndDayOfYear(doy, year);
+  if (date.month == month && date.day == day) return;
+  const auto text = [](int m, int d) {
+    return "Mon " + std::to_string(m) + ", Day " + std::to_string(d);
+  };
+  throw InputError("DOY " + std::to_string(doy) + " of " + std::to_string(year) + " is " +
+                   text(date.month, date.day) + ", not " + text(month, day) +
+                   "; correct Mon, Day or DOY");
 }
 
 }  // namespace kelvaro

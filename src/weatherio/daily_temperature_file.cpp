@@ -16,13 +16,14 @@ namespace {
 constexpr int kTemperatureColumns = 7;
 
 WeatherDay ParseTemperatureDay(std::string_view line) {
-  const auto fields = SplitFieldsFromRight(line, kTemperatureColumns);
+  const auto fields = SplitDataFields(line, kTemperatureColumns);
   WeatherDay day;
   day.year_text = fields[0];
   day.year = ParseYear(fields[0]);
   day.month = ParseIntInRange(fields[1], "Mon", 1, 12);
   day.day = ParseIntInRange(fields[2], "Day", 1, 31);
-  day.doy = ParseIntInRange(fields[3], "DOY", 1, DaysInYear(day.year));
+  day.doy = ParseIntInRange(fields[3], "DOY", 1, 366);
+  CheckDate(day.month, day.day, day.doy, day.year);
   day.tmax = ParseWeatherValue(fields[4], "TMax", kTemperatureBounds);
   day.tmin = ParseWeatherValue(fields[5], "TMin", kTemperatureBounds);
   day.pcp = ParseWeatherValue(fields[6], "Pcp", kDailyRainBounds);
@@ -31,8 +32,7 @@ WeatherDay ParseTemperatureDay(std::string_view line) {
 
 bool FollowsDirectly(const WeatherDay& previous, const WeatherDay& day) {
   if (day.year == previous.year) return day.doy == previous.doy + 1;
-  return day.year == previous.year + 1 && day.doy == 1 &&
-         previous.doy == DaysInYear(previous.year);
+  return day.year == previous.year + 1 && day.doy == 1 && previous.doy == DaysInYear(previous.year);
 }
 
 void CheckOrder(const WeatherDay& previous, const WeatherDay& day, DayOrder order) {

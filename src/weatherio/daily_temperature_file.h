@@ -13,9 +13,10 @@ enum class DayOrder { kCalendar, kConsecutive };
 
 // The data lines of a daily temperature file (dtm, rtm) after its three header lines: Year, Mon,
 // Day, DOY, TMax, TMin, Pcp, fields taken from the right. Refused, naming the file and line: a
-// field that is not a number, a year outside 1..9998, Mon outside 1..12, Day outside 1..31, a
-// DOY beyond the length of its year, a value outside its physical bounds (-999 passes), days out
-// of `order` or a whole year missing, and a file without any day. Blank lines are passed over.
+// field that is not a number, more or fewer fields than the layout, a year outside 1..9998, Mon
+// outside 1..12, Day outside 1..31, DOY outside 1..366 or past the end of its year, Mon and Day
+// that are not the DOY, a value outside its physical bounds (-999 passes), days out of `order` or a
+// whole year missing, and a file without any day. Blank lines are passed over.
 std::vector<WeatherDay> ParseTemperatureDays(const TextFile& file, DayOrder order);
 
 }  // namespace kelvaro

@@ -2,11 +2,12 @@
 
 #include <string>
 
+#include "weatherio/calendar.h"
+#include "weatherio/data_lines.h"
 #include "weatherio/errors.h"
 #include "weatherio/field_split.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/physical_bounds.h"
-#include "weatherio/station_line.h"
 
 namespace kelvaro {
 
@@ -16,13 +17,14 @@ WeatherDay ParseWeatherDay(std::string_view line, bool with_eto, WeatherChecks c
                                       const PhysicalBounds& bounds) {
     return every_column ? ParseWeatherValue(text, column, bounds) : ParseColumnFloat(text, column);
   };
-  const auto fields = SplitFieldsFromRight(line, with_eto ? 11 : 10);
+  const auto fields = SplitDataFields(line, with_eto ? 11 : 10);
   WeatherDay day;
   day.year_text = fields[0];
   day.year = ParseYear(fields[0]);
   day.month = ParseIntInRange(fields[1], "Mon", 1, 12);
   day.day = ParseIntInRange(fields[2], "Day", 1, 31);
   day.doy = ParseIntInRange(fields[3], "DOY", 1, 366);
+  CheckDate(day.month, day.day, day.doy, day.year);
   day.solar = weather(fields[4], "Solar", kSolarBounds);
   day.tmax = weather(fields[5], "TMax", kTemperatureBounds);
   day.tmin = weather(fields[6], "TMin", kTemperatureBounds);
@@ -33,37 +35,39 @@ WeatherDay ParseWeatherDay(std::string_view line, bool with_eto, WeatherChecks c
   return day;
 }
 
-void CheckDayOrder(const WeatherDay& previous, const WeatherDay& day) {
-  if (day.year == previous.year) {
-    if (day.doy <= previous.doy) {
-      throw InputError("day " + std::to_string(day.doy) + " of " + std::to_string(day.year) +
-                       " comes after day " + std::to_string(previous.doy));
+void CheckDayOrder(int previous_year, int previous_doy, int year, int doy) {
+  if (year == previous_year) {
+    if (doy <= previous_doy) {
+      throw InputError("day " + std::to_string(doy) + " of " + std::to_string(year) +
+                       " comes after day " + std::to_string(previous_doy));
     }
-  } else if (day.year < previous.year) {
-    throw InputError("years out of order: " + std::to_string(day.year) + " comes after " +
-                     std::to_string(previous.year));
-  } else if (day.year == previous.year + 2) {
-    throw InputError("year " + std::to_string(previous.year + 1) + " is missing");
-  } else if (day.year > previous.year + 2) {
-    throw InputError("years " + std::to_string(previous.year + 1) + " to " +
-                     std::to_string(day.year - 1) + " are missing");
+  } else if (year < previous_year) {
+    throw InputError("years out of order: " + std::to_string(year) + " comes after " +
+                     std::to_string(previous_year));
+  } else if (year == previous_year + 2) {
+    throw InputError("year " + std::to_string(previous_year + 1) + " is missing");
+  } else if (year > previous_year + 2) {
+    throw InputError("years " + std::to_string(previous_year + 1) + " to " +
+                     std::to_string(year - 1) + " are missing");
   }
+}
+
+WeatherDay WeatherDayReader::Read(std::string_view line, int line_number) {
+  WeatherDay day = ParseWeatherDay(line, with_eto_, checks_);
+  if (previous_) CheckDayOrder(*previous_, day);
+  if (checks_ == WeatherChecks::kEveryColumn) notes_.Note(day, line_number);
+  previous_ = day;
+  return day;
 }
 
 std::vector<WeatherDay> ParseWeatherDays(const TextFile& file, bool with_eto,
                                          WeatherChecks checks) {
   std::vector<WeatherDay> days;
   days.reserve(file.lines.size());
-  for (size_t i = kHeaderLineCount; i < file.lines.size(); ++i) {
-    if (IsBlankLine(file.lines[i])) continue;
-    try {
-      WeatherDay day = ParseWeatherDay(file.lines[i], with_eto, checks);
-      if (!days.empty()) CheckDayOrder(days.back(), day);
-      days.push_back(std::move(day));
-    } catch (...) {
-      RethrowWithLocation(file.name, static_cast<int>(i + 1));
-    }
-  }
+  WeatherDayReader reader(with_eto, checks);
+  ForEachDataLine(file, [&](const std::string& line, int line_number) {
+    days.push_back(reader.Read(line, line_number));
+  });
   return days;
 }
 

@@ -24,6 +24,19 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A data line with more fields than its layout (fields are taken from the right, so the extra
+// ones would end up in the first column). Given a location, it reads "MARIC.day, line 10 has 11
+// fields where 10 are expected (a decimal comma, or an extra column?)".
+class FieldCountError : public InputError {
+ public:
+  FieldCountError(int found, int expected);
+  // "has 11 fields where 10 are expected (a decimal comma, or an extra column?)".
+  const std::string& detail() const { return detail_; }
+
+ private:
+  std::string detail_;
+};
+
 // A folder a command cannot safely write as it stands (another command holds it, two names
 // differ only in letter case, too little space): refused before anything in it changes.
 class FolderRefusal : public InputError {

@@ -21,6 +21,20 @@ std::vector<std::string> SplitFieldsFromRight(std::string_view line, int column_
   return fields;
 }
 
+std::vector<std::string> SplitDataFields(std::string_view line, int column_count) {
+  auto fields = SplitFieldsFromRight(line, column_count);
+  if (fields[0].find(',') != std::string::npos) {
+    throw FieldCountError(static_cast<int>(std::count(line.begin(), line.end(), ',')) + 1,
+                          column_count);
+  }
+  return fields;
+}
+
+FieldCountError::FieldCountError(int found, int expected)
+    : InputError("the line has " + std::to_string(found) + " fields where " +
+                 std::to_string(expected) + " are expected (a decimal comma, or an extra column?)"),
+      detail_(std::string(what()).substr(std::string_view("the line ").size())) {}
+
 std::vector<std::string> SplitAtTabs(std::string_view line) {
   std::vector<std::string> fields;
   size_t start = 0;

@@ -10,7 +10,7 @@ namespace kelvaro {
 namespace {
 
 MonthlyMeans ParseMonthlyRow(const std::string& line, MonthlyColumns columns) {
-  const auto fields = SplitFieldsFromRight(line, static_cast<int>(columns));
+  const auto fields = SplitDataFields(line, static_cast<int>(columns));
   MonthlyMeans row;
   row.month = ParseColumnInt(fields[0], "Mon");
   row.solar = ParseWeatherValue(fields[1], "Solar", kSolarBounds);

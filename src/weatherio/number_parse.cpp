@@ -81,6 +81,8 @@ void RethrowWithLocation(const std::string& location) {
   const std::string where = location + ": ";
   try {
     throw;
+  } catch (const FieldCountError& error) {
+    throw InputError(location + " " + error.detail());
   } catch (const ConversionError& error) {
     throw ConversionError(where + error.what());
   } catch (const InputError& error) {

@@ -2,43 +2,47 @@
 
 #include <string>
 
+#include "weatherio/calendar.h"
+#include "weatherio/daily_weather_file.h"
 #include "weatherio/data_lines.h"
-#include "weatherio/errors.h"
 #include "weatherio/field_split.h"
-#include "weatherio/number_parse.h"
+#include "weatherio/physical_bounds.h"
 
 namespace kelvaro {
 namespace {
 
 constexpr int kColumns = 6;
 
-void CheckWithin(int value, int low, int high, const char* column) {
-  if (value < low || value > high) {
-    throw InputError(std::string(column) + " " + std::to_string(value) + " is outside " +
-                     std::to_string(low) + ".." + std::to_string(high));
-  }
-}
-
 }  // namespace
 
-RainAndEvaporationDay ParseRainAndEvaporationDay(std::string_view line) {
-  const auto fields = SplitFieldsFromRight(line, kColumns);
+RainAndEvaporationDay ParseRainAndEvaporationDay(std::string_view line, EvaporationColumn column) {
+  const auto fields = SplitDataFields(line, kColumns);
   RainAndEvaporationDay day;
-  day.year = ParseInt(fields[0]);
-  day.month = ParseInt(fields[1]);
-  day.day = ParseInt(fields[2]);
-  day.doy = ParseInt(fields[3]);
-  day.pcp = ParseFloat(fields[4]);
-  day.evaporation = ParseFloat(fields[5]);
-  CheckWithin(day.month, 1, 12, "Mon");
-  CheckWithin(day.day, 1, 31, "Day");
-  CheckWithin(day.doy, 1, 366, "DOY");
+  day.year = ParseYear(fields[0]);
+  day.month = ParseIntInRange(fields[1], "Mon", 1, 12);
+  day.day = ParseIntInRange(fields[2], "Day", 1, 31);
+  day.doy = ParseIntInRange(fields[3], "DOY", 1, 366);
+  CheckDate(day.month, day.day, day.doy, day.year);
+  day.pcp = ParseWeatherValue(fields[4], "Pcp", kDailyRainBounds);
+  day.evaporation = column == EvaporationColumn::kEPan
+                        ? ParseWeatherValue(fields[5], "EPan", kPanBounds)
+                        : ParseWeatherValue(fields[5], "ETo", kEtoBounds);
   return day;
 }
 
-std::vector<RainAndEvaporationDay> ParseRainAndEvaporationDays(const TextFile& file) {
-  return ParseDataLines(file,
-                        [](const std::string& line) { return ParseRainAndEvaporationDay(line); });
+RainAndEvaporationDay RainAndEvaporationReader::Read(std::string_view line) {
+  const RainAndEvaporationDay day = ParseRainAndEvaporationDay(line, column_);
+  if (previous_) CheckDayOrder(previous_->year, previous_->doy, day.year, day.doy);
+  previous_ = day;
+  return day;
+}
+
+std::vector<RainAndEvaporationDay> ParseRainAndEvaporationDays(const TextFile& file,
+                                                               EvaporationColumn column) {
+  std::vector<RainAndEvaporationDay> days;
+  RainAndEvaporationReader reader(column);
+  ForEachDataLine(file, [&](const std::string& line, int) { days.push_back(reader.Read(line)); });
+  return days;
 }
 
 }  // namespace kelvaro

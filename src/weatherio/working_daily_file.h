@@ -21,8 +21,9 @@ struct WorkingDailyFile {
 // location).
 WeatherDay ParseWorkingDay(std::string_view line);
 
-// Reads the whole file. Blank lines are ignored. Refused, naming file and line: too few fields,
-// a non-numeric field ("nan" and "inf" included), a year outside 1..9998, a DOY outside 1..366, a
+// Reads the whole file, one line at a time. Blank lines are ignored. Refused, naming file and
+// line: too few or too many fields, a non-numeric field ("nan" and "inf" included), a year outside
+// 1..9998, a DOY outside 1..366 or past the end of its year, Mon and Day that are not the DOY, a
 // value outside its physical bounds, a day not after the one before it in the same year, and
 // years that do not follow one another (a year earlier than the one before it, or a gap).
 // Returns nothing when the file cannot be opened.

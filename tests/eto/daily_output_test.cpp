@@ -88,9 +88,18 @@ TEST_F(DailyOutputTest, MeasuredRecordComesBackAsItWasExported) {
 }
 
 TEST_F(DailyOutputTest, LastLineWithoutLineEndKeepsAllOfItsDewPoint) {
-  const std::string day = Convert("6,990101,1,*,250,*,20,*,5,*,2,*,3,*,12.5");
+  const std::string day = Convert("6,990101,1,*,150,*,20,*,5,*,2,*,3,*,12.5");
   EXPECT_EQ(DataLines(day),
-            " 1999,   1,   1,   1,   21.60,   20.00,    5.00,    2.00,   12.50,    3.00\n");
+            " 1999,   1,   1,   1,   12.96,   20.00,    5.00,    2.00,   12.50,    3.00\n");
+}
+
+TEST_F(DailyOutputTest, TmaxBelowTminIsCountedBeforeItIsRaised) {
+  const std::string day = Convert("6,990101,1,*,150,*,5,*,20,*,2,*,3,*,4");
+  EXPECT_EQ(DataLines(day),
+            " 1999,   1,   1,   1,   12.96,   20.00,   20.00,    2.00,    4.00,    3.00\n");
+  EXPECT_EQ(reporter_.warnings(),
+            Lines{"STATN.qrd: TMax is below TMin on 1 day (line 1, 1999-01-01); TMax was taken as "
+                  "TMin"});
 }
 
 TEST_F(DailyOutputTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {
@@ -105,7 +114,7 @@ TEST_F(DailyOutputTest, MissingExportIsReportedAndNothingWritten) {
 }
 
 TEST_F(DailyOutputTest, BadExportIsRefusedWithFileAndLineAndWritesNothing) {
-  const std::string good = "6,990101,1,*,250,*,20,*,5,*,2,*,3,*,4\n";
+  const std::string good = "6,990101,1,*,150,*,20,*,5,*,2,*,3,*,4\n";
   const std::vector<testing::BadInput> cases = {
       {"empty file", "", "STATN.qrd holds no daily weather"},
       {"blank lines only", "\n  \n", "STATN.qrd holds no daily weather"},
@@ -115,7 +124,20 @@ TEST_F(DailyOutputTest, BadExportIsRefusedWithFileAndLineAndWritesNothing) {
        "STATN.qrd, line 2: '2x.5' is not a valid floating point value"},
       {"fourteen fields", good + "6,990102,2,*,250,*,20,*,5,*,2,*,3,*\n",
        "STATN.qrd, line 2: expected 15 fields, found 14"},
-      {"sixteen fields", "6," + good, "STATN.qrd, line 1: '6,6' is not a valid integer value"},
+      {"sixteen fields", "6," + good,
+       "STATN.qrd, line 1 has 16 fields where 15 are expected (a decimal comma, or an extra "
+       "column?)"},
+      // Once written as Mon 0, Day 0.
+      {"first day 366 of a 365-day year", "6,030101,366,*,250,*,20,*,5,*,2,*,3,*,4\n" + good,
+       "STATN.qrd, line 1: DOY 366 in 2003, a year of 365 days (only years divisible by 4 have "
+       "a day 366)"},
+      {"day 366 of a 365-day year", good + "6,991231,366,*,90,*,12,*,2,*,1,*,0,*,1\n",
+       "STATN.qrd, line 2: DOY 366 in 1999, a year of 365 days (only years divisible by 4 have "
+       "a day 366)"},
+      {"Solar above the top of the atmosphere", "6,990101,1,*,400,*,20,*,5,*,2,*,3,*,4\n",
+       "STATN.qrd, line 1: Solar 34.56 MJ/m^2 is above the day's extraterrestrial radiation, "
+       "18.11 MJ/m^2 on DOY 1 at latitude 33.07; check that Solar is in MJ/m^2 per day and the "
+       "latitude is the station's"},
       {"date without a year", "6,Jan01,1,*,250,*,20,*,5,*,2,*,3,*,4\n",
        "STATN.qrd, line 1: the date 'Jan01' does not start with a two-digit year"},
       {"day of year 367", "6,990101,367,*,250,*,20,*,5,*,2,*,3,*,4\n",

@@ -65,11 +65,20 @@ TEST(EToCovertion, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
           {"empty file", "", "STATN.det holds no days after its three header lines"},
           {"header only", header, "STATN.det holds no days after its three header lines"},
           {"ETo not a number", header + " 2000,   1,   1,   1,    0.00,    n/a\n",
-           "STATN.det, line 4: 'n/a' is not a valid floating point value"},
+           "STATN.det, line 4: ETo 'n/a' is not a valid floating point value"},
           {"too few fields", header + " 2000,   1,   1,   1,    0.00\n",
            "STATN.det, line 4: expected 6 fields, found 5"},
           {"day 32", header + " 2000,   1,  32,  32,    0.00,    1.00\n",
            "STATN.det, line 4: Day 32 is outside 1..31"},
+          // Once written into the working file and refused only there.
+          {"ETo 1e30", header + " 2000,   1,   1,   1,    0.00,    1e30\n",
+           "STATN.det, line 4: ETo 1e+30 is outside -10..40 mm"},
+          {"ETo -500", header + " 2000,   1,   1,   1,    0.00,    -500\n",
+           "STATN.det, line 4: ETo -500 is outside -10..40 mm"},
+          {"year gap",
+           header +
+               " 2000,   1,   1,   1,    0.00,    1.00\n 2002,   1,   1,   1,    0.00,    1.00\n",
+           "STATN.det, line 5: year 2001 is missing"},
       },
       [](Session& session) { EToCovertion(Station(), session); });
 }

@@ -10,6 +10,7 @@
 #include "support/refusal.h"
 #include "support/station_run.h"
 #include "support/test_folder.h"
+#include "weatherio/calendar.h"
 #include "weatherio/errors.h"
 #include "weatherio/row_format.h"
 
@@ -32,7 +33,7 @@ RunParameters Station(const std::string& station, const std::string& ext) {
 std::string DayLine(int year, int month, int day, int doy, float tmax, float tmin, float pcp,
                     float wind = 2.0f) {
   return Printf(" %4d,%4d,%4d,%4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", year, month, day, doy,
-                20.0f, tmax, tmin, wind, 5.0f, pcp);
+                15.0f, tmax, tmin, wind, 5.0f, pcp);
 }
 
 // Line 4 + m of the monthly file: the row of month m (1..12).
@@ -82,11 +83,13 @@ TEST_F(MontlyOutputTest, MeasuredRecordGivesTheMeansOfItsDays) {
 }
 
 TEST_F(MontlyOutputTest, RainIsAveragedOverTheYearsFromFirstToLastLine) {
-  // Two days ten years apart: Ny = 10 whatever the number of days in between.
-  const std::string mon =
-      Reduce(DayLine(1991, 1, 1, 1, 20, 5, 100) + DayLine(2000, 1, 2, 2, 20, 5, 200));
+  // Rain on two days ten years apart, one dry day in each year between: Ny = 10 whatever the
+  // number of days.
+  std::string days = DayLine(1991, 1, 1, 1, 20, 5, 100);
+  for (int year = 1992; year < 2000; ++year) days += DayLine(year, 1, 2, 2, 20, 5, 0);
+  const std::string mon = Reduce(days + DayLine(2000, 1, 2, 2, 20, 5, 200));
   EXPECT_EQ(MonthRow(mon, 1),
-            "    1,   20.00,   20.00,    5.00,    2.00,    5.00,   30.00,    0.20, -999.00\n");
+            "    1,   15.00,   20.00,    5.00,    2.00,    5.00,   30.00,    0.20, -999.00\n");
 }
 
 TEST_F(MontlyOutputTest, RainDaysFollowTheDaysOwnTemperatureEto) {
@@ -106,15 +109,18 @@ TEST_F(MontlyOutputTest, IncompleteDaysStayOutOfTheMeans) {
   const std::string mon =
       Reduce(DayLine(2001, 3, 1, 60, 20, 5, 0) + DayLine(2001, 3, 2, 61, 30, 5, 50, -999.0f) +
              DayLine(2001, 3, 3, 62, 10, 12, 0));
-  // TMax below TMin is raised to it before the sums.
+  // TMax below TMin is raised to it before the sums, and the user hears of it.
+  EXPECT_EQ(reporter_.warnings(),
+            Lines{"STATN.dmn: TMax is below TMin on 1 day (line 6, 2001-03-03); TMax was taken "
+                  "as TMin"});
   EXPECT_EQ(MonthRow(mon, 3),
-            "    3,   20.00,   16.00,    8.50,    2.00,    5.00,    0.00,    0.00, -999.00\n");
+            "    3,   15.00,   16.00,    8.50,    2.00,    5.00,    0.00,    0.00, -999.00\n");
 }
 
 TEST_F(MontlyOutputTest, MonthWithoutCompleteDayIsMissingAndTheGeneratorRefusesIt) {
   std::string days;
   for (int month = 1; month <= 12; ++month) {
-    days += DayLine(2001, month, 1, month * 30 - 29, 20, 5, month == 2 ? -999.0f : 1.0f);
+    days += DayLine(2001, month, 1, DayOfYear(month, 1, 2001), 20, 5, month == 2 ? -999.0f : 1.0f);
   }
   const std::string mon = Reduce(days);
   EXPECT_EQ(MonthRow(mon, 2),
@@ -181,7 +187,15 @@ TEST_F(MontlyOutputTest, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
       {"month 13", kHeader + good + DayLine(2001, 13, 2, 2, 20, 5, 0),
        "STATN.dmn, line 5: Mon 13 is outside 1..12"},
       {"years backwards", kHeader + good + DayLine(1999, 1, 2, 2, 20, 5, 0),
-       "STATN.dmn: the last line's year 1999 is before the first line's year 2001"},
+       "STATN.dmn, line 5: years out of order: 1999 comes after 2001"},
+      {"DOY 366 of 2001", kHeader + good + " 2001,  12,  31, 366, 20, 20, 5, 2, 5, 0\n",
+       "STATN.dmn, line 5: DOY 366 in 2001, a year of 365 days (only years divisible by 4 have a "
+       "day 366)"},
+      {"Solar above the top of the atmosphere",
+       kHeader + good + " 2001,   1,   2,   2,   19.00, 20, 5, 2, 5, 0\n",
+       "STATN.dmn, line 5: Solar 19 MJ/m^2 is above the day's extraterrestrial radiation, "
+       "18.17 MJ/m^2 on DOY 2 at latitude 33.07; check that Solar is in MJ/m^2 per day and the "
+       "latitude is the station's"},
   };
   testing::ExpectEachRefused(
       "STATN.dmn", cases, [](Session& session) { MontlyOutput(Station("STATN", "dmn"), session); });

@@ -135,6 +135,25 @@ TEST_F(WTHEToTest, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
        "BADIN.day, line 4: Mon 13 is outside 1..12"},
       {"too few fields", header + " 2004,   1,   2,   2,    8.25,   19.20\n",
        "BADIN.day, line 4: expected 10 fields, found 6"},
+      // Fields are taken from the right: once "Year '2004,   1' is not a valid integer value".
+      {"decimal comma",
+       header + " 2004,   1,   1,   1,    8,25,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 4 has 11 fields where 10 are expected (a decimal comma, or an extra "
+       "column?)"},
+      {"day 366 of a 365-day year",
+       header + " 2003,  12,  31, 366,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 4: DOY 366 in 2003, a year of 365 days (only years divisible by 4 have a "
+       "day 366)"},
+      {"month not the DOY's",
+       header + " 2004,   1,  31,  32,    8.25,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 4: DOY 32 of 2004 is Mon 2, Day 1, not Mon 1, Day 31; correct Mon, Day or "
+       "DOY"},
+      {"Solar above the top of the atmosphere",
+       header + good +
+           " 2004,   1,   2,   2,   18.50,   19.20,    6.60,    1.11,    7.50,    0.00\n",
+       "BADIN.day, line 5: Solar 18.5 MJ/m^2 is above the day's extraterrestrial radiation, 18.17 "
+       "MJ/m^2 on DOY 2 at latitude 33.07; check that Solar is in MJ/m^2 per day and the latitude "
+       "is the station's"},
   };
   for (const BadInput& bad : cases) {
     TestFolder folder;
@@ -148,6 +167,25 @@ TEST_F(WTHEToTest, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
     }
     EXPECT_EQ(folder.Listing(), "BADIN.day\n") << bad.what;
   }
+}
+
+TEST_F(WTHEToTest, LowTmaxAndHighDewPointAreCountedAndTheNumbersStay) {
+  const std::string header = " BADIN,33.07, 361\nheader\nunits\n";
+  const std::string days =
+      " 2004,   1,   1,   1,    8.25,    5.00,    6.60,    1.11,    2.50,    0.00\n"
+      " 2004,   1,   2,   2,    8.25,   19.20,    6.60,    1.11,   20.00,    0.00\n"
+      " 2004,   1,   3,   3,    8.25,    4.00,    6.60,    1.11,    2.50,    0.00\n";
+  folder_.Write("BADIN.day", header + days);
+  WTHETo(Maricopa("BADIN", "day"), session_);
+  EXPECT_EQ(reporter_.warnings(),
+            Lines({"BADIN.day: TMax is below TMin on 2 days (the first on line 4, 2004-01-01); "
+                   "TMax was taken as TMin",
+                   "BADIN.day: Td is above TMax on 1 day (line 5, 2004-01-02); the dew point was "
+                   "used as it stands; check the Td column"}));
+  // TMax is raised to TMin as it always was.
+  const std::string eto = folder_.Read("BADIN.eto");
+  const std::string raised = " 2004,   1,   1,   1,    8.25,    6.60,    6.60,    1.11,";
+  EXPECT_EQ(eto.substr(eto.find(" 2004,   1,   1,"), raised.size()), raised);
 }
 
 // A planted link once led the eto file out of the data folder and then became the result.

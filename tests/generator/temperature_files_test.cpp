@@ -237,7 +237,8 @@ TEST_F(TemperatureFilesTest, BadDailyTemperatureFilesAreRefusedNamingFileAndLine
        "MARIC.dtm, line 4: expected 7 fields, found 5"},
       {"day 366 of a normal year", kHeader + DayLine({2003, 365, 25, 10, 0}) +
                                         " 2003,  12,  31, 366,   20.00,   10.00,    0.00\n",
-       "MARIC.dtm, line 5: DOY 366 is outside 1..365"},
+       "MARIC.dtm, line 5: DOY 366 in 2003, a year of 365 days (only years divisible by 4 have "
+       "a day 366)"},
       {"impossible rain", std::string(kHeader) + " 2003,   1,   1,   1,   20.00,   10.00,  5000\n",
        "MARIC.dtm, line 4: Pcp 5000 is outside 0..2000 mm"},
   };

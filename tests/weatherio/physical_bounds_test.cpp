@@ -75,6 +75,8 @@ TEST(PhysicalBounds, CalendarColumnsAndYears) {
   EXPECT_EQ(DayError(2, "0"), "Day 0 is outside 1..31");
   EXPECT_EQ(DayError(3, "367"), "DOY 367 is outside 1..366");
   EXPECT_EQ(DayError(4, "19.3x"), "Solar '19.3x' is not a valid floating point value");
+  EXPECT_EQ(DayError(4, "19,3"),
+            "the line has 12 fields where 11 are expected (a decimal comma, or an extra column?)");
 }
 
 TEST(PhysicalBounds, DailyFileIsReadInCalendarOrder) {
@@ -90,7 +92,7 @@ TEST(PhysicalBounds, DailyFileIsReadInCalendarOrder) {
     return "";
   };
   const std::string day1 = kDay;
-  const std::string day2 = WithColumn(kDay, 11, 3, "2");
+  const std::string day2 = WithColumn(WithColumn(kDay, 11, 2, "2").c_str(), 11, 3, "2");
   EXPECT_EQ(read({day1, day2}), "");
   EXPECT_EQ(read({day2, day1}), "STATN.day, line 5: day 1 of 2004 comes after day 2");
   EXPECT_EQ(read({day1, WithColumn(kDay, 11, 0, "2003")}),

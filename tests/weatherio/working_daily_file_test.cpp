@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_folder.h"
+#include "weatherio/calendar.h"
 #include "weatherio/errors.h"
 
 namespace kelvaro {
@@ -15,9 +16,13 @@ constexpr const char* kHeader =
     "  Year,  Mon, Day, DOY,   Solar,    TMax,    TMin,    Wind,      Td,     Pcp,     ETo\r\n"
     "     #,    #,   #,   #,  MJ/m^2,      oC,      oC,     m/s,      oC,      mm,      mm\r\n";
 
+// A day of `year`, Mon and Day those of the DOY where it has them.
 std::string Line(int year, int doy, const char* pcp = "    0.00", const char* eto = "    3.20") {
-  return std::to_string(year) + ",    1,   1," + std::to_string(doy) +
-         ",   19.30,   30.10,   14.00,    2.60,    7.50," + pcp + "," + eto + "\r\n";
+  const MonthAndDay date =
+      doy >= 1 && doy <= 366 ? MonthAndDayOfYear(doy, year) : MonthAndDay{1, 1};
+  return std::to_string(year) + "," + std::to_string(date.month) + "," + std::to_string(date.day) +
+         "," + std::to_string(doy) + ",   19.30,   30.10,   14.00,    2.60,    7.50," + pcp + "," +
+         eto + "\r\n";
 }
 
 // The message of the error reading throws, or "" when reading succeeds.
@@ -87,7 +92,7 @@ TEST(WorkingDailyFile, ImpossibleYearsAndValuesAreRefused) {
   EXPECT_EQ(ReadError(Line(0, 1)), "DAVIS.wrk, line 4: Year 0 is outside 1..9998");
   EXPECT_EQ(ReadError("-2147483648" + Line(1, 1).substr(1)),
             "DAVIS.wrk, line 4: Year -2147483648 is outside 1..9998");
-  EXPECT_EQ(ReadError(Line(9998, 366)), "");
+  EXPECT_EQ(ReadError(Line(9998, 365)), "");
   EXPECT_EQ(ReadError(Line(2003, 1) + Line(2003, 2, "    0.00", "   1e30")),
             "DAVIS.wrk, line 5: ETo 1e+30 is outside -10..40 mm");
   EXPECT_EQ(ReadError(Line(2003, 1, "   -0.01")),
