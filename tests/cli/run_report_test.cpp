@@ -24,11 +24,17 @@ TEST(RunReport, ALatitudeThatDiffersFromTheStationLineIsWarnedAbout) {
             "Warning: the latitude '32.07' (--lat) differs from 33.07 on the first line of "
             "MARIC.day; the run uses 32.07\n"
             "Warning: the elevation '3610' (--elev) differs from 361 on the first line of "
-            "MARIC.day; the run uses 3610\n"
-            "Warning: Latitude '-33.07' is used as -33.0: the operations read its first five "
-            "characters\n");
+            "MARIC.day; the run uses 3610\n");
   EXPECT_EQ(result.out, "");
   EXPECT_EQ(folder.Read("MARIC.wrk").substr(0, 18), " MARIC,32.07,3610\n");
+
+  // A number typed longer than the five characters the operations read is used shortened.
+  const auto longer = RunCli(
+      "run --input day --station MARIC --lat 33.07 --elev 361.75 --sa 1 --quiet" + In(folder));
+  EXPECT_EQ(longer.status, 0) << longer.err;
+  EXPECT_EQ(longer.err,
+            "Warning: Elevation '361.75' is used as 361.7: the operations read its first five "
+            "characters\n");
 }
 
 TEST(RunReport, LeftOutLatitudeAndElevationComeFromTheStationLineAndUnusedOptionsAreNamed) {
