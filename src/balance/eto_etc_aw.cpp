@@ -66,6 +66,7 @@ BalancedCrop BalanceCrop(const CropRow& row, int index, int crop_count, const st
   BalancedCrop crop;
   crop.reports.CropStarted(row.name, index, crop_count);
   try {
+    if (session.reporter.CancelRequested()) throw RunCancelled();
     const CropCoefficients coefficients = BuildCropCoefficients(row, table, session.global_pi);
     const IrrigationThresholds thresholds = PlaceIrrigations(row, coefficients.stages, table);
     CropOutputs outputs(crop.files, session.data_dir, sa5, index + 1, row);

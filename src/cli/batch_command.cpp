@@ -10,7 +10,6 @@
 #include <iostream>
 #include <memory>
 #include <mutex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,7 +18,6 @@
 #include "cli/run_command.h"
 #include "dispatch/batch_file.h"
 #include "dispatch/input_kinds.h"
-#include "dispatch/run_dialog.h"
 #include "session/parallel_for.h"
 #include "weatherio/letter_case.h"
 #include "weatherio/number_parse.h"
@@ -183,27 +181,19 @@ RunOptions OptionsOf(const BatchRun& run) {
   return options;
 }
 
-// One line as the run command would run it alone: a session of its own, the run dialog filled
-// and its OK pressed. Whatever goes wrong stays within the outcome.
+// One line as the run command would run it alone, in a session of its own. Where the station
+// line fills latitude or elevation, the batch file meant it so: no note. Whatever goes wrong
+// stays within the outcome.
 RunOutcome RunLine(const BatchRun& run, int jobs, Progress& progress) {
   RunReporter reporter(progress);
   try {
-    const RunOptions options = OptionsOf(run);
-    Session session(options.dir, reporter);
-    session.jobs = jobs;
-    session.wait_for_folder = true;  // lines of one folder take their turns
-    ConsoleNavigator navigator;
-    TGetData dialog(session, navigator);
-    // Where the station line fills latitude or elevation, the batch file meant it so: no note.
-    std::ostringstream notes;
-    FillRunDialog(options, *FindInputKind(options.input), dialog, reporter, notes);
-    dialog.ButtonOKClick();
+    RunRequest request = RequestOf(OptionsOf(run));
+    request.jobs = jobs;
+    request.wait_for_folder = true;  // lines of one folder take their turns
+    const RunResult result = RunStudyArea(request, reporter);
     std::vector<std::string>& failures = reporter.outcome.failures;
-    if (dialog.Warning.visible) {
-      failures.insert(failures.end(), dialog.Warning.lines.begin(), dialog.Warning.lines.end());
-    } else if (!navigator.results_shown() && failures.empty()) {
-      failures.push_back("The run ended without results.");
-    }
+    for (const RunProblem& problem : result.problems) failures.push_back(problem.message);
+    if (result.error) failures.push_back(*result.error);
   } catch (const std::exception& error) {
     reporter.outcome.failures.push_back(error.what());
   }

@@ -5,13 +5,12 @@
 #include <optional>
 #include <vector>
 
-#include "cli/missing_values_report.h"
 #include "cli/option_checks.h"
 #include "cli/run_help.h"
 #include "cli/run_hints.h"
-#include "cli/station_line_values.h"
 #include "cli/study_area_report.h"
 #include "dispatch/input_kinds.h"
+#include "dispatch/preset_stations.h"
 #include "dispatch/run_dialog.h"
 #include "session/parallel_for.h"
 #include "weatherio/file_naming.h"
@@ -28,38 +27,6 @@ FieldSources SourcesOf(const RunOptions& options) {
           options.elevation.empty() ? preset : "--elev"};
 }
 
-void FillDialog(const RunOptions& options, const InputKind& kind, TGetData& dialog) {
-  dialog.SetExtension(kind.ext);
-  dialog.FormActivate();
-  if (!options.preset.empty()) {
-    const PresetStation* preset = FindPresetStation(options.preset);
-    if (preset == nullptr) {
-      throw Refusal("--preset: unknown preset station " + Quoted(options.preset) +
-                    "; `kelvaro-cli presets` lists them");
-    }
-    dialog.ChoosePreset(*preset);
-  }
-  const auto set_if_given = [](const std::string& value, FormField& field) {
-    if (!value.empty()) field.text = value;
-  };
-  set_if_given(options.station, dialog.Station);
-  set_if_given(options.latitude, dialog.Latitude);
-  set_if_given(options.elevation, dialog.Elevation);
-  set_if_given(options.sa, dialog.SA);
-  set_if_given(options.years, dialog.Years);
-  set_if_given(options.fetch, dialog.FetchVal);
-}
-
-// The operations read the file named by the first five characters of the station.
-void UseStationLine(const RunOptions& options, const InputKind& kind, TGetData& dialog,
-                    Reporter& reporter, std::ostream& notes) {
-  const RunParameters run = dialog.Parameters();
-  if (!kind.has_station_line || run.Station.empty() || !IsSafeName(run.Station)) return;
-  const std::string file_name = run.FileStem() + "." + std::string(kind.ext);
-  const auto line = ReadStationLineValues(FindInFolder(options.dir, file_name));
-  if (line) CheckAgainstStationLine(*line, SourcesOf(options), dialog, reporter, notes);
-}
-
 // The path dialogs hide the fields a kind does not read; typed on the command line, they would
 // be dropped without a word.
 void WarnAboutUnusedOptions(const RunOptions& options, const InputKind& kind, Reporter& reporter) {
@@ -69,46 +36,13 @@ void WarnAboutUnusedOptions(const RunOptions& options, const InputKind& kind, Re
   if (!options.fetch.empty() && !row.needs_fetch) reporter.Warn("--fetch" + kind_name);
 }
 
-// An entry that does not convert ends the run; before the chain started nothing was written.
-void PressOk(TGetData& dialog) {
-  try {
-    dialog.ButtonOKClick();
-  } catch (const std::exception& error) {
-    if (dialog.DataReady == "yes") throw;
-    throw Refusal(error.what());
-  }
-}
-
-void PrintWarnings(const std::vector<std::string>& lines, const TGetData& dialog,
-                   const fs::path& dir) {
-  const RunParameters run = dialog.Parameters();
+// Each refusal with the line that says which option fills the field or which file was missing.
+void PrintProblems(const RunResult& result, const fs::path& dir) {
   const fs::path folder = AbsoluteFolder(dir);
-  for (const auto& line : lines) {
-    std::cerr << line << "\n";
-    if (const auto hint = HintFor(line, run, folder)) std::cerr << *hint << "\n";
+  for (const RunProblem& problem : result.problems) {
+    std::cerr << problem.message << "\n";
+    if (const auto hint = HintFor(problem, result.parameters, folder)) std::cerr << *hint << "\n";
   }
-}
-
-// The station typed, or that of the preset.
-std::string StationOf(const RunOptions& options) {
-  if (!options.station.empty() || options.preset.empty()) return options.station;
-  const PresetStation* preset = FindPresetStation(options.preset);
-  return preset == nullptr ? "" : std::string(preset->station);
-}
-
-// The dialog checks its fields before the input file. An unsafe station name, or a missing input
-// file where the latitude or elevation was left out for its first line to give, is the cause of
-// what is missing, so the command line says it first.
-std::optional<std::string> InputFileProblem(const TGetData& dialog, const fs::path& dir) {
-  const RunParameters run = dialog.Parameters();
-  if (run.Station.empty()) return std::nullopt;
-  if (!IsSafeName(run.Station)) return std::string(kUnsafeStationMessage);
-  if (!run.Latitude.empty() && !run.Elevation.empty()) return std::nullopt;
-  std::error_code error;
-  if (fs::exists(FindInFolder(dir, run.FileStem() + "." + run.Extension()), error)) {
-    return std::nullopt;
-  }
-  return "An invalid input filename";
 }
 
 void AddRunOptions(CLI::App& run, RunOptions& options) {
@@ -158,11 +92,33 @@ void AddRunOptions(CLI::App& run, RunOptions& options) {
 
 }  // namespace
 
-void FillRunDialog(const RunOptions& options, const InputKind& kind, TGetData& dialog,
-                   Reporter& reporter, std::ostream& notes) {
-  FillDialog(options, kind, dialog);
-  WarnAboutUnusedOptions(options, kind, reporter);
-  UseStationLine(options, kind, dialog, reporter, notes);
+RunRequest RequestOf(const RunOptions& options) {
+  RunRequest request;
+  if (!options.preset.empty()) {
+    const PresetStation* preset = FindPresetStation(options.preset);
+    if (preset == nullptr) {
+      throw Refusal("--preset: unknown preset station " + Quoted(options.preset) +
+                    "; `kelvaro-cli presets` lists them");
+    }
+    request.station = preset->station;
+    request.latitude = preset->latitude;
+    request.elevation = preset->elevation;
+    request.years = kPresetYears;
+  }
+  const auto set_if_given = [](const std::string& value, std::string& field) {
+    if (!value.empty()) field = value;
+  };
+  set_if_given(options.station, request.station);
+  set_if_given(options.latitude, request.latitude);
+  set_if_given(options.elevation, request.elevation);
+  set_if_given(options.years, request.years);
+  request.input = options.input;
+  request.sa = options.sa;
+  request.fetch = options.fetch;
+  request.folder = options.dir;
+  request.jobs = options.jobs;
+  request.sources = SourcesOf(options);
+  return request;
 }
 
 bool DataFolderExists(const std::filesystem::path& dir) {
@@ -176,23 +132,21 @@ int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
   const auto kind = FindInputKind(options.input);
   if (!kind) throw Refusal("--input: " + UnknownInputKindMessage(options.input));
   if (!DataFolderExists(options.dir)) return kExitRefused;
-  Session session(options.dir, reporter);
-  session.jobs = options.jobs;
-  ConsoleNavigator navigator;
-  TGetData dialog(session, navigator);
-  FillRunDialog(options, *kind, dialog, reporter, std::cerr);
-  if (const auto problem = InputFileProblem(dialog, options.dir)) {
-    PrintWarnings({*problem}, dialog, options.dir);
+  const RunRequest request = RequestOf(options);
+  WarnAboutUnusedOptions(options, *kind, reporter);
+  RunResult result = CheckRequest(request);
+  for (const std::string& warning : result.warnings) reporter.Warn(warning);
+  if (!result.station_line_note.empty()) std::cerr << result.station_line_note << "\n";
+  if (!result.problems.empty() && result.problems.front().check == RunCheck::kNotANumber) {
+    throw Refusal(result.problems.front().message);
+  }
+  if (result.status == RunResult::Status::kRefused) {
+    PrintProblems(result, options.dir);
     return kExitRefused;
   }
-  PressOk(dialog);
-  if (dialog.Warning.visible) {
-    PrintWarnings(dialog.Warning.lines, dialog, options.dir);
-    return kExitRefused;
-  }
-  if (reporter.boxes() > 0 || !navigator.results_shown()) return kExitError;
-  ReportMissingValues(options.dir, dialog.Parameters().FileStem(), reporter);
-  return kExitDone;
+  RunChecked(request, result, reporter);
+  if (result.error) std::cerr << "kelvaro-cli: " << *result.error << "\n";
+  return result.status == RunResult::Status::kDone ? kExitDone : kExitError;
 }
 
 void AddRunCommand(CLI::App& app) {
@@ -209,7 +163,7 @@ void AddRunCommand(CLI::App& app) {
       std::cout << "Results are in " << AbsoluteFolder(options->dir).string() << "\n";
       RunParameters run;
       run.SA = options->sa;
-      run.Station = StationOf(*options);
+      run.Station = RequestOf(*options).station;
       PrintStudyAreaReport(options->dir, run.SA5(), run.FileStem());
       return status;
     });

@@ -7,11 +7,7 @@
 
 #include "cli/command_status.h"
 #include "cli/console.h"
-
-namespace kelvaro {
-class TGetData;
-struct InputKind;
-}  // namespace kelvaro
+#include "dispatch/study_area_run.h"
 
 namespace kelvaro::cli {
 
@@ -33,18 +29,16 @@ struct RunOptions {
 
 void AddRunCommand(CLI::App& app);
 
-// Fills the run dialog as a user would: the kind, a preset, the options given, and the latitude
-// and elevation of the input file's station line where the options leave them out (said on
-// `notes`). Options the kind does not use are warned about. Throws Refusal for an unknown preset.
-void FillRunDialog(const RunOptions& options, const InputKind& kind, TGetData& dialog,
-                   Reporter& reporter, std::ostream& notes);
+// The run the options ask for: a preset's station, latitude, elevation and years, then the
+// options given. Throws Refusal for an unknown preset.
+RunRequest RequestOf(const RunOptions& options);
 
 // True when `dir` is a folder; otherwise says so on stderr.
 bool DataFolderExists(const std::filesystem::path& dir);
 
-// Fills the run dialog as a user would and presses OK. Returns the exit status; warnings and
-// message boxes go to stderr, each warning of the dialog followed by a hint line. Throws Refusal
-// for an unknown input kind or an entry that failed to convert before the chain started.
+// Checks and runs the run the options ask for. Returns the exit status; warnings and the
+// operations' messages go to stderr, each refusal followed by a hint line. Throws Refusal for an
+// unknown input kind or an entry that does not convert.
 int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter);
 
 }  // namespace kelvaro::cli

@@ -6,7 +6,7 @@
 
 #include "dispatch/field_texts.h"
 #include "dispatch/input_kinds.h"
-#include "dispatch/run_dialog.h"
+#include "dispatch/run_checks.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/message_text.h"
@@ -64,45 +64,45 @@ std::string LooksForCropFile(const RunParameters& run, const fs::path& dir) {
 
 // A hint is a fixed text or, where it depends on what was typed, made from the run's fields.
 struct Hint {
-  std::string_view warning;
+  RunCheck check;
   std::string_view text;
   HintMaker make = nullptr;
 };
 
 const Hint kHints[] = {
-    {"Enter the station name", "Give --station: the input file's name without extension"},
-    {"Enter the latitude in degrees", "",
+    {RunCheck::kStationEmpty, "Give --station: the input file's name without extension"},
+    {RunCheck::kLatitudeEmpty, "",
      [](const RunParameters& run, const fs::path& dir) {
        return "Give --lat in decimal degrees, north positive" + NoStationLineValue(run, dir);
      }},
-    {"Latitude should be between -90 and 90 degrees", "",
+    {RunCheck::kLatitudeRange, "",
      [](const RunParameters& run, const fs::path&) {
        return "--lat " + Quoted(run.Latitude) + ": decimal degrees, north positive";
      }},
-    {"Enter the elevation in meters", "",
+    {RunCheck::kElevationEmpty, "",
      [](const RunParameters& run, const fs::path& dir) {
        return "Give --elev in metres above sea level" + NoStationLineValue(run, dir);
      }},
-    {"Elevation should be between -200 and 4000 meters", "",
+    {RunCheck::kElevationRange, "",
      [](const RunParameters& run, const fs::path&) {
        return "--elev " + Quoted(run.Elevation) + ": metres above sea level";
      }},
-    {"Enter the SA number", "Give --sa: the study-area number, 1 to 99999"},
-    {"Enter number of years for simulation", "Give --years: how many years to generate, 2 to 99"},
-    {"Number of years should be larger than 1", "--years takes 2 to 99"},
-    {"Number of years should be at most 99", "",
+    {RunCheck::kSaEmpty, "Give --sa: the study-area number, 1 to 99999"},
+    {RunCheck::kYearsEmpty, "Give --years: how many years to generate, 2 to 99"},
+    {RunCheck::kYearsTooFew, "--years takes 2 to 99"},
+    {RunCheck::kYearsTooMany, "",
      [](const RunParameters& run, const fs::path&) {
        return "--years takes 2 to 99: the generators read its first two characters, so " +
               Quoted(run.Years) + " would simulate " + FirstCharacters(run.Years, 2) + " years";
      }},
-    {"Enter a fetch value", "Give --fetch: metres of grass upwind of the evaporation pan"},
-    {kFetchRangeMessage, "--fetch takes the metres of grass upwind of the pan, 1 to 1000"},
-    {kSaNumberFormMessage, "--sa takes a study-area number, 1 to 99999"},
-    {"An invalid input filename", "", LooksForInput},
-    {"An invalid SA number", "", LooksForCropFile},
-    {kUnsafeStationMessage, "--station is a file name without extension; --dir names its folder"},
-    {"The SA number may not contain a path separator, '..' or a control character",
-     "--sa takes a study-area number, 1 to 99999"},
+    {RunCheck::kFetchEmpty, "Give --fetch: metres of grass upwind of the evaporation pan"},
+    {RunCheck::kFetchRange, "--fetch takes the metres of grass upwind of the pan, 1 to 1000"},
+    {RunCheck::kInputFile, "", LooksForInput},
+    {RunCheck::kSaNumber, "--sa takes a study-area number, 1 to 99999"},
+    {RunCheck::kSaFile, "", LooksForCropFile},
+    {RunCheck::kUnsafeStation,
+     "--station is a file name without extension; --dir names its folder"},
+    {RunCheck::kUnsafeSa, "--sa takes a study-area number, 1 to 99999"},
 };
 
 }  // namespace
@@ -118,10 +118,10 @@ fs::path AbsoluteFolder(const fs::path& dir) {
   return error ? fs::absolute(dir).lexically_normal() : canonical;
 }
 
-std::optional<std::string> HintFor(const std::string& warning, const RunParameters& run,
+std::optional<std::string> HintFor(const RunProblem& problem, const RunParameters& run,
                                    const fs::path& dir) {
   for (const Hint& hint : kHints) {
-    if (hint.warning != warning) continue;
+    if (hint.check != problem.check) continue;
     return "  " + (hint.make ? hint.make(run, dir) : std::string(hint.text));
   }
   return std::nullopt;

@@ -69,6 +69,7 @@ void RunChain(const DispatchRow& row, RunParameters& run, Session& session) {
       run.ext = std::string(step.substr(kSetExtension.size()));
       continue;
     }
+    if (staged.session().reporter.CancelRequested()) throw RunCancelled();
     staged.session().reporter.OperationStarted(std::string(step), index++, count);
     FindOperation(step)(run, staged.session());
   }

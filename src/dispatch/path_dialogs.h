@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "forms/navigator.h"
 #include "dispatch/run_dialog.h"
+#include "forms/navigator.h"
 
 namespace kelvaro {
 

@@ -5,6 +5,7 @@
 
 #include "dispatch/dispatch_table.h"
 #include "dispatch/preset_stations.h"
+#include "dispatch/run_checks.h"
 #include "forms/form_field.h"
 #include "forms/navigator.h"
 #include "forms/warning_panel.h"
@@ -23,13 +24,6 @@ inline constexpr std::string_view kElevationLabel = "Elevation (meters):";
 inline constexpr std::string_view kSaNumberLabel = "SA number (1-99999):";
 inline constexpr std::string_view kYearsLabel = "Years to simulate:";
 inline constexpr std::string_view kFetchLabel = "Fetch (1-1000 m):";
-
-// Refusals of our own, after the dialog's: numbers the operations would read differently.
-inline constexpr std::string_view kFetchRangeMessage = "Fetch should be between 1 and 1000 meters";
-inline constexpr std::string_view kSaNumberFormMessage =
-    "The SA number should be a whole number from 1 to 99999";
-inline constexpr std::string_view kUnsafeStationMessage =
-    "The station name may not contain a path separator, '..' or a control character";
 
 // The most years a run may simulate: the generators read the first two characters of Years.
 inline constexpr int kMaxYears = 99;
@@ -63,13 +57,6 @@ class TGetData {
   RunParameters Parameters() const;
 
  private:
-  bool FieldsPass() const;
-  void AddFieldMessages();
-  bool NamesAreSafe();
-  bool RowChecksPass(const DispatchRow& row);
-  bool FileCanBeOpened(const std::string& file_name) const;
-  void NoteShortenedNumbers(const DispatchRow& row) const;
-  void NotePartialYears(const RunParameters& run) const;
   void Dispatch(const DispatchRow& row);
 
   Session& session_;

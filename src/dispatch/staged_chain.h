@@ -38,6 +38,7 @@ class StagedChain {
       to_.CropStarted(crop_name, index, count);
     }
     void CropFinished(int days) override { to_.CropFinished(days); }
+    bool CancelRequested() const override { return to_.CancelRequested(); }
     int failures = 0;
 
    private:

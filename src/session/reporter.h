@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,15 @@ class Reporter {
   virtual void CropStarted(const std::string& /*crop_name*/, int /*index*/, int /*count*/) {}
   // The water balance finished a crop of `days` days, for front ends that show a rate.
   virtual void CropFinished(int /*days*/) {}
+  // Asked between the operations of a chain and before each crop, from any thread: true ends
+  // the run with RunCancelled, and the folder keeps what it held before.
+  virtual bool CancelRequested() const { return false; }
+};
+
+// A run stopped because its front end asked it to.
+class RunCancelled : public std::runtime_error {
+ public:
+  RunCancelled() : std::runtime_error("The run was cancelled; the folder is as it was") {}
 };
 
 // Keeps everything it is told, in order; front ends print it, tests read it.

@@ -1,7 +1,6 @@
-#include "cli/station_line_values.h"
+#include "dispatch/station_line_values.h"
 
 #include <cmath>
-#include <iostream>
 #include <vector>
 
 #include "weatherio/errors.h"
@@ -10,7 +9,7 @@
 #include "weatherio/station_line.h"
 #include "weatherio/text_file.h"
 
-namespace kelvaro::cli {
+namespace kelvaro {
 namespace {
 
 // Differences below these are the rounding of the files (elevations are written in whole
@@ -33,18 +32,19 @@ std::optional<float> UsedNumber(const std::string& field_text) {
 
 void CheckOne(const char* what, const std::optional<std::string>& line_text,
               const std::string& source, float tolerance, const std::string& file_name,
-              FormField& field, std::vector<std::string>& taken, Reporter& reporter) {
+              std::string& field, std::vector<std::string>& taken,
+              std::vector<std::string>& warnings) {
   if (!line_text) return;
-  if (field.text.empty()) {
-    field.text = *line_text;
+  if (field.empty()) {
+    field = *line_text;
     taken.push_back(std::string(what) + " " + *line_text);
     return;
   }
-  const auto used = UsedNumber(field.text);
+  const auto used = UsedNumber(field);
   if (!used || std::fabs(*used - *NumberOf(*line_text)) <= tolerance) return;
-  reporter.Warn("the " + std::string(what) + " " + Quoted(field.text) + " (" + source +
-                ") differs from " + *line_text + " on the first line of " + file_name +
-                "; the run uses " + FirstCharacters(field.text, 5));
+  warnings.push_back("the " + std::string(what) + " " + Quoted(field) + " (" + source +
+                     ") differs from " + *line_text + " on the first line of " + file_name +
+                     "; the run uses " + FirstCharacters(field, 5));
 }
 
 }  // namespace
@@ -59,16 +59,18 @@ std::optional<StationLineValues> ReadStationLineValues(const std::filesystem::pa
   return values;
 }
 
-void CheckAgainstStationLine(const StationLineValues& line, const FieldSources& sources,
-                             TGetData& dialog, Reporter& reporter, std::ostream& notes) {
+StationLineFindings CheckAgainstStationLine(const StationLineValues& line,
+                                            const FieldSources& sources, RunParameters& run) {
+  StationLineFindings findings;
   std::vector<std::string> taken;
   CheckOne("latitude", line.latitude, sources.latitude, kLatitudeTolerance, line.file_name,
-           dialog.Latitude, taken, reporter);
+           run.Latitude, taken, findings.warnings);
   CheckOne("elevation", line.elevation, sources.elevation, kElevationTolerance, line.file_name,
-           dialog.Elevation, taken, reporter);
-  if (taken.empty()) return;
-  notes << "Using the " << taken.front() << (taken.size() > 1 ? " and the " + taken[1] : "")
-        << " from the first line of " << line.file_name << "\n";
+           run.Elevation, taken, findings.warnings);
+  if (taken.empty()) return findings;
+  findings.note = "Using the " + taken.front() + (taken.size() > 1 ? " and the " + taken[1] : "") +
+                  " from the first line of " + line.file_name;
+  return findings;
 }
 
-}  // namespace kelvaro::cli
+}  // namespace kelvaro

@@ -1,12 +1,11 @@
-#include "cli/missing_values_report.h"
+#include "dispatch/missing_values_report.h"
 
 #include <array>
 
-#include "weatherio/file_naming.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/working_daily_file.h"
 
-namespace kelvaro::cli {
+namespace kelvaro {
 namespace {
 
 constexpr std::array<const char*, 12> kMonthNames = {
@@ -44,26 +43,25 @@ std::string DaysOf(int count, const MissingCounts& counts, const std::string& fi
 
 }  // namespace
 
-void ReportMissingValues(const std::filesystem::path& dir, const std::string& stem,
-                         Reporter& reporter) {
-  const auto file = ReadWorkingDailyFile(FindInFolder(dir, stem + ".wrk"));
-  if (!file) return;
-  const MissingCounts counts = CountMissing(*file);
+std::vector<std::string> MissingValueWarnings(const WorkingDailyFile& file) {
+  std::vector<std::string> warnings;
+  const MissingCounts counts = CountMissing(file);
   if (counts.eto > 0) {
-    reporter.Warn(DaysOf(counts.eto, counts, file->name) +
-                  " no ETo (-999); the water balance used the ETo of the day before on "
-                  "such days");
+    warnings.push_back(DaysOf(counts.eto, counts, file.name) +
+                       " no ETo (-999); the water balance used the ETo of the day before on "
+                       "such days");
   }
   for (size_t m = 0; m < kMonthNames.size(); ++m) {
     if (counts.month_days[m] > 0 && counts.month_eto[m] == counts.month_days[m]) {
-      reporter.Warn(std::string(kMonthNames[m]) + " has no ETo on any day of " + file->name +
-                    "; check that month of the input file");
+      warnings.push_back(std::string(kMonthNames[m]) + " has no ETo on any day of " + file.name +
+                         "; check that month of the input file");
     }
   }
   if (counts.pcp > 0) {
-    reporter.Warn(DaysOf(counts.pcp, counts, file->name) +
-                  " no rain value (-999); the water balance counted such days as dry");
+    warnings.push_back(DaysOf(counts.pcp, counts, file.name) +
+                       " no rain value (-999); the water balance counted such days as dry");
   }
+  return warnings;
 }
 
-}  // namespace kelvaro::cli
+}  // namespace kelvaro

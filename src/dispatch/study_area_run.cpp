@@ -1,0 +1,169 @@
+#include "dispatch/study_area_run.h"
+
+#include "dispatch/field_texts.h"
+#include "dispatch/input_kinds.h"
+#include "dispatch/missing_values_report.h"
+#include "weatherio/errors.h"
+#include "weatherio/file_naming.h"
+#include "weatherio/whole_years.h"
+#include "weatherio/working_daily_file.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Passes everything on to the front end and keeps the failures and warnings for the result.
+class GatheringReporter : public Reporter {
+ public:
+  GatheringReporter(Reporter& to, RunResult& result) : to_(to), result_(result) {}
+  void MessageBox(const std::string& text) override {
+    result_.failures.push_back(text);
+    to_.MessageBox(text);
+  }
+  void Trace(const std::string& line) override { to_.Trace(line); }
+  void Warn(const std::string& text) override {
+    result_.warnings.push_back(text);
+    to_.Warn(text);
+  }
+  void OperationStarted(const std::string& name, int index, int count) override {
+    to_.OperationStarted(name, index, count);
+  }
+  void CropStarted(const std::string& crop_name, int index, int count) override {
+    to_.CropStarted(crop_name, index, count);
+  }
+  void CropFinished(int days) override { to_.CropFinished(days); }
+  bool CancelRequested() const override { return to_.CancelRequested(); }
+
+ private:
+  Reporter& to_;
+  RunResult& result_;
+};
+
+RunParameters ParametersOf(const RunRequest& request, const InputKind& kind) {
+  RunParameters run;
+  run.Station = request.station;
+  run.Latitude = request.latitude;
+  run.Elevation = request.elevation;
+  run.SA = request.sa;
+  run.Years = request.years;
+  run.FetchVal = request.fetch;
+  run.ext = std::string(kind.ext);
+  return run;
+}
+
+std::string InputFileName(const RunParameters& run) {
+  return run.FileStem() + "." + run.Extension();
+}
+
+// The operations read the file named by the first five characters of the station.
+void UseStationLine(const InputKind& kind, const RunRequest& request, RunResult& result) {
+  RunParameters& run = result.parameters;
+  if (!kind.has_station_line || run.Station.empty() || !IsSafeName(run.Station)) return;
+  const auto line = ReadStationLineValues(FindInFolder(request.folder, InputFileName(run)));
+  if (!line) return;
+  StationLineFindings findings = CheckAgainstStationLine(*line, request.sources, run);
+  result.station_line_note = findings.note;
+  result.warnings = std::move(findings.warnings);
+}
+
+// The dialog checks its fields before the input file. An unsafe station name, or a missing input
+// file where the latitude or elevation was left out for its first line to give, is the cause of
+// what is missing, so it is said first.
+std::optional<RunProblem> InputFileProblem(const RunParameters& run, const fs::path& folder) {
+  if (run.Station.empty()) return std::nullopt;
+  if (!IsSafeName(run.Station)) {
+    return RunProblem{RunField::kStation, RunCheck::kUnsafeStation,
+                      std::string(kUnsafeStationMessage)};
+  }
+  if (!run.Latitude.empty() && !run.Elevation.empty()) return std::nullopt;
+  std::error_code error;
+  if (fs::exists(FindInFolder(folder, InputFileName(run)), error)) return std::nullopt;
+  return RunProblem{RunField::kStation, RunCheck::kInputFile, std::string(kInvalidInputFile)};
+}
+
+std::vector<RunProblem> RequestProblems(const RunRequest& request, const RunResult& result,
+                                        const std::optional<InputKind>& kind) {
+  if (!kind) {
+    return {{RunField::kInput, RunCheck::kUnknownInput,
+             "'" + request.input + "' is not an input kind"}};
+  }
+  std::error_code error;
+  if (!fs::is_directory(request.folder, error)) {
+    return {{RunField::kFolder, RunCheck::kNoFolder,
+             "The data folder " + request.folder.string() + " does not exist"}};
+  }
+  if (const auto problem = InputFileProblem(result.parameters, request.folder)) return {*problem};
+  return CheckRun(result.parameters, DispatchRowOf(*kind), request.folder);
+}
+
+void NoteShortenedNumbers(const DispatchRow& row, const RunParameters& run, Reporter& reporter) {
+  std::vector<std::pair<const char*, const std::string*>> used = {{"Latitude", &run.Latitude},
+                                                                  {"Elevation", &run.Elevation}};
+  if (row.needs_fetch) used.push_back({"Fetch", &run.FetchVal});
+  for (const auto& [label, text] : used) {
+    if (const auto note = ShortenedNumberNote(label, *text)) reporter.Warn(*note);
+  }
+}
+
+// The yearly figures of a run are taken over every year of its working file; say which days it
+// lacks values for and which years lack days.
+void NoteTheRecord(const RunParameters& run, Session& session) {
+  const std::string name = run.FileStem() + ".wrk";
+  const auto record = ReadWorkingDailyFile(FindInFolder(session.ResultsFolder(), name));
+  if (!record) return;
+  for (const std::string& warning : MissingValueWarnings(*record)) session.reporter.Warn(warning);
+  std::string partial;
+  for (const std::string& line : PartialYearLines(name, CountWholeYears(record->days))) {
+    partial += (partial.empty() ? "" : "\n") + line;
+  }
+  if (!partial.empty()) session.reporter.Warn(partial);
+}
+
+}  // namespace
+
+void RunCheckedChain(const DispatchRow& row, RunParameters& run, Session& session) {
+  NoteShortenedNumbers(row, run, session.reporter);
+  RunChain(row, run, session);
+  NoteTheRecord(run, session);
+}
+
+RunResult CheckRequest(const RunRequest& request) {
+  RunResult result;
+  const auto kind = FindInputKind(request.input);
+  if (kind) {
+    result.parameters = ParametersOf(request, *kind);
+    UseStationLine(*kind, request, result);
+  }
+  result.problems = RequestProblems(request, result, kind);
+  result.status = result.problems.empty() ? RunResult::Status::kReady : RunResult::Status::kRefused;
+  return result;
+}
+
+void RunChecked(const RunRequest& request, RunResult& result, Reporter& feedback) {
+  GatheringReporter gathering(feedback, result);
+  Session session(request.folder, gathering);
+  session.jobs = request.jobs;
+  session.wait_for_folder = request.wait_for_folder;
+  try {
+    RunCheckedChain(DispatchRowOf(*FindInputKind(request.input)), result.parameters, session);
+    result.status = result.failures.empty() ? RunResult::Status::kDone : RunResult::Status::kFailed;
+  } catch (const FolderRefusal&) {
+    throw;
+  } catch (const RunCancelled& cancelled) {
+    result.status = RunResult::Status::kCancelled;
+    result.error = cancelled.what();
+  } catch (const std::exception& error) {
+    result.status = RunResult::Status::kFailed;
+    result.error = error.what();
+  }
+}
+
+RunResult RunStudyArea(const RunRequest& request, Reporter& feedback) {
+  RunResult result = CheckRequest(request);
+  for (const std::string& warning : result.warnings) feedback.Warn(warning);
+  if (result.status == RunResult::Status::kReady) RunChecked(request, result, feedback);
+  return result;
+}
+
+}  // namespace kelvaro
