@@ -2,16 +2,13 @@
 
 #include <array>
 
+#include "weatherio/calendar.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/working_daily_file.h"
 
 namespace kelvaro::cli {
 namespace {
-
-constexpr std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 struct MissingCounts {
   int days = 0;
