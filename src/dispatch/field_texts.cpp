@@ -56,7 +56,7 @@ std::optional<std::string> YearsReadDifferently(const std::string& text) {
 bool IsStudyAreaNumber(const std::string& text) {
   if (!AllDigits(text) || text.size() > 5) return false;
   const int number = std::stoi(text);
-  return number >= 1 && number <= kMaxSaNumber;
+  return number >= kMinSaNumber && number <= kMaxSaNumber;
 }
 
 bool FetchInRange(const std::string& text) {
