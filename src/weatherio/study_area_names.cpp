@@ -1,6 +1,6 @@
 #include "weatherio/study_area_names.h"
 
-#include <cstdio>
+#include "weatherio/row_format.h"
 
 namespace kelvaro {
 namespace {
@@ -14,11 +14,7 @@ std::string PaddedLeft(const std::string& text, size_t width) {
 
 }  // namespace
 
-std::string SA5Of(int sa_number) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%05d", sa_number);
-  return text;
-}
+std::string SA5Of(int sa_number) { return Printf("%05d", sa_number); }
 
 std::string PaddedSaText(const std::string& sa_text) { return PaddedLeft(sa_text, kSa5Width); }
 
