@@ -14,6 +14,7 @@
 #include "crops/crop_file.h"
 #include "reports/generator_check_chart.h"
 #include "reports/weather_charts.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro::app {
 namespace {
@@ -77,7 +78,7 @@ ChartWindow::ChartWindow(const Session& session, QWidget* parent)
 
   auto* study_area = new QFormLayout;
   study_area->addRow(QStringLiteral("Chart:"), kind_);
-  study_area->addRow(QStringLiteral("SA number (1-99999):"), sa_);
+  study_area->addRow(ToQt(kSaNumberCaption), sa_);
   study_area->addRow(QStringLiteral("Crop Item:"), crop_);
   study_area->addRow(QStringLiteral("Year:"), year_);
   auto* weather = new QFormLayout;

@@ -12,6 +12,7 @@
 #include "dispatch/run_dialog.h"
 #include "weatherio/folder_lock.h"
 #include "weatherio/staged_run.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro::app {
 
@@ -87,18 +88,18 @@ CropSoilEntryView::CropSoilEntryView(TCropSoilEntry& model, Navigator& navigator
 
   auto* crop_box = new QGroupBox(QStringLiteral("Study area and crop"), this);
   auto* crop_grid = new QGridLayout(crop_box);
-  auto add_plain = [&](int row, const char* label, FormField& field, const char* name,
+  auto add_plain = [&](int row, std::string_view label, FormField& field, const char* name,
                        bool read_only) {
     QLineEdit* edit = NewEdit(crop_box, name);
     edit->setReadOnly(read_only);
     if (read_only) edit->setFocusPolicy(Qt::NoFocus);
-    auto* caption = new QLabel(QString::fromLatin1(label), crop_box);
+    auto* caption = new QLabel(ToQt(label), crop_box);
     caption->setBuddy(edit);
     crop_grid->addWidget(caption, row, 0);
     crop_grid->addWidget(edit, row, 1);
     fields_.push_back(std::make_unique<BoundField>(field, edit, std::vector<QWidget*>{caption}));
   };
-  add_plain(0, "SA number (1-99999):", model_.SA, "SA", false);
+  add_plain(0, kSaNumberCaption, model_.SA, "SA", false);
   crop_list_->setObjectName(QStringLiteral("CropNameCombo"));
   for (int i = 0; i < kCropListSize; ++i) crop_list_->addItem(ToQt(CropListItem(i)));
   crop_list_->setMaxVisibleItems(20);

@@ -11,6 +11,7 @@
 #include "crops/crop_file.h"
 #include "reports/water_budget.h"
 #include "weatherio/row_format.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro::app {
 namespace {
@@ -77,7 +78,7 @@ ReportWindow::ReportWindow(const Session& session, Spreadsheet& spreadsheet, Rep
 
   auto* fields = new QHBoxLayout;
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("SA number (1-99999):"), sa_);
+  form->addRow(ToQt(kSaNumberCaption), sa_);
   form->addRow(QStringLiteral("Volumes in:"), units_);
   fields->addLayout(form);
   fields->addWidget(show, 0, Qt::AlignBottom);

@@ -84,7 +84,7 @@ std::string MonthlyRows(const CropSums& sums) {
 
 // The crop number of a per-crop result file name of the study area, if it is one.
 std::optional<int> CropNumberOfResult(const std::string& name, const std::string& sa5) {
-  const std::string prefix = "SA" + sa5 + "C";
+  const std::string prefix = CropResultPrefix(sa5);
   const auto dot = name.rfind('.');
   if (dot == std::string::npos || dot <= prefix.size() ||
       !EqualsIgnoringCase(name.substr(0, prefix.size()), prefix)) {
@@ -105,10 +105,6 @@ std::optional<int> CropNumberOfResult(const std::string& name, const std::string
 }
 
 }  // namespace
-
-std::string CropFileStem(const std::string& sa5, int crop_number) {
-  return "SA" + sa5 + "C" + Printf("%03d", crop_number);
-}
 
 std::vector<std::string> StaleCropResultFiles(const std::filesystem::path& folder,
                                               const std::string& sa5, int crop_count) {

@@ -10,12 +10,9 @@
 #include "crops/crop_row.h"
 #include "weatherio/fixed_point_text.h"
 #include "weatherio/output_file.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
-
-// "SA" + SA5 + "C" + the crop's row number: three digits up to 999 and as many as it needs
-// beyond, so row 1000 never overwrites the files of row 1 or of any other row.
-std::string CropFileStem(const std::string& sa5, int crop_number);
 
 // Result files in `folder` of crop numbers above `crop_count` (or 0): "SA" + SA5 + "C" + digits
 // with the extension .CSV, .EAW or .mtv in any letter case, left by a run on a longer crop file.

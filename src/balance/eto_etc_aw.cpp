@@ -21,6 +21,7 @@
 #include "session/parallel_for.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/study_area_names.h"
 #include "weatherio/working_daily_file.h"
 
 namespace kelvaro {
@@ -129,7 +130,7 @@ void WarnOfStaleResults(const CropFile& crops, const std::string& sa5, Session& 
 
 void EToETcAW(const RunParameters& run, Session& session) {
   const std::string sa5 = run.SA5();
-  session.reporter.Trace("SA" + sa5);
+  session.reporter.Trace(StudyAreaTag(sa5));
   CheckSafeName(run.FileStem(), "station name");
   CheckSafeName(sa5, "SA number");
 

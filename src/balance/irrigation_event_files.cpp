@@ -48,14 +48,6 @@ std::string EventRows(int crop_number, const CropRow& row, const CropSums& sums,
 
 }  // namespace
 
-std::string IrrigationSummaryFileName(const std::string& sa5) {
-  return "IrrigationsforSA" + sa5 + ".irs";
-}
-
-std::string IrrigationEventsFileName(const std::string& sa5) {
-  return "IrrigationEventsforSA" + sa5 + ".ire";
-}
-
 std::vector<YearIrrigations> IrrigationsByYear(const std::vector<IrrigationEvent>& events,
                                                int year_count) {
   std::vector<YearIrrigations> years(static_cast<size_t>(year_count + 1));

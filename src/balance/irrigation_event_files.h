@@ -8,6 +8,7 @@
 #include "balance/year_day_table.h"
 #include "crops/crop_row.h"
 #include "weatherio/output_file.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 
@@ -29,8 +30,6 @@ namespace kelvaro {
 //   "#,,#,#,,mm"
 //   "%4d,%s,%4d,%4d,%s,%8.2f": crop number, crop name, year, day, "Pre-irrigation" or
 //   "Irrigation", depth refilled.
-std::string IrrigationSummaryFileName(const std::string& sa5);
-std::string IrrigationEventsFileName(const std::string& sa5);
 
 inline constexpr int kIrrigationSummaryColumns = 7;
 inline constexpr int kIrrigationEventColumns = 6;

@@ -12,6 +12,7 @@
 #include "weatherio/message_text.h"
 #include "weatherio/output_file.h"
 #include "weatherio/row_format.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 namespace {
@@ -128,7 +129,7 @@ NormalYearOutcome WriteNormalYear(const NormalYearFiles& files, Session& session
   CheckSafeName(files.sa5, "SA number");
   const auto means = ReadCropDailyMeans(FindInFolder(session.data_dir, files.daily_file_name));
   if (!means) return NormalYearOutcome::kNoDailyFile;
-  const auto crops = ReadCropFile(FindInFolder(session.data_dir, "SA" + files.sa5 + ".CSV"));
+  const auto crops = ReadCropFile(FindInFolder(session.data_dir, SaCropFileName(files.sa5)));
   if (!crops) return NormalYearOutcome::kNoCropFile;
   const CropRow& row = ChooseNormalYearRow(*crops, files.crop_number, means->crop_name);
   const NormalYear year = ComputeNormalYear(*means, row, session.reporter);

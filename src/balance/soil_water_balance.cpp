@@ -136,11 +136,7 @@ void AfterOutOfSeasonRain(const CropPlan& plan, float pcp, SoilState& s) {
 std::array<int, 12> MonthEnds(const YearDayTable& table, int year) {
   const int days = table.DaysInYear(year);
   const bool leap = days >= 365 ? days == 366 : IsLeapYear(table.CalendarYear(year));
-  std::array<int, 12> ends{31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
-  if (leap) {
-    for (size_t m = 1; m < 12; ++m) ++ends[m];
-  }
-  return ends;
+  return leap ? kMonthEndDaysLeap : kMonthEndDaysNormal;
 }
 
 class CropBalance {

@@ -2,6 +2,7 @@
 
 #include "weatherio/file_naming.h"
 #include "weatherio/row_format.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 namespace {
@@ -29,8 +30,8 @@ std::string SummaryRow(const CropRow& row, const std::array<float, 12>& values) 
 
 StudyAreaSummaries::StudyAreaSummaries(OutputFileSet& files, const std::filesystem::path& folder,
                                        const std::string& sa5, int year_count)
-    : etaw_(files.Add(FindInFolder(folder, "SumofETAWforSA" + sa5 + ".saw"))),
-      etc_(files.Add(FindInFolder(folder, "SumofETcforSA" + sa5 + ".set"))) {
+    : etaw_(files.Add(FindInFolder(folder, SumOfEtawFileName(sa5)))),
+      etc_(files.Add(FindInFolder(folder, SumOfEtcFileName(sa5)))) {
   etaw_.Write(Header("Summary of ETAW for study area", sa5, year_count));
   etc_.Write(Header("Summary of ETc for study area", sa5, year_count));
 }

@@ -11,6 +11,7 @@
 #include "reports/study_area_results.h"
 #include "reports/water_budget.h"
 #include "weatherio/errors.h"
+#include "weatherio/study_area_names.h"
 #ifdef KELVARO_HAS_CHARTS
 #include "app/charts/chart_toolkit.h"
 #endif
@@ -163,7 +164,9 @@ void AddChartCommand(CLI::App& app) {
   chart->add_option("kind", options->kind, "What to draw (see below)")
       ->required()
       ->check(CLI::IsMember(kinds));
-  chart->add_option("--sa", options->sa, "Study-area number (1-99999)")
+  chart
+      ->add_option("--sa", options->sa,
+                   "Study-area number (" + std::string(kSaNumberShortSpan) + ")")
       ->check(CLI::Range(kMinSaNumber, kMaxSaNumber));
   chart->add_option("--crop", options->crop, "Crop row number in the crop file (default 1)")
       ->check(CLI::PositiveNumber);

@@ -17,6 +17,7 @@
 #include "forms/navigator.h"
 #include "weatherio/errors.h"
 #include "weatherio/message_text.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 namespace {
@@ -113,7 +114,7 @@ void FillEntries(const CropAddOptions& options, TCropSoilEntry& form) {
 }
 
 // The form names 1..999 in its range message; the command line takes every study area the form
-// saves, 1 to 99999, and says so itself.
+// saves, kMinSaNumber to kMaxSaNumber, and says so itself.
 void CheckOptions(const CropAddOptions& options) {
   if (Given(options, "--sa")) cli::ParseStudyAreaNumber(options.sa);
   if ((Given(options, "--stress-begin") || Given(options, "--stress-end")) &&
@@ -171,7 +172,7 @@ std::optional<std::string_view> OptionOf(std::string_view message) {
 
 void PrintWarnings(const TCropSoilEntry& form) {
   for (const auto& line : form.warning().Warning) {
-    if (line == kCropFormSaRange) continue;  // --sa was checked against 1..99999 already
+    if (line == kCropFormSaRange) continue;  // --sa was checked against the SA range already
     std::cerr << line << "\n";
     if (const auto option = OptionOf(line)) std::cerr << "  (" << *option << ")\n";
   }
@@ -242,7 +243,8 @@ void NameTheValues(CLI::App& add) {
 }
 
 void AddCropAddOptions(CLI::App& add, CropAddOptions& options) {
-  add.add_option("--sa", options.sa, "Study-area number, 1 to 99999 (required)");
+  add.add_option("--sa", options.sa,
+                 "Study-area number, " + std::string(kSaNumberSpan) + " (required)");
   add.add_option("--crop", options.crop,
                  "Crop name as `crop list` shows it, any letter case "
                  "(required)");

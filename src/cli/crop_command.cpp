@@ -15,6 +15,7 @@
 #include "crops/crop_file.h"
 #include "crops/form_text.h"
 #include "weatherio/row_format.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 namespace {
@@ -154,7 +155,8 @@ void AddCropListCommand(CLI::App& crop) {
 void AddCropShowCommand(CLI::App& crop) {
   auto options = std::make_shared<ShowOptions>();
   CLI::App* show = crop.add_subcommand("show", "Print the crops of a study area's crop file");
-  show->add_option("--sa", options->sa, "Study-area number, 1 to 99999")->required();
+  show->add_option("--sa", options->sa, "Study-area number, " + std::string(kSaNumberSpan))
+      ->required();
   show->add_option("--dir", options->dir, "Folder of the crop file (default: the current folder)");
   cli::AddFormatOption(*show, options->format);
   show->footer(

@@ -17,6 +17,7 @@
 #include "weatherio/number_parse.h"
 #include "weatherio/output_file.h"
 #include "weatherio/station_line.h"
+#include "weatherio/study_area_names.h"
 #include "weatherio/text_file.h"
 
 namespace kelvaro {
@@ -124,7 +125,8 @@ void AddCropRemoveCommand(CLI::App& crop) {
   auto options = std::make_shared<RemoveOptions>();
   CLI::App* remove = crop.add_subcommand(
       "remove", "Take one crop out of a study area's crop file, keeping the header and the rest");
-  remove->add_option("--sa", options->sa, "Study-area number, 1 to 99999")->required();
+  remove->add_option("--sa", options->sa, "Study-area number, " + std::string(kSaNumberSpan))
+      ->required();
   remove->add_option("--crop", options->crop, "The crop's number in the file (kkk of `crop show`)")
       ->required();
   remove->add_option("--dir", options->dir,

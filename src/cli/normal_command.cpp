@@ -11,6 +11,7 @@
 #include "cli/stats_command.h"
 #include "reports/crop_item_num.h"
 #include "reports/study_area_files.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -59,7 +60,8 @@ void AddNormalCommand(CLI::App& app) {
   auto options = std::make_shared<NormalOptions>();
   CLI::App* normal = app.add_subcommand(
       "normal", "Daily mean water balance of one crop over all years of its daily file (.nor)");
-  normal->add_option("--sa", options->sa, "Study area number, 1 to 99999")->required();
+  normal->add_option("--sa", options->sa, "Study area number, " + std::string(kSaNumberSpan))
+      ->required();
   normal->add_option("--crop", options->crop, "Crop number, from 1, as `crop show` lists it")
       ->required();
   normal->add_option("--dir", options->dir, "Data folder (default: the current folder)");

@@ -16,6 +16,7 @@
 #include "session/run_parameters.h"
 #include "weatherio/errors.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -98,12 +99,12 @@ int ViaSummary(const OpenOptions& o, Dialogs d) {
 // Any SA number the crop files can have, not only the crop/soil view's 1 to 999.
 int ViaCropFile(const OpenOptions& o, Dialogs d) {
   const int sa_number = ParseInt(o.sa);
-  if (sa_number < 1 || sa_number > 99999) {
+  if (sa_number < kMinSaNumber || sa_number > kMaxSaNumber) {
     std::cerr << kSaNumberRange << "\n";
     return kExitRefused;
   }
   WarningPanel warning;
-  OpenFoundFile(d.session, d.spreadsheet, "SA" + PaddedSaText(o.sa) + ".CSV", warning);
+  OpenFoundFile(d.session, d.spreadsheet, SaCropFileName(PaddedSaText(o.sa)), warning);
   return HandOverStatus(d.spreadsheet, warning, 0, o.print_path);
 }
 
@@ -218,7 +219,7 @@ void AddOpenCommand(CLI::App& app) {
   CLI::App* open = app.add_subcommand(
       "open", "Find a result or input file by SA number and crop, or by station, and open it");
   open->add_option("kind", options->kind, "File kind")->required()->check(CLI::IsMember(kKinds));
-  open->add_option("--sa", options->sa, "Study area number, 1 to 99999");
+  open->add_option("--sa", options->sa, "Study area number, " + std::string(kSaNumberSpan));
   open->add_option("--crop", options->crop, "Crop number of the study area, from 1");
   open->add_option("--station", options->station, "Working file name without extension");
   open->add_option("--dir", options->dir, "Data folder (default: the current folder)");

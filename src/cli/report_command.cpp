@@ -9,6 +9,7 @@
 #include "crops/crop_file.h"
 #include "reports/water_budget.h"
 #include "weatherio/errors.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -51,7 +52,9 @@ void AddReportCommand(CLI::App& app) {
   auto options = std::make_shared<ReportOptions>();
   CLI::App* report = app.add_subcommand(
       "report", "Water budget of a study area: ETAW, volumes and their spread over the years");
-  report->add_option("--sa", options->sa, "Study-area number (1-99999)")
+  report
+      ->add_option("--sa", options->sa,
+                   "Study-area number (" + std::string(kSaNumberShortSpan) + ")")
       ->required()
       ->check(CLI::Range(kMinSaNumber, kMaxSaNumber));
   report->add_option("--units", options->units, "Volumes in mm, m3 or acre-ft (default m3)")

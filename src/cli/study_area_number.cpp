@@ -5,6 +5,7 @@
 #include "weatherio/errors.h"
 #include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro::cli {
 
@@ -16,7 +17,8 @@ int ParseStudyAreaNumber(const std::string& text) {
     throw Refusal(std::string("--sa: ") + error.what());
   }
   if (sa_number < kMinSaNumber || sa_number > kMaxSaNumber) {
-    throw Refusal("--sa: the study-area number should be between 1 and 99999");
+    throw Refusal("--sa: the study-area number should be between " + std::to_string(kMinSaNumber) +
+                  " and " + std::to_string(kMaxSaNumber));
   }
   return sa_number;
 }
@@ -29,7 +31,7 @@ CropFile ReadCropFileOrRefuse(const std::filesystem::path& dir, int sa_number) {
   auto file = ReadStudyAreaCrops(dir, sa_number);
   if (file) return *std::move(file);
   const std::filesystem::path folder = AbsoluteFolder(dir);
-  throw Refusal("Couldn't find SA" + SA5Of(sa_number) + ".CSV.\n  Looked for " +
+  throw Refusal("Couldn't find " + SaCropFileName(SA5Of(sa_number)) + ".\n  Looked for " +
                 CropFileName(sa_number) + " in " + folder.string() +
                 " (in any letter case): " + AddCropsAdvice(std::to_string(sa_number), folder));
 }

@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "balance/crop_output_files.h"
+#include "weatherio/calendar.h"
 #include "weatherio/field_split.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/station_line.h"
+#include "weatherio/study_area_names.h"
 #include "weatherio/text_file.h"
 #include "weatherio/whole_years.h"
 #include "weatherio/working_daily_file.h"
@@ -26,7 +28,7 @@ struct CropSummary {
 
 std::vector<CropSummary> ReadEtawSummary(const std::filesystem::path& dir, const std::string& sa5) {
   std::vector<CropSummary> crops;
-  const auto file = ReadTextFile(FindInFolder(dir, "SumofETAWforSA" + sa5 + ".saw"));
+  const auto file = ReadTextFile(FindInFolder(dir, SumOfEtawFileName(sa5)));
   if (!file) return crops;
   for (size_t i = kHeaderLineCount; i < file->lines.size(); ++i) {
     if (IsBlankLine(file->lines[i])) continue;
@@ -63,11 +65,8 @@ std::string YearsOfRecord(const std::filesystem::path& dir, const std::string& s
 
 void PrintMonthHeader() {
   std::printf("  %-24s", "Crop");
-  for (const char* month : {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
-                            "Nov", "Dec", "Year"}) {
-    std::printf(" %6s", month);
-  }
-  std::printf("\n");
+  for (const char* month : kMonthAbbreviations) std::printf(" %6s", month);
+  std::printf(" %6s\n", "Year");
 }
 
 }  // namespace
@@ -89,11 +88,11 @@ bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& s
                 means[2], means[3]);
   }
   std::printf(
-      "\n  Monthly ETAW, mm (SumofETAWforSA%s.saw): ETc less effective rain of every month,\n"
+      "\n  Monthly ETAW, mm (%s): ETc less effective rain of every month,\n"
       "  the bare soil's ETc of fallow months included, so the months add up to more than the\n"
       "  year's ETAW; for a delivery schedule, the monthly irrigation delivered of\n"
       "  `kelvaro-cli report --sa %d`\n",
-      sa5.c_str(), std::stoi(sa5));
+      SumOfEtawFileName(sa5).c_str(), std::stoi(sa5));
   PrintMonthHeader();
   for (const CropSummary& crop : crops) {
     std::printf("  %-24s", crop.name.c_str());

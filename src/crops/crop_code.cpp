@@ -1,9 +1,11 @@
 #include "crops/crop_code.h"
 
+#include "weatherio/study_area_names.h"
+
 namespace kelvaro {
 
 std::string CropCode(const CropCodeParts& parts) {
-  std::string code = "SA" + parts.sa5 + "C" + parts.crop_no;
+  std::string code = CropResultPrefix(parts.sa5) + parts.crop_no;
   code += std::to_string(parts.planting_doy) + std::to_string(parts.ending_doy);
   code += parts.maturity;
   code += parts.cover_crop;

@@ -11,10 +11,6 @@
 
 namespace kelvaro {
 
-std::string SA5Of(int sa_number) { return Printf("%05d", sa_number); }
-
-std::string CropFileName(int sa_number) { return "SA" + SA5Of(sa_number) + ".csv"; }
-
 std::filesystem::path AppendCropRow(const std::filesystem::path& folder, int sa_number,
                                     const CropRow& row) {
   const auto name = NameInFolder(folder, CropFileName(sa_number));  // refuses case variants
@@ -44,7 +40,7 @@ std::filesystem::path AppendCropRow(const std::filesystem::path& folder, int sa_
 }
 
 std::optional<CropFile> ReadStudyAreaCrops(const std::filesystem::path& folder, int sa_number) {
-  return ReadCropFile(FindInFolder(folder, "SA" + SA5Of(sa_number) + ".CSV"));
+  return ReadCropFile(FindInFolder(folder, SaCropFileName(SA5Of(sa_number))));
 }
 
 }  // namespace kelvaro

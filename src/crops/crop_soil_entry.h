@@ -10,6 +10,7 @@
 #include "crops/crop_row_checks.h"
 #include "forms/form_field.h"
 #include "forms/navigator.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 
@@ -28,7 +29,6 @@ struct TCropSoilWarning {
 
 // Texts of the entry form's refusals.
 inline constexpr std::string_view kEnterSaNumber = "Enter the SA number";
-inline constexpr std::string_view kSaNumberRange = "SA number should be between 1 and 99999";
 // The crop form saves study areas up to 99999 but names 1..999 in its range message.
 inline constexpr std::string_view kCropFormSaRange = "SA number should be between 1 and 999";
 inline constexpr int kMaxFormSaNumber = 999;

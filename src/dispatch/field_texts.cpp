@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "crops/crop_file.h"
+#include "weatherio/study_area_names.h"
 #include "weatherio/errors.h"
 #include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
@@ -56,7 +56,7 @@ std::optional<std::string> YearsReadDifferently(const std::string& text) {
 bool IsStudyAreaNumber(const std::string& text) {
   if (!AllDigits(text) || text.size() > 5) return false;
   const int number = std::stoi(text);
-  return number >= 1 && number <= kMaxSaNumber;
+  return number >= kMinSaNumber && number <= kMaxSaNumber;
 }
 
 bool FetchInRange(const std::string& text) {

@@ -2,15 +2,12 @@
 
 #include <array>
 
+#include "weatherio/calendar.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/working_daily_file.h"
 
 namespace kelvaro {
 namespace {
-
-constexpr std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 struct MissingCounts {
   int days = 0;

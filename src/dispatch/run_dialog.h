@@ -11,6 +11,7 @@
 #include "forms/warning_panel.h"
 #include "session/run_parameters.h"
 #include "session/session.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 
@@ -21,7 +22,7 @@ inline constexpr std::string_view kExtensionLabel = "Your input file extension i
 inline constexpr std::string_view kInputFilenameLabel = "Input filename:";
 inline constexpr std::string_view kLatitudeLabel = "Latitude (degrees):";
 inline constexpr std::string_view kElevationLabel = "Elevation (meters):";
-inline constexpr std::string_view kSaNumberLabel = "SA number (1-99999):";
+inline constexpr std::string_view kSaNumberLabel = kSaNumberCaption;
 inline constexpr std::string_view kYearsLabel = "Years to simulate:";
 inline constexpr std::string_view kFetchLabel = "Fetch (1-1000 m):";
 

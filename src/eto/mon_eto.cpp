@@ -5,6 +5,7 @@
 #include "eto/operation_files.h"
 #include "eto/penman_monteith.h"
 #include "eto/twelve_months.h"
+#include "weatherio/calendar.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/row_format.h"
@@ -16,9 +17,6 @@ constexpr const char* kMonthColumns =
     "  Mon,   Solar,   TMax,     TMin,    Wind,      Td,     Pcp,     NRD,     Pan,     ETo\n";
 constexpr const char* kMonthUnits =
     "    #,   J/m^2,     oC,       oC,     m/s,      oC,      mm,       #,      mm,       mm\n";
-
-// Day of year of each month's middle day.
-constexpr std::array<int, 12> kMiddleDays{15, 46, 76, 107, 137, 168, 198, 229, 259, 290, 320, 351};
 
 using TwelveMonths = std::array<MonthlyMeans, 12>;
 
@@ -50,8 +48,8 @@ float MonthEto(const TwelveMonths& read, const TwelveMonths& months, size_t m, c
   const MonthlyMeans& month = months[m];
   const float soil_heat =
       static_cast<float>(0.07 * (MeanTemperature(months[after]) - MeanTemperature(months[before])));
-  const ReferenceEtWeather weather{kMiddleDays[m], month.solar, month.tmax,
-                                   month.tmin,     month.wind,  month.td};
+  const ReferenceEtWeather weather{kMidMonthDays[m], month.solar, month.tmax,
+                                   month.tmin,       month.wind,  month.td};
   return ReferenceEt(weather, site, {pi, false, soil_heat}).eto;
 }
 

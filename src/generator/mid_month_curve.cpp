@@ -2,14 +2,14 @@
 
 #include <utility>
 
+#include "weatherio/calendar.h"
 #include "weatherio/missing_value.h"
 
 namespace kelvaro {
 namespace {
 
-// Day of year of each month's node; the end nodes at -14 and 380 carry the year-end value.
-constexpr std::array<float, 12> kNodeDays{15,  46,  76,  107, 137, 168,
-                                              198, 229, 259, 290, 320, 351};
+// A node at each month's middle (kMidMonthDays); the end nodes at -14 and 380 carry the
+// year-end value.
 constexpr float kFirstNodeDay = -14.0f;
 constexpr float kLastNodeDay = 380.0f;
 
@@ -61,7 +61,7 @@ MidMonthCurve::MidMonthCurve(const MonthlyValues& monthly) : monthly_(monthly) {
   std::vector<float> y{0.0f};
   for (size_t m = 0; m < 12; ++m) {
     if (IsMissing(monthly[m])) continue;
-    x.push_back(kNodeDays[m]);
+    x.push_back(static_cast<float>(kMidMonthDays[m]));
     y.push_back(monthly[m]);
   }
   if (x.size() == 1) return;

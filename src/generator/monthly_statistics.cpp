@@ -92,17 +92,12 @@ MonthRows OnlyReported(MonthRows rows, QuantitySet reported) {
   return rows;
 }
 
-std::string StatisticsHeader(const char* title_format, const std::string& station, int years) {
-  return Printf(title_format, station.c_str(), years) + kStatisticsColumns;
-}
-
 std::string StatisticsRows(const MonthRows& rows, bool with_eto) {
   std::string text;
   for (size_t m = 0; m < 12; ++m) {
     const QuantityRow& r = rows[m];
-    text += Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f",
-                   static_cast<int>(m + 1), r[kSolar], r[kTMax], r[kTMin], r[kWind], r[kTd],
-                   r[kPcp], r[kNrd], kMissing);
+    text += Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f", static_cast<int>(m + 1),
+                   r[kSolar], r[kTMax], r[kTMin], r[kWind], r[kTd], r[kPcp], r[kNrd], kMissing);
     text += with_eto ? Printf(",%8.2f\n", r[kEto]) : "\n";
   }
   return text;

@@ -55,9 +55,6 @@ MonthRows CoefficientsOfVariation(const MonthRows& means, const MonthRows& sds);
 // The rows with -999 in every quantity outside `reported`.
 MonthRows OnlyReported(MonthRows rows, QuantitySet reported);
 
-// Title and column lines of GenerateWeather's .wxr, .std and .cve; `title_format` takes the
-// station and the number of years.
-std::string StatisticsHeader(const char* title_format, const std::string& station, int years);
 // Twelve rows " Mon, Solar, TMax, TMin, Wind, Td, Pcp, NRD, Pan" and, `with_eto`, ETo.
 std::string StatisticsRows(const MonthRows& rows, bool with_eto = false);
 

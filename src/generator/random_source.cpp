@@ -55,10 +55,6 @@ float WeibullWindFromUniform(float uniform, float scale, float shape) {
   return wind < 0.0f ? 0.0f : wind;
 }
 
-float WeibullWind(RandomSeedState& seed, float scale, float shape) {
-  return WeibullWindFromUniform(RandomUniform(seed), scale, shape);
-}
-
 float GammaRainAmount(RandomSeedState& seed, int Mo, std::array<float, 12>& ALPHA,
                       const std::array<float, 12>& BETA, const std::array<float, 12>& RainFactor) {
   const auto month = static_cast<size_t>(Mo);

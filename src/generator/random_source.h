@@ -16,7 +16,6 @@ float NormalDeviate(RandomSeedState& seed);
 
 // Weibull wind speed (m/s) from a uniform already drawn; never negative.
 float WeibullWindFromUniform(float uniform, float scale, float shape);
-float WeibullWind(RandomSeedState& seed, float scale, float shape);
 
 // Wet-day rain (mm) for month `Mo`: gamma(ALPHA, BETA) for ALPHA < 1, exponential with mean BETA
 // otherwise, times RainFactor. An ALPHA of exactly 1 is replaced in the table by 1.001 for the

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "weatherio/calendar.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/row_format.h"
 
@@ -20,10 +21,6 @@ constexpr DailyVariable kDailyVariables[] = {
     {kDailyTd, "Td", "oC", true},       {kDailySolar, "Solar", "MJ/m^2", false},
     {kDailyWind, "Wind", "m/s", false}, {kDailyEto, "ETo", "mm", false},
 };
-
-constexpr const char* kMonthNames[] = {"January",   "February", "March",    "April",
-                                       "May",       "June",     "July",     "August",
-                                       "September", "October",  "November", "December"};
 
 // How far apart two records may be and still be called the same or close: temperatures in oC,
 // everything else in % of the measured figure.
@@ -61,7 +58,9 @@ Largest LargestDifference(const std::vector<ComparedFigure>& figures, const std:
 }
 
 std::string Where(const Largest& largest) {
-  return largest.month == 0 ? "" : std::string(" (") + kMonthNames[largest.month - 1] + ")";
+  return largest.month == 0
+             ? ""
+             : std::string(" (") + kMonthNames[static_cast<size_t>(largest.month - 1)] + ")";
 }
 
 std::string Amount(const Largest& largest, bool temperature) {

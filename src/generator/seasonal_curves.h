@@ -3,21 +3,13 @@
 #include <array>
 #include <span>
 
+#include "weatherio/calendar.h"
+
 namespace kelvaro {
 
 inline constexpr int kMaxDaysInYear = 366;
 using DailyValues = std::array<float, kMaxDaysInYear>;  // index = day of year - 1
 using MonthlyValues = std::array<float, 12>;            // index = month - 1
-
-// Last day of year of each month, and the day of year of each month's middle.
-inline constexpr std::array<int, 12> kMonthEndDaysNormal{31,  59,  90,  120, 151, 181,
-                                                         212, 243, 273, 304, 334, 365};
-inline constexpr std::array<int, 12> kMonthEndDaysLeap{31,  60,  91,  121, 152, 182,
-                                                       213, 244, 274, 305, 335, 366};
-inline constexpr std::array<int, 12> kMidMonthDaysNormal{15,  45,  74,  105, 135, 166,
-                                                         196, 227, 258, 288, 319, 349};
-inline constexpr std::array<int, 12> kMidMonthDaysLeap{15,  46,  75,  106, 136, 167,
-                                                       197, 228, 259, 289, 320, 350};
 
 const std::array<int, 12>& MonthEndDays(int day_count);
 

@@ -7,6 +7,7 @@
 #include "eto/hargreaves_samani.h"
 #include "eto/operation_files.h"
 #include "generator/rescaling.h"
+#include "weatherio/calendar.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/letter_case.h"
@@ -19,8 +20,6 @@
 namespace kelvaro {
 namespace {
 
-// Day of year of each month's middle, where a missing monthly ETo is computed.
-constexpr std::array<int, 12> kEtoFillDays{15, 46, 76, 107, 137, 168, 198, 229, 259, 290, 320, 351};
 constexpr const char* kQuantityNames[] = {"Solar", "TMax", "TMin", "Wind",
                                           "Td",    "Pcp",  "NRD",  "ETo"};
 
@@ -94,7 +93,7 @@ TwelveMonths FillSlots(const SimulationRecipe& recipe, const TwelveMonths& read,
     if (month.tmax < month.tmin) month.tmax = month.tmin;
     if (recipe.daily_eto != DailyEto::kHargreaves) continue;
     if (IsMissing(month.eto)) {
-      month.eto = HargreavesSamani(kEtoFillDays[m], month.tmax, month.tmin, site.latitude_rad,
+      month.eto = HargreavesSamani(kMidMonthDays[m], month.tmax, month.tmin, site.latitude_rad,
                                    site.pi, NegativeEt::kZero);
     }
     if (month.eto < 0.0f) month.eto = 0.0f;
@@ -146,15 +145,14 @@ SimulatedRun SimulateYears(int years, const SimulationRecipe& recipe,
   run.wind_sums.assign(static_cast<size_t>(years), MonthlyValues{});
   SimulatedYear year;
   for (int y = 1; y <= years; ++y) {
-    const int day_count = y % 4 == 0 ? 366 : 365;
+    const int day_count = DaysInYear(y);  // simulated year 4, 8, ... is a leap year
     SimulateYearDays(day_count, RainMode::kGenerate, monthly, daily, session, year);
     AddYear(y, year, day_count, recipe, site, run);
   }
   return run;
 }
 
-std::string StatisticsHead(const StatisticsLayout& layout, const std::string& station,
-                           int years) {
+std::string StatisticsHead(const StatisticsLayout& layout, const std::string& station, int years) {
   if (layout.title == nullptr) return layout.columns;
   return Printf(layout.title, station.c_str(), years) + layout.columns;
 }
@@ -201,12 +199,12 @@ void RunSimulation(const SimulationRecipe& recipe, const RunParameters& run, Ses
   second.Write(station_line + second_columns +
                (gen ? RescaledRows(simulated.tmp_rows, rescaling, simulated.wind_sums)
                     : RescaledWorkingRows(simulated.tmp_rows, rescaling, recipe.daily_columns)));
-  wxr.Write(StatisticsHead(recipe.wxr, title_station, years) +
-            StatisticsRows(OnlyReported(simulated_means, recipe.reported_means),
-                           recipe.simulated_means_with_eto) +
-            StatisticsRows(OnlyReported(RescaledMeans(simulated_means, rescaling),
-                                        recipe.reported_means),
-                           recipe.rescaled_means_with_eto));
+  wxr.Write(
+      StatisticsHead(recipe.wxr, title_station, years) +
+      StatisticsRows(OnlyReported(simulated_means, recipe.reported_means),
+                     recipe.simulated_means_with_eto) +
+      StatisticsRows(OnlyReported(RescaledMeans(simulated_means, rescaling), recipe.reported_means),
+                     recipe.rescaled_means_with_eto));
   std_dev.Write(StatisticsHead(recipe.std_dev, title_station, years) +
                 StatisticsRows(OnlyReported(sds, recipe.reported_deviations)));
   cve.Write(StatisticsHead(recipe.cve, title_station, years) +

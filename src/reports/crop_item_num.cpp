@@ -4,6 +4,7 @@
 #include "reports/study_area_files.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/letter_case.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 
@@ -36,10 +37,10 @@ void TGetCropItemNum::SAChange() { RebuildCropList(session_, SA.text, CropItemCo
 
 void TGetCropItemNum::ButtonOKClick() {
   const std::string sa5 = PaddedSaText(SA.text);
-  const std::string stem = "SA" + sa5 + "C" + CropNumberText(CropItemCombo.selected);
+  const std::string stem = CropFileStem(sa5, CropItemCombo.selected);
   const NormalYearFiles files{sa5, CropItemCombo.selected, stem + ".csv", stem + ".nor",
                               ToUpperAscii(stem)};
-  WriteAndOpenNormalYear(files, "SA" + sa5 + ".CSV", session_, ExcelApplication1, Warning);
+  WriteAndOpenNormalYear(files, SaCropFileName(sa5), session_, ExcelApplication1, Warning);
 }
 
 }  // namespace kelvaro

@@ -1,14 +1,21 @@
 #include "reports/monthly_delivery.h"
 
 #include "reports/spread.h"
+#include "weatherio/calendar.h"
 #include "weatherio/row_format.h"
 
 namespace kelvaro {
 namespace {
 
 constexpr size_t kYearColumn = 12;
-constexpr std::array<const char*, 13> kColumnNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul",
-                                                   "Aug", "Sep", "Oct", "Nov", "Dec", "Year"};
+
+constexpr std::array<const char*, 13> MonthAndYearColumns() {
+  std::array<const char*, 13> names{};
+  for (size_t m = 0; m < 12; ++m) names[m] = kMonthAbbreviations[m];
+  names[kYearColumn] = "Year";
+  return names;
+}
+constexpr std::array<const char*, 13> kColumnNames = MonthAndYearColumns();
 
 // Cubic metres of each month and of the whole year, one entry per year of the run.
 using YearMonths = std::vector<std::array<double, 13>>;

@@ -29,15 +29,6 @@ bool OpenInSpreadsheet(Spreadsheet& spreadsheet, const std::filesystem::path& fi
   return true;
 }
 
-void NewInputSheet(Spreadsheet& spreadsheet, const std::vector<std::string>& lines) {
-  if (!spreadsheet.Connect()) {
-    throw InputError("No spreadsheet application could be started for the input template");
-  }
-  spreadsheet.SetCaption(std::string(kInputSheetCaption));
-  spreadsheet.SetVisible(true);
-  spreadsheet.NewSheetWithLines(std::string(kInputSheetName), lines);
-}
-
 bool OpenUserGuide(WordProcessor& word, const std::filesystem::path& data_dir, Reporter& reporter) {
   if (!word.Connect()) {
     reporter.MessageBox(std::string(kWordMissing));
@@ -47,18 +38,6 @@ bool OpenUserGuide(WordProcessor& word, const std::filesystem::path& data_dir, R
   word.SetCaption(std::string(kUserGuideCaption));
   // Found without regard to letter case, as every file of the data folder.
   word.OpenDocument(FindInFolder(data_dir, std::string(kUserGuideFile)));
-  return true;
-}
-
-bool NewTextDocument(WordProcessor& word, const std::string& title, const std::string& text,
-                     Reporter& reporter) {
-  if (!word.Connect()) {
-    reporter.MessageBox(std::string(kWordMissing));
-    return false;
-  }
-  word.SetVisible(true);
-  word.SetCaption(title);
-  word.NewDocumentWithText(text);
   return true;
 }
 

@@ -20,8 +20,6 @@ inline constexpr std::string_view kWordMissing = "Word may not be installed";
 // and the file's full path.
 std::string NoDisplayText(const std::filesystem::path& file);
 
-inline constexpr std::string_view kInputSheetCaption = "Input File";
-inline constexpr std::string_view kInputSheetName = "Input files";
 inline constexpr std::string_view kUserGuideCaption = "UserGuide";
 inline constexpr std::string_view kUserGuideFile = "UserGuide.doc";
 
@@ -31,17 +29,8 @@ inline constexpr std::string_view kUserGuideFile = "UserGuide.doc";
 bool OpenInSpreadsheet(Spreadsheet& spreadsheet, const std::filesystem::path& file,
                        Reporter& reporter);
 
-// The input template's sheet: connect, caption "Input File", visible, a new sheet "Input files"
-// holding the lines. Connecting is not guarded here: a failure throws InputError.
-void NewInputSheet(Spreadsheet& spreadsheet, const std::vector<std::string>& lines);
-
 // The user's guide "UserGuide.doc" of the data folder; reports kWordMissing and returns false
 // when the word processor cannot be reached.
 bool OpenUserGuide(WordProcessor& word, const std::filesystem::path& data_dir, Reporter& reporter);
-
-// A new document captioned `title` holding `text`; reports kWordMissing and returns false when
-// the word processor cannot be reached.
-bool NewTextDocument(WordProcessor& word, const std::string& title, const std::string& text,
-                     Reporter& reporter);
 
 }  // namespace kelvaro

@@ -7,6 +7,7 @@
 #include "stats/daily_mean_file.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/letter_case.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 
@@ -92,7 +93,7 @@ void TOutputFiles::ViewNormalYear() {
                               ToUpperAscii(daily)};
   std::error_code ignored;
   const auto crop_file =
-      std::filesystem::absolute(FindInFolder(session_.data_dir, "SA" + sa5 + ".CSV"), ignored);
+      std::filesystem::absolute(FindInFolder(session_.data_dir, SaCropFileName(sa5)), ignored);
   WriteAndOpenNormalYear(files, crop_file.string(), session_, ExcelApplication1, Warning);
 }
 

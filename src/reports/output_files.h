@@ -10,13 +10,14 @@
 #include "forms/warning_panel.h"
 #include "reports/spreadsheet.h"
 #include "session/session.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 
 inline constexpr std::string_view kOutputFilesCaption = "Output Files";
 inline constexpr std::string_view kOutputFilesHeader = "View the created files by file extensions";
 inline constexpr std::string_view kWeatherFileLabel = "Weather data file name:";
-inline constexpr std::string_view kViewerSaLabel = "SA number (1-99999):";
+inline constexpr std::string_view kViewerSaLabel = kSaNumberCaption;
 inline constexpr std::string_view kUseViewInWord = "Use View in Word Button";
 
 // One kind of the output viewer: the label of its name field and whether it lists crops.

@@ -7,15 +7,10 @@ namespace kelvaro {
 namespace {
 
 constexpr int kCropInfoLargestSa = 999;
-constexpr int kLargestSa = 99999;
 
 bool IsCropKind(std::string_view ext) { return ext == "csv" || ext == "mtv" || ext == "eaw"; }
 
-std::string SummaryStem(std::string_view ext) {
-  if (ext == "saw") return "SumofETAWforSA";
-  if (ext == "set") return "SumofETcforSA";
-  return {};
-}
+bool IsSummaryKind(std::string_view ext) { return ext == "saw" || ext == "set"; }
 
 }  // namespace
 
@@ -24,8 +19,8 @@ std::string FinderFileName(std::string_view ext, const std::string& sa_text, int
     return CropResultName(PaddedSaText(sa_text), CropNumberText(crop_index), ext);
   }
   if (ext == "wrk") return sa_text + "." + std::string(ext);
-  const std::string stem = SummaryStem(ext);
-  if (!stem.empty()) return stem + PaddedSaText(sa_text) + "." + std::string(ext);
+  if (ext == "saw") return SumOfEtawFileName(PaddedSaText(sa_text));
+  if (ext == "set") return SumOfEtcFileName(PaddedSaText(sa_text));
   return {};
 }
 
@@ -70,7 +65,7 @@ void TGetSumSA::FormActivate() {
 }
 
 void TGetSumSA::ButtonOKClick() {
-  if (SummaryStem(ext).empty()) return;
+  if (!IsSummaryKind(ext)) return;
   if (OpenFoundFile(session_, ExcelApplication1, FinderFileName(ext, SA.text, 0), Warning)) {
     navigator_.Close(Dialog::TGetSumSA);
   }
@@ -89,11 +84,11 @@ void TGetSACropInfo::ButtonOKClick() {
   }
   const int sa_number = ParseInt(SA.text);
   if (sa_number >= 1 && sa_number <= kCropInfoLargestSa) {
-    const std::string name = "SA" + PaddedSaText(SA.text) + ".CSV";
+    const std::string name = SaCropFileName(PaddedSaText(SA.text));
     if (OpenFoundFile(session_, ExcelApplication1, name, Warning)) {
       navigator_.Close(Dialog::TGetSACropInfo);
     }
-  } else if (sa_number > kLargestSa) {
+  } else if (sa_number > kMaxSaNumber) {
     Warning.Add(std::string(kSaNumberRange));
     Warning.Show();
   }

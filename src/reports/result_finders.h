@@ -10,10 +10,11 @@
 #include "forms/warning_panel.h"
 #include "reports/spreadsheet.h"
 #include "session/session.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 
-inline constexpr std::string_view kFinderSaLabel = "SA number (1-99999):";
+inline constexpr std::string_view kFinderSaLabel = kSaNumberCaption;
 inline constexpr std::string_view kGetOutSaCaption = "Get Out SA";
 inline constexpr std::string_view kCropInfoCaption = "Crop and Soil Information by SA";
 

@@ -1,12 +1,10 @@
 #include "reports/study_area_charts.h"
 
 #include "reports/water_budget.h"
+#include "weatherio/calendar.h"
 
 namespace kelvaro {
 namespace {
-
-constexpr const char* kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 double PlantedArea(const StudyAreaResults& results) {
   double area = 0.0;
@@ -24,7 +22,7 @@ ChartData MonthlyEtawChart(const StudyAreaResults& results, VolumeUnit unit) {
   ChartData chart;
   chart.title = "Mean monthly ETAW of study area " + results.sa5;
   chart.x_title = "Month";
-  chart.categories.assign(std::begin(kMonthNames), std::end(kMonthNames));
+  chart.categories.assign(kMonthAbbreviations.begin(), kMonthAbbreviations.end());
   chart.left_title = UnitTitle("ETAW", unit);
   const double area = PlantedArea(results);
   for (const CropResults& crop : results.crops) {

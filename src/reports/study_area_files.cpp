@@ -4,29 +4,10 @@
 
 #include "crops/crop_row.h"
 #include "reports/office_calls.h"
-#include "session/run_parameters.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 
 namespace kelvaro {
-
-std::string PaddedSaText(const std::string& sa_text) {
-  RunParameters run;
-  run.SA = sa_text;
-  return run.SA5();
-}
-
-std::string CropNumberText(int index) {
-  const std::string digits = std::to_string(index);
-  return digits.size() >= 3 ? digits : std::string(3 - digits.size(), '0') + digits;
-}
-
-std::string CropResultName(const std::string& sa5, const std::string& kkk, std::string_view ext,
-                           char letter) {
-  return "SA" + sa5 + letter + kkk + "." + std::string(ext);
-}
-
-std::string CropListSource(const std::string& sa5) { return "SA" + sa5 + ".csv"; }
 
 bool ResultFileExists(const std::filesystem::path& folder, const std::string& file_name) {
   if (!IsSafeName(file_name)) return false;

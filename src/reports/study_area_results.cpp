@@ -15,6 +15,7 @@
 #include "weatherio/letter_case.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/run_record.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 namespace {
@@ -47,7 +48,7 @@ TextFile ReadRequired(const fs::path& folder, const std::string& name, const std
 }
 
 Summary ReadEtawSummary(const fs::path& folder, const std::string& sa5) {
-  const std::string name = "SumofETAWforSA" + sa5 + ".saw";
+  const std::string name = SumOfEtawFileName(sa5);
   TextFile file = ReadRequired(
       folder, name,
       ": study area " + std::to_string(ParseInt(sa5)) + " has no results yet; run it first");
@@ -61,7 +62,7 @@ Summary ReadEtawSummary(const fs::path& folder, const std::string& sa5) {
 }
 
 CropFile ReadCrops(const fs::path& folder, const std::string& sa5) {
-  const std::string name = "SA" + sa5 + ".CSV";
+  const std::string name = SaCropFileName(sa5);
   auto crops = ReadCropFile(FindInFolder(folder, name));
   if (!crops) {
     throw InputError(name + " is missing: study area " + std::to_string(ParseInt(sa5)) +
@@ -215,7 +216,7 @@ void ReadDeliveries(const fs::path& folder, const std::string& sa5, StudyAreaRes
 }  // namespace
 
 void CheckAgainstRunRecord(const fs::path& folder, const std::string& sa5) {
-  const std::string prefix = ToLowerAscii("SA" + sa5 + "-");
+  const std::string prefix = ToLowerAscii(RunRecordPrefix(sa5));
   for (const RunRecord& record : ReadRunRecords(folder)) {  // newest first
     if (!ToLowerAscii(record.name).starts_with(prefix)) continue;
     if (const auto changed = ChangedSinceRun(record, folder)) {

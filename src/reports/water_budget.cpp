@@ -118,10 +118,6 @@ WaterBudget MakeWaterBudget(const StudyAreaResults& results, VolumeUnit unit) {
   return budget;
 }
 
-std::string WaterBudgetFileName(const std::string& sa5) {
-  return "WaterBudgetforSA" + sa5 + ".csv";
-}
-
 std::string WaterBudgetCsv(const WaterBudget& budget) {
   const std::string u = VolumeUnitText(budget.unit);
   std::string text = Printf(" Water budget of study area %s,Number of years=%3d,Volumes in %s\n",

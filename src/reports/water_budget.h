@@ -8,6 +8,7 @@
 #include "reports/spread.h"
 #include "reports/study_area_results.h"
 #include "reports/volume_units.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 
@@ -37,9 +38,8 @@ struct WaterBudget {
 
 WaterBudget MakeWaterBudget(const StudyAreaResults& results, VolumeUnit unit);
 
-// "WaterBudgetforSA" + SA5 + ".csv": one row per crop and one for the study area, then, after a
-// blank line, the monthly delivery when the run wrote irrigation events.
-std::string WaterBudgetFileName(const std::string& sa5);
+// The budget's file, WaterBudgetFileName: one row per crop and one for the study area, then,
+// after a blank line, the monthly delivery when the run wrote irrigation events.
 // The file's first table, the budget itself.
 std::string WaterBudgetCsv(const WaterBudget& budget);
 // Writes (replaces) the budget's file in `folder`, whole or not at all; returns its path.

@@ -2,6 +2,7 @@
 
 #include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 
@@ -13,11 +14,9 @@ std::string RunParameters::LatitudeText() const { return FirstCharacters(Latitud
 
 std::string RunParameters::ElevationText() const { return FirstCharacters(Elevation, 5); }
 
-std::string RunParameters::SA5() const {
-  return SA.size() >= 5 ? SA : std::string(5 - SA.size(), '0') + SA;
-}
+std::string RunParameters::SA5() const { return PaddedSaText(SA); }
 
-std::string RunParameters::SAFileName() const { return "SA" + SA5() + ".CSV"; }
+std::string RunParameters::SAFileName() const { return SaCropFileName(SA5()); }
 
 int RunParameters::YearsToSimulate() const { return ParseInt(FirstCharacters(Years, 2)); }
 

@@ -42,10 +42,6 @@ std::string RunRecord::Summary() const {
          Parameter("sa") + " of " + date;
 }
 
-std::string RunRecordName(const std::string& sa5, const std::string& stem) {
-  return "SA" + sa5 + "-" + stem + kRunRecordExtension;
-}
-
 std::string RunRecordText(const RunRecord& record) {
   std::string text = std::string(kFirstLine) + "\n";
   text += "version\t" + record.version + "\n";

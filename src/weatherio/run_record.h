@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "weatherio/file_checksum.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 
@@ -19,9 +20,9 @@ struct RunRecord {
     std::string name;
     FileFingerprint fingerprint;
   };
-  std::string name;     // the record's file name
-  std::string version;  // of the program
-  std::string date;     // UTC, ISO 8601
+  std::string name;                                             // the record's file name
+  std::string version;                                          // of the program
+  std::string date;                                             // UTC, ISO 8601
   std::vector<std::pair<std::string, std::string>> parameters;  // kind, station, ... as typed
   std::vector<File> inputs;
   std::vector<File> outputs;
@@ -30,9 +31,6 @@ struct RunRecord {
   // "day MARIC, SA 1, 2026-12-08T23:10:00Z"
   std::string Summary() const;
 };
-
-inline constexpr const char* kRunRecordExtension = ".kvrun";
-std::string RunRecordName(const std::string& sa5, const std::string& stem);
 
 std::string RunRecordText(const RunRecord& record);
 // Throws InputError naming the file and line when the text is not a run record.

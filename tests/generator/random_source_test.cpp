@@ -47,10 +47,12 @@ TEST(NormalDeviate, StaysWithinTruncationAndIsCentred) {
 
 TEST(WeibullWind, NeverNegativeAndUsesOneUniform) {
   RandomSeedState seed;
-  EXPECT_EQ(WeibullWind(seed, -0.77f, 0.7f), 0.0f);  // a calm month's negative scale
+  // A calm month's negative scale.
+  EXPECT_EQ(WeibullWindFromUniform(RandomUniform(seed), -0.77f, 0.7f), 0.0f);
   EXPECT_EQ(seed.ix1, 530);
   // u = 0.7485651 with shape 1: scale * -ln(u).
-  EXPECT_NEAR(WeibullWind(seed, 2.0f, 1.0f), 2.0 * -std::log(0.7485651), 1e-5);
+  EXPECT_NEAR(WeibullWindFromUniform(RandomUniform(seed), 2.0f, 1.0f), 2.0 * -std::log(0.7485651),
+              1e-5);
 }
 
 TEST(GammaRainAmount, AlphaOfOneBecomesOnePointZeroZeroOneAndAmountIsExponential) {

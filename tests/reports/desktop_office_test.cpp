@@ -145,7 +145,8 @@ TEST_F(DesktopOfficeTest, LibreOfficeReadsResultFilesAsCommaSeparatedText) {
 TEST_F(DesktopOfficeTest, PastedLinesGoToAFileNamedAfterTheSheet) {
   AddFakeProgram(bin_, "soffice");
   DesktopSpreadsheet spreadsheet(session_, FakeDesktop(bin_));
-  NewInputSheet(spreadsheet, {"Davis.day,38.5,18", "Year,Mon,Day"});
+  ASSERT_TRUE(spreadsheet.Connect());
+  spreadsheet.NewSheetWithLines("Input files", {"Davis.day,38.5,18", "Year,Mon,Day"});
   EXPECT_EQ(data_.Read("Input files.csv"), "Davis.day,38.5,18\nYear,Mon,Day\n");
   EXPECT_EQ(ArgumentsOf(bin_, "soffice").back(), (data_ / "Input files.csv").string());
 }
@@ -158,7 +159,8 @@ TEST_F(DesktopOfficeTest, WordProcessorOpensDocumentsAndNewTextInWriter) {
             (Lines{"--writer", (data_ / "UserGuide.doc").string()}));
 
   fs::remove(bin_ / "bin/libreoffice.args");
-  ASSERT_TRUE(NewTextDocument(word, "../Notes", "Some text\n", reporter_));
+  word.SetCaption("../Notes");
+  word.NewDocumentWithText("Some text\n");
   EXPECT_EQ(data_.Read("Document.txt"), "Some text\n") << "an unsafe caption names no file";
   EXPECT_EQ(ArgumentsOf(bin_, "libreoffice").back(), (data_ / "Document.txt").string());
 }

@@ -33,19 +33,6 @@ TEST(OfficeCalls, UnreachableSpreadsheetIsReportedAndTheFileLeftInPlace) {
   EXPECT_EQ(folder.Read("MARIC.avg"), "kept\n");
 }
 
-TEST(OfficeCalls, InputSheetIsCaptionedNamedAndGetsTheLines) {
-  RecordingSpreadsheet spreadsheet;
-  const Lines lines{"Davis.day,38.5,18", "Year,Mon,Day"};
-  NewInputSheet(spreadsheet, lines);
-  EXPECT_EQ(spreadsheet.calls,
-            (Lines{"connect", "caption Input File", "visible true", "new sheet Input files"}));
-  EXPECT_EQ(spreadsheet.pasted, lines);
-
-  // Connecting is not guarded here: the failure surfaces as an error of its own.
-  RecordingSpreadsheet unreachable(false);
-  EXPECT_THROW(NewInputSheet(unreachable, lines), InputError);
-}
-
 TEST(OfficeCalls, UserGuideOpensFromTheDataFolder) {
   RecordingWordProcessor word;
   RecordingReporter reporter;
@@ -55,22 +42,11 @@ TEST(OfficeCalls, UserGuideOpensFromTheDataFolder) {
 }
 
 TEST(OfficeCalls, UnreachableWordProcessorIsReported) {
-  for (bool guide : {true, false}) {
-    RecordingWordProcessor word(false);
-    RecordingReporter reporter;
-    EXPECT_FALSE(guide ? OpenUserGuide(word, "/data", reporter)
-                       : NewTextDocument(word, "Notes", "text", reporter));
-    EXPECT_EQ(word.calls, Lines{"connect failed"});
-    EXPECT_EQ(reporter.boxes(), Lines{"Word may not be installed"});
-  }
-}
-
-TEST(OfficeCalls, NewDocumentIsCaptionedAndGetsTheText) {
-  RecordingWordProcessor word;
+  RecordingWordProcessor word(false);
   RecordingReporter reporter;
-  EXPECT_TRUE(NewTextDocument(word, "Notes", "Some text", reporter));
-  EXPECT_EQ(word.calls,
-            (Lines{"connect", "visible true", "caption Notes", "new document Some text"}));
+  EXPECT_FALSE(OpenUserGuide(word, "/data", reporter));
+  EXPECT_EQ(word.calls, Lines{"connect failed"});
+  EXPECT_EQ(reporter.boxes(), Lines{"Word may not be installed"});
 }
 
 }  // namespace
