@@ -9,6 +9,7 @@
 #include "crops/crop_file.h"
 #include "reports/chart_request.h"
 #include "reports/study_area_results.h"
+#include "reports/text_table.h"
 #include "reports/water_budget.h"
 #include "weatherio/errors.h"
 #include "weatherio/study_area_names.h"
@@ -34,12 +35,10 @@ struct ChartOptions {
 };
 
 std::string KindsHelp() {
-  std::string text = "Kinds:\n";
-  for (const ChartKindName& kind : kChartKinds) {
-    text += "  " + std::string(kind.name) + std::string(17 - std::string(kind.name).size(), ' ') +
-            kind.meaning + "\n";
-  }
-  return text +
+  TextTable kinds({{"", 16, CellAlign::kLeft}, {"", 0, CellAlign::kLeft}}, "  ");
+  kinds.AddTitle("Kinds:");
+  for (const ChartKindName& kind : kChartKinds) kinds.AddRow({kind.name, kind.meaning});
+  return kinds.Text() +
          "season, monthly-etaw and annual-etaw need --sa (season also --crop and --year);\n"
          "generated, daily-stats and generator-check need --station and take --variable:\n"
          "  generated        Solar, TMax, TMin, Wind, Td, Pcp, NRD (default TMax)\n"

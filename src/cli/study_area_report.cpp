@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "balance/crop_output_files.h"
+#include "reports/text_table.h"
 #include "weatherio/calendar.h"
 #include "weatherio/field_split.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/row_format.h"
 #include "weatherio/station_line.h"
 #include "weatherio/study_area_names.h"
 #include "weatherio/text_file.h"
@@ -63,10 +65,32 @@ std::string YearsOfRecord(const std::filesystem::path& dir, const std::string& s
   return " over " + YearsPhrase(CountWholeYears(record->days)) + " of " + name;
 }
 
-void PrintMonthHeader() {
-  std::printf("  %-24s", "Crop");
-  for (const char* month : kMonthAbbreviations) std::printf(" %6s", month);
-  std::printf(" %6s\n", "Year");
+std::string Tenths(float value) { return Printf("%.1f", value); }
+
+std::string AnnualTable(const std::filesystem::path& dir, const std::string& sa5,
+                        const std::vector<CropSummary>& crops) {
+  TextTable table(
+      {{"Crop", 22, CellAlign::kLeft}, {"CETc", 8}, {"CEr", 8}, {"ETAW", 8}, {"AETAW", 8}}, "  ");
+  for (size_t k = 0; k < crops.size(); ++k) {
+    const auto means = AnnualMeans(dir, sa5, static_cast<int>(k + 1));
+    if (means.size() != 4) continue;
+    table.AddRow(
+        {crops[k].name, Tenths(means[0]), Tenths(means[1]), Tenths(means[2]), Tenths(means[3])});
+  }
+  return table.Text();
+}
+
+std::string MonthlyTable(const std::vector<CropSummary>& crops) {
+  std::vector<TextColumn> columns{{"Crop", 24, CellAlign::kLeft}};
+  for (const char* month : kMonthAbbreviations) columns.push_back({month, 6});
+  columns.push_back({"Year", 6});
+  TextTable table(std::move(columns), "  ");
+  for (const CropSummary& crop : crops) {
+    std::vector<std::string> row{crop.name};
+    for (float value : crop.monthly_etaw) row.push_back(Tenths(value));
+    table.AddRow(std::move(row));
+  }
+  return table.Text();
 }
 
 }  // namespace
@@ -80,25 +104,14 @@ bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& s
       "  (row 9999 of each crop's .EAW): in season CETc (crop ET), CEr (effective rain)\n"
       "  and ETAW = CETc - CEr; AETAW the same for the whole year\n",
       YearsOfRecord(dir, station_stem).c_str());
-  std::printf("  %-22s %8s %8s %8s %8s\n", "Crop", "CETc", "CEr", "ETAW", "AETAW");
-  for (size_t k = 0; k < crops.size(); ++k) {
-    const auto means = AnnualMeans(dir, sa5, static_cast<int>(k + 1));
-    if (means.size() != 4) continue;
-    std::printf("  %-22s %8.1f %8.1f %8.1f %8.1f\n", crops[k].name.c_str(), means[0], means[1],
-                means[2], means[3]);
-  }
+  std::fputs(AnnualTable(dir, sa5, crops).c_str(), stdout);
   std::printf(
       "\n  Monthly ETAW, mm (%s): ETc less effective rain of every month,\n"
       "  the bare soil's ETc of fallow months included, so the months add up to more than the\n"
       "  year's ETAW; for a delivery schedule, the monthly irrigation delivered of\n"
       "  `kelvaro-cli report --sa %d`\n",
       SumOfEtawFileName(sa5).c_str(), std::stoi(sa5));
-  PrintMonthHeader();
-  for (const CropSummary& crop : crops) {
-    std::printf("  %-24s", crop.name.c_str());
-    for (float value : crop.monthly_etaw) std::printf(" %6.1f", value);
-    std::printf("\n");
-  }
+  std::fputs(MonthlyTable(crops).c_str(), stdout);
   return true;
 }
 

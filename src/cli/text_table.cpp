@@ -1,7 +1,10 @@
 #include "cli/text_table.h"
 
+#include <algorithm>
 #include <map>
 #include <ostream>
+
+#include "reports/text_table.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -16,22 +19,20 @@ std::string CsvCell(const std::string& cell) {
   return quoted + "\"";
 }
 
-std::string Padded(const std::string& cell, const TableColumn& column) {
-  const size_t width = static_cast<size_t>(column.width);
-  if (cell.size() >= width) return cell;
-  const std::string fill(width - cell.size(), ' ');
-  return column.left_aligned ? cell + fill : fill + cell;
+void PrintCsvLine(const TableRow& cells, std::ostream& out) {
+  std::string line;
+  for (size_t i = 0; i < cells.size(); ++i) line += (i > 0 ? "," : "") + CsvCell(cells[i]);
+  out << line << "\n";
 }
 
-void PrintLine(std::span<const TableColumn> columns, const TableRow& cells, OutputFormat format,
-               std::ostream& out) {
-  std::string line;
-  for (size_t i = 0; i < cells.size() && i < columns.size(); ++i) {
-    if (i > 0) line += format == OutputFormat::kCsv ? "," : " ";
-    line += format == OutputFormat::kCsv ? CsvCell(cells[i]) : Padded(cells[i], columns[i]);
+void PrintCsv(std::span<const TableColumn> columns, const std::vector<TableRow>& rows,
+              std::ostream& out) {
+  TableRow titles;
+  for (const TableColumn& column : columns) titles.emplace_back(column.title);
+  PrintCsvLine(titles, out);
+  for (const TableRow& row : rows) {
+    PrintCsvLine(TableRow(row.begin(), row.begin() + std::min(row.size(), columns.size())), out);
   }
-  if (format == OutputFormat::kTable) line.erase(line.find_last_not_of(' ') + 1);
-  out << line << "\n";
 }
 
 }  // namespace
@@ -47,10 +48,15 @@ void AddFormatOption(CLI::App& command, OutputFormat& format) {
 
 void PrintTable(std::span<const TableColumn> columns, const std::vector<TableRow>& rows,
                 OutputFormat format, std::ostream& out) {
-  TableRow titles;
-  for (const TableColumn& column : columns) titles.emplace_back(column.title);
-  PrintLine(columns, titles, format, out);
-  for (const TableRow& row : rows) PrintLine(columns, row, format, out);
+  if (format == OutputFormat::kCsv) return PrintCsv(columns, rows, out);
+  std::vector<TextColumn> text_columns;
+  for (const TableColumn& column : columns) {
+    text_columns.push_back({std::string(column.title), column.width,
+                            column.left_aligned ? CellAlign::kLeft : CellAlign::kRight});
+  }
+  TextTable table(std::move(text_columns));
+  for (const TableRow& row : rows) table.AddRow(row);
+  out << table.Text();
 }
 
 }  // namespace kelvaro::cli

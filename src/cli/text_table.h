@@ -17,15 +17,15 @@ void AddFormatOption(CLI::App& command, OutputFormat& format);
 
 struct TableColumn {
   std::string_view title;
-  int width;
+  int width;  // the narrowest the column is printed
   bool left_aligned = false;
 };
 
 using TableRow = std::vector<std::string>;
 
-// A title line and the rows, one cell per column. As a table, cells are padded to their column's
-// width (wider cells are printed whole) and separated by blanks; as CSV, a cell holding a comma,
-// a quote or a line end is quoted.
+// A title line and the rows, one cell per column. As a table, each column is as wide as its
+// widest cell and columns are parted by a blank; as CSV, a cell holding a comma, a quote or a
+// line end is quoted.
 void PrintTable(std::span<const TableColumn> columns, const std::vector<TableRow>& rows,
                 OutputFormat format, std::ostream& out);
 

@@ -1,6 +1,7 @@
 #include "reports/monthly_delivery.h"
 
 #include "reports/spread.h"
+#include "reports/text_table.h"
 #include "weatherio/calendar.h"
 #include "weatherio/row_format.h"
 
@@ -115,21 +116,21 @@ std::string MonthlyDeliveryText(const MonthlyDelivery& delivery, VolumeUnit unit
       "  of every irrigation and pre-irrigation of %s; the study area's mean\n"
       "  and 90th percentile over the years, and each crop's mean (#: its number above)\n",
       u, delivery.events_file_name.c_str());
-  text += Printf("  %-5s %12s %12s", "Month", "Mean", "P90");
+  std::vector<TextColumn> columns{{"Month", 5, CellAlign::kLeft}, {"Mean", 12}, {"P90", 12}};
   for (const DeliveryLine& line : delivery.crops) {
-    text += Printf(" %10s", ("#" + std::to_string(line.number)).c_str());
+    columns.push_back({"#" + std::to_string(line.number), 10});
   }
-  text += "\n";
+  TextTable table(std::move(columns), "  ");
   const DeliveryLine& sa = delivery.study_area;
   for (size_t column = 0; column < kColumnNames.size(); ++column) {
-    text += Printf("  %-5s %12s %12s", kColumnNames[column],
-                   Printf(ValueFormat(unit), sa.mean[column]).c_str(),
-                   Printf(ValueFormat(unit), sa.p90[column]).c_str());
+    std::vector<std::string> row{kColumnNames[column], Printf(ValueFormat(unit), sa.mean[column]),
+                                 Printf(ValueFormat(unit), sa.p90[column])};
     for (const DeliveryLine& line : delivery.crops) {
-      text += Printf(" %10s", Printf(ValueFormat(unit), line.mean[column]).c_str());
+      row.push_back(Printf(ValueFormat(unit), line.mean[column]));
     }
-    text += "\n";
+    table.AddRow(std::move(row));
   }
+  text += table.Text();
   return text;
 }
 

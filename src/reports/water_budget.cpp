@@ -1,5 +1,6 @@
 #include "reports/water_budget.h"
 
+#include "reports/text_table.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/output_file.h"
@@ -88,21 +89,60 @@ std::string CsvRow(const std::string& number, const BudgetLine& line, VolumeUnit
          "\n";
 }
 
-std::string TextSpread(const char* label, const Spread& s, const char* format) {
-  std::string text = Printf("    %-26s", label);
-  for (double value : {s.min, s.p10, s.p50, s.p90, s.max}) {
-    text += Printf(" %12s", Printf(format, value).c_str());
-  }
-  return text + "\n";
+std::vector<std::string> TextSpreadRow(const std::string& label, const Spread& s,
+                                       const char* format) {
+  std::vector<std::string> row{"  " + label};
+  for (double value : {s.min, s.p10, s.p50, s.p90, s.max}) row.push_back(Printf(format, value));
+  return row;
 }
 
-std::string TextLine(const std::string& number, const BudgetLine& line, VolumeUnit unit) {
+std::vector<std::string> TextRow(const std::string& number, const BudgetLine& line,
+                                 VolumeUnit unit) {
   const std::string irrigations = line.irrigations_per_year == kMissing
                                       ? std::string("-")
                                       : Printf("%.1f", line.irrigations_per_year);
-  return Printf("  %3s %-22s %8.0f %8.1f %8.1f %14s %11s\n", number.c_str(), line.name.c_str(),
-                line.area_ha, line.etaw_mm, line.aetaw_mm,
-                Printf(VolumeFormat(unit), line.volume).c_str(), irrigations.c_str());
+  return {number,
+          line.name,
+          Printf("%.0f", line.area_ha),
+          Printf("%.1f", line.etaw_mm),
+          Printf("%.1f", line.aetaw_mm),
+          Printf(VolumeFormat(unit), line.volume),
+          irrigations};
+}
+
+std::string BudgetTable(const WaterBudget& budget) {
+  TextTable table({{"#", 3},
+                   {"Crop", 22, CellAlign::kLeft},
+                   {"Area", 8},
+                   {"ETAW", 8},
+                   {"AETAW", 8},
+                   {"Volume", 14},
+                   {"Irrigations", 11}},
+                  "  ");
+  table.AddRow({"", "", "ha", "mm", "mm", VolumeUnitText(budget.unit), "per year"});
+  for (const BudgetLine& line : budget.crops) {
+    table.AddRow(TextRow(std::to_string(line.number), line, budget.unit));
+  }
+  table.AddRow(TextRow("", budget.study_area, budget.unit));
+  return table.Text();
+}
+
+std::string SpreadTable(const WaterBudget& budget) {
+  TextTable table({{"Spread over the years", 28, CellAlign::kLeft},
+                   {"min", 12},
+                   {"10%", 12},
+                   {"50%", 12},
+                   {"90%", 12},
+                   {"max", 12}},
+                  "  ");
+  for (const BudgetLine& line : budget.crops) {
+    table.AddRow(TextSpreadRow(line.name + ", ETAW mm", line.etaw_mm_by_year, "%.1f"));
+  }
+  const BudgetLine& sa = budget.study_area;
+  table.AddRow(TextSpreadRow("Study area, ETAW mm", sa.etaw_mm_by_year, "%.1f"));
+  table.AddRow(TextSpreadRow(std::string("Study area, volume ") + VolumeUnitText(budget.unit),
+                             sa.volume_by_year, VolumeFormat(budget.unit)));
+  return table.Text();
 }
 
 }  // namespace
@@ -142,27 +182,11 @@ std::filesystem::path WriteWaterBudget(const std::filesystem::path& folder,
 }
 
 std::string WaterBudgetText(const WaterBudget& budget) {
-  const char* u = VolumeUnitText(budget.unit);
-  std::string text =
-      Printf("Water budget of study area %s: %zu crops, %zu years (%d-%d)\n\n", budget.sa5.c_str(),
-             budget.crops.size(), budget.years.size(), budget.years.front(), budget.years.back());
-  text += Printf("  %3s %-22s %8s %8s %8s %14s %11s\n", "#", "Crop", "Area", "ETAW", "AETAW",
-                 "Volume", "Irrigations");
-  text += Printf("  %3s %-22s %8s %8s %8s %14s %11s\n", "", "", "ha", "mm", "mm", u, "per year");
-  for (const BudgetLine& line : budget.crops) {
-    text += TextLine(std::to_string(line.number), line, budget.unit);
-  }
-  text += TextLine("", budget.study_area, budget.unit);
-  text += "\n  Spread over the years " +
-          Printf("%-6s %12s %12s %12s %12s %12s\n", "", "min", "10%", "50%", "90%", "max");
-  for (const BudgetLine& line : budget.crops) {
-    text += TextSpread((line.name + ", ETAW mm").c_str(), line.etaw_mm_by_year, "%.1f");
-  }
-  const BudgetLine& sa = budget.study_area;
-  text += TextSpread("Study area, ETAW mm", sa.etaw_mm_by_year, "%.1f");
-  text += TextSpread((std::string("Study area, volume ") + u).c_str(), sa.volume_by_year,
-                     VolumeFormat(budget.unit));
-  return text + MonthlyDeliveryText(budget.delivery, budget.unit);
+  return Printf("Water budget of study area %s: %zu crops, %zu years (%d-%d)\n\n",
+                budget.sa5.c_str(), budget.crops.size(), budget.years.size(), budget.years.front(),
+                budget.years.back()) +
+         BudgetTable(budget) + "\n" + SpreadTable(budget) +
+         MonthlyDeliveryText(budget.delivery, budget.unit);
 }
 
 }  // namespace kelvaro

@@ -78,5 +78,27 @@ TEST(BalanceGolden, TwoYearsThreeCropsMatchTheReviewedFiles) {
   }
 }
 
+// A failing comparison names the first line that differs, with a stray '\r' or a missing line
+// end spelled out.
+TEST(GoldenComparison, NamesTheFirstDifferingLine) {
+  struct Case {
+    const char* expected;
+    const char* actual;
+    const char* difference;
+  };
+  const Case cases[] = {
+      {"a\nb\n", "a\nb\n", ""},
+      {"a\nb\nc\n", "a\nB\nc\n", "first difference in line 2\n  expected: 'b'\n  actual:   'B'"},
+      {"a\nb\n", "a\nb\r\n", "first difference in line 2\n  expected: 'b'\n  actual:   'b\\r'"},
+      {"a\n", "a\nb\n", "first difference in line 2\n  expected: (end of file)\n  actual:   'b'"},
+      {"a\nb", "a\nb\n",
+       "first difference in line 2\n  expected: 'b' (no line end)\n  actual:   'b'"},
+      {"ab\n", "\tb\n", "first difference in line 1\n  expected: 'ab'\n  actual:   '\\x09b'"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(testing::FirstDifferingLine(c.expected, c.actual), c.difference) << c.actual;
+  }
+}
+
 }  // namespace
 }  // namespace kelvaro

@@ -16,7 +16,7 @@ using testing::TestFolder;
 class ResultCommandTest : public ::testing::Test {
  protected:
   ResultCommandTest() {
-    folder_.Write("MARST.wrk", testing::ReadBytes(testing::GoldenPath("stats/MARST.wrk")));
+    folder_.Write("MARST.wrk", testing::ReadBytes(testing::GoldenInputPath("stats/MARST.wrk")));
     folder_.CopyExamples({"SA00001.csv"});
     RecordingReporter reporter;
     Session session(folder_.path(), reporter);

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "support/cli_runner.h"
+#include "support/golden.h"
 #include "support/test_folder.h"
 
 namespace kelvaro {
@@ -18,7 +19,7 @@ constexpr const char* kSixFiles = "MARST.avg\nMARST.cov\nMARST.cve\nMARST.sdv\nM
 class StatsCommandTest : public ::testing::Test {
  protected:
   StatsCommandTest() {
-    folder_.Write("MARST.wrk", testing::ReadBytes(testing::GoldenPath("stats/MARST.wrk")));
+    folder_.Write("MARST.wrk", testing::ReadBytes(testing::GoldenInputPath("stats/MARST.wrk")));
   }
   // Runs with an office program of the test's own making, or none, on the search path.
   testing::CliRun Stats(const std::string& arguments, const std::string& display = "") {
@@ -39,7 +40,7 @@ TEST_F(StatsCommandTest, WritesTheSixFiles) {
             "Statistics of MARST.wrk written to .: MARST.avg MARST.sdv MARST.cov MARST.wxr "
             "MARST.std MARST.cve\n");
   EXPECT_EQ(Listing(), std::string(kSixFiles) + "MARST.wrk\nMARST.wxr\n");
-  EXPECT_EQ(folder_.Read("MARST.std"), testing::ReadBytes(testing::GoldenPath("stats/MARST.std")));
+  testing::ExpectMatchesGolden(folder_.Read("MARST.std"), "stats/MARST.std");
 }
 
 TEST_F(StatsCommandTest, VerboseShowsTheTraceLines) {

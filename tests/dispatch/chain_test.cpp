@@ -214,7 +214,7 @@ TEST_F(ChainTest, MonthlyTablesAndTemperatureFilesRunToTheStudyAreaBalance) {
       {"mtm", testing::TemperatureTableOf(mon), "3", "", "mtm", "   3"},
       {"dtm", testing::DailyTemperatureFileOf(day), "4", "", "mtm", "   4"},
       {"rtm", testing::DailyTemperatureFileOf(day), "", "", "rtm", "  18"},
-      {"mpn", testing::ReadBytes(testing::GoldenPath("pan_eto/STATN.mpn")), "3", "100", "epm",
+      {"mpn", testing::ReadBytes(testing::GoldenInputPath("pan_eto/STATN.mpn")), "3", "100", "epm",
        "   3"},
   };
   for (const Case& c : cases) {
@@ -228,9 +228,9 @@ TEST_F(ChainTest, MonthlyTablesAndTemperatureFilesRunToTheStudyAreaBalance) {
     ExpectRunWithoutFailures();
     EXPECT_EQ(dialog_.ext, c.ext_after);
     ExpectStudyAreaResults();
-    EXPECT_NE(folder_.Read("SumofETAWforSA00001.saw")
-                  .find(std::string("Number of years=") + c.saw_years),
-              std::string::npos);
+    EXPECT_NE(
+        folder_.Read("SumofETAWforSA00001.saw").find(std::string("Number of years=") + c.saw_years),
+        std::string::npos);
   }
 }
 

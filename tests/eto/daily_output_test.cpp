@@ -76,7 +76,7 @@ TEST(StationNetworkDay, DewPointMarkerCountsByItsFirstCharacter) {
 }
 
 TEST_F(DailyOutputTest, ExportBecomesTheDailyFile) {
-  const std::string day = Convert(ReadBytes(testing::GoldenPath("daily_output/STATN.qrd")));
+  const std::string day = Convert(ReadBytes(testing::GoldenInputPath("daily_output/STATN.qrd")));
   EXPECT_TRUE(reporter_.boxes().empty());
   ExpectMatchesGolden(day, "daily_output/STATN.day");
 }
@@ -103,7 +103,7 @@ TEST_F(DailyOutputTest, TmaxBelowTminIsCountedBeforeItIsRaised) {
 }
 
 TEST_F(DailyOutputTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {
-  const std::string lf = ReadBytes(testing::GoldenPath("daily_output/STATN.qrd"));
+  const std::string lf = ReadBytes(testing::GoldenInputPath("daily_output/STATN.qrd"));
   ExpectMatchesGolden(Convert(testing::AsWindowsText(lf)), "daily_output/STATN.day");
 }
 

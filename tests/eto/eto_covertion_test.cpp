@@ -27,7 +27,7 @@ class EToCovertionTest : public ::testing::Test {
 };
 
 TEST_F(EToCovertionTest, DailyEtoBecomesTheWorkingFileAsRead) {
-  folder_.Write("STATN.det", ReadBytes(testing::GoldenPath("eto_covertion/STATN.det")));
+  folder_.Write("STATN.det", ReadBytes(testing::GoldenInputPath("eto_covertion/STATN.det")));
   EToCovertion(Station(), session_);
   EXPECT_TRUE(reporter_.boxes().empty());
   const std::string wrk = folder_.Read("STATN.wrk");
@@ -45,8 +45,8 @@ TEST_F(EToCovertionTest, DailyEtoBecomesTheWorkingFileAsRead) {
 }
 
 TEST_F(EToCovertionTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {
-  folder_.Write("STATN.det",
-                testing::AsWindowsText(ReadBytes(testing::GoldenPath("eto_covertion/STATN.det"))));
+  folder_.Write("STATN.det", testing::AsWindowsText(
+                                 ReadBytes(testing::GoldenInputPath("eto_covertion/STATN.det"))));
   EToCovertion(Station(), session_);
   ExpectMatchesGolden(folder_.Read("STATN.wrk"), "eto_covertion/STATN.wrk");
 }

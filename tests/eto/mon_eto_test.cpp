@@ -43,7 +43,7 @@ enum Column { kMon, kSolar, kTMax, kTMin, kWind, kTd, kPcp, kNrd, kPan, kEto };
 
 class MonEToTest : public ::testing::Test {
  protected:
-  MonEToTest() : maricopa_(Rows(ReadBytes(testing::GoldenPath("mon_eto/STATN.met")))) {}
+  MonEToTest() : maricopa_(Rows(ReadBytes(testing::GoldenInputPath("mon_eto/STATN.met")))) {}
 
   // ETo of each month of the table as written, mm per day.
   std::vector<float> Eto(const Table& rows) {
@@ -61,7 +61,7 @@ class MonEToTest : public ::testing::Test {
 };
 
 TEST_F(MonEToTest, MonthlyMeansGetTheirEtoColumn) {
-  folder_.Write("STATN.met", ReadBytes(testing::GoldenPath("mon_eto/STATN.met")));
+  folder_.Write("STATN.met", ReadBytes(testing::GoldenInputPath("mon_eto/STATN.met")));
   MonETo(Station(), session_);
   EXPECT_TRUE(reporter_.boxes().empty());
   ExpectMatchesGolden(folder_.Read("STATN.etm"), "mon_eto/STATN.etm");
@@ -134,7 +134,7 @@ TEST_F(MonEToTest, MissingInputIsReportedAndNothingWritten) {
 }
 
 TEST(MonETo, TableOfOtherThanTwelveMonthsOrBadNumbersIsRefused) {
-  const std::string table = ReadBytes(testing::GoldenPath("mon_eto/STATN.met"));
+  const std::string table = ReadBytes(testing::GoldenInputPath("mon_eto/STATN.met"));
   const std::string eleven = table.substr(0, table.rfind("   12,"));
   testing::ExpectEachRefused(
       "STATN.met",

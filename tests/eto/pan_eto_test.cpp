@@ -28,8 +28,8 @@ RunParameters Station(const std::string& fetch) {
 
 class PanEToTest : public ::testing::Test {
  protected:
-  void CopyGolden(const std::string& name) const {
-    folder_.Write(name, ReadBytes(testing::GoldenPath("pan_eto/" + name)));
+  void CopyInput(const std::string& name) const {
+    folder_.Write(name, ReadBytes(testing::GoldenInputPath("pan_eto/" + name)));
   }
 
   TestFolder folder_;
@@ -58,7 +58,7 @@ TEST(PanToETo, RisesToNineMillimetresAndStaysThere) {
 }
 
 TEST_F(PanEToTest, DailyPanGivesTheWorkingFile) {
-  CopyGolden("STATN.dpn");
+  CopyInput("STATN.dpn");
   DPNETo(Station("100"), session_);
   EXPECT_TRUE(reporter_.boxes().empty());
   const std::string wrk = folder_.Read("STATN.wrk");
@@ -71,13 +71,13 @@ TEST_F(PanEToTest, DailyPanGivesTheWorkingFile) {
 }
 
 TEST_F(PanEToTest, OnlyTheFirstFiveCharactersOfTheFetchCount) {
-  CopyGolden("STATN.dpn");
+  CopyInput("STATN.dpn");
   DPNETo(Station("100.00007"), session_);
   ExpectMatchesGolden(folder_.Read("STATN.wrk"), "pan_eto/STATN.wrk");
 }
 
 TEST_F(PanEToTest, MonthlyPanGivesTheEpmTable) {
-  CopyGolden("STATN.mpn");
+  CopyInput("STATN.mpn");
   PanETo(Station("100"), session_);
   EXPECT_TRUE(reporter_.boxes().empty());
   ExpectMatchesGolden(folder_.Read("STATN.epm"), "pan_eto/STATN.epm");
@@ -85,8 +85,8 @@ TEST_F(PanEToTest, MonthlyPanGivesTheEpmTable) {
 }
 
 TEST_F(PanEToTest, FetchOfZeroOrLessIsRefusedBeforeAnythingIsWritten) {
-  CopyGolden("STATN.dpn");
-  CopyGolden("STATN.mpn");
+  CopyInput("STATN.dpn");
+  CopyInput("STATN.mpn");
   for (const char* fetch : {"0", "-5", "0.0"}) {
     EXPECT_THROW(DPNETo(Station(fetch), session_), InputError) << fetch;
     EXPECT_THROW(PanETo(Station(fetch), session_), InputError) << fetch;
@@ -110,9 +110,9 @@ TEST_F(PanEToTest, MissingInputIsReportedAndNothingWritten) {
 
 TEST_F(PanEToTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {
   folder_.Write("STATN.dpn",
-                testing::AsWindowsText(ReadBytes(testing::GoldenPath("pan_eto/STATN.dpn"))));
+                testing::AsWindowsText(ReadBytes(testing::GoldenInputPath("pan_eto/STATN.dpn"))));
   folder_.Write("STATN.mpn",
-                testing::AsWindowsText(ReadBytes(testing::GoldenPath("pan_eto/STATN.mpn"))));
+                testing::AsWindowsText(ReadBytes(testing::GoldenInputPath("pan_eto/STATN.mpn"))));
   DPNETo(Station("100"), session_);
   PanETo(Station("100"), session_);
   ExpectMatchesGolden(folder_.Read("STATN.wrk"), "pan_eto/STATN.wrk");
@@ -157,7 +157,7 @@ TEST(DPNETo, BadInputIsRefusedWithFileAndLineAndWritesNothing) {
 }
 
 TEST(PanETo, TableOfOtherThanTwelveMonthsIsRefused) {
-  const std::string table = ReadBytes(testing::GoldenPath("pan_eto/STATN.mpn"));
+  const std::string table = ReadBytes(testing::GoldenInputPath("pan_eto/STATN.mpn"));
   const std::string eleven = table.substr(0, table.rfind("   12,"));
   testing::ExpectEachRefused(
       "STATN.mpn",

@@ -30,8 +30,8 @@ RunParameters Maricopa(const std::string& station, const std::string& ext) {
 
 class WTHEToTest : public ::testing::Test {
  protected:
-  void CopyGolden(const std::string& name, const std::string& as) const {
-    folder_.Write(as, ReadBytes(testing::GoldenPath("eto/" + name)));
+  void CopyInput(const std::string& name, const std::string& as) const {
+    folder_.Write(as, ReadBytes(testing::GoldenInputPath("eto/" + name)));
   }
   void Run(const RunParameters& run) { WTHETo(run, session_); }
 
@@ -41,7 +41,7 @@ class WTHEToTest : public ::testing::Test {
 };
 
 TEST_F(WTHEToTest, DailyWeatherGivesEtoFileAndIdenticalWorkingFile) {
-  CopyGolden("MARDY.day", "MARDY.day");
+  CopyInput("MARDY.day", "MARDY.day");
   Run(Maricopa("MARDY", "day"));
   EXPECT_TRUE(reporter_.boxes().empty());
   ExpectMatchesGolden(folder_.Read("MARDY.eto"), "eto/day/MARDY.eto");
@@ -50,7 +50,7 @@ TEST_F(WTHEToTest, DailyWeatherGivesEtoFileAndIdenticalWorkingFile) {
 }
 
 TEST_F(WTHEToTest, GeneratedWeatherGetsRainReassignedInCopyAndWorkingFile) {
-  CopyGolden("MARJN.gen", "MARJN.gen");
+  CopyInput("MARJN.gen", "MARJN.gen");
   Run(Maricopa("MARJN", "gen"));
   ExpectMatchesGolden(folder_.Read("MARJN.eto"), "eto/gen/MARJN.eto");
   ExpectMatchesGolden(folder_.Read("MARJN.cpy"), "eto/gen/MARJN.cpy");
@@ -58,13 +58,13 @@ TEST_F(WTHEToTest, GeneratedWeatherGetsRainReassignedInCopyAndWorkingFile) {
 }
 
 TEST_F(WTHEToTest, UpperCaseGenTakesTheSamePath) {
-  CopyGolden("MARJN.gen", "MARJN.GEN");
+  CopyInput("MARJN.gen", "MARJN.GEN");
   Run(Maricopa("MARJN", "GEN"));
   ExpectMatchesGolden(folder_.Read("MARJN.cpy"), "eto/gen/MARJN.cpy");
 }
 
 TEST_F(WTHEToTest, OperationsReadTheFirstFiveCharactersOfTheStation) {
-  CopyGolden("MARDY.day", "MARDY.day");
+  CopyInput("MARDY.day", "MARDY.day");
   Run(Maricopa("MARDYLONGNAME", "day"));
   EXPECT_TRUE(folder_.Has("MARDY.wrk"));
 }
@@ -76,7 +76,7 @@ TEST_F(WTHEToTest, MissingInputIsReportedAndNothingWritten) {
 }
 
 TEST_F(WTHEToTest, LineEndsAndByteOrderMarkDoNotChangeTheResult) {
-  const std::string lf = ReadBytes(testing::GoldenPath("eto/MARDY.day"));
+  const std::string lf = ReadBytes(testing::GoldenInputPath("eto/MARDY.day"));
   std::string crlf;
   for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   folder_.Write("MARDY.day", "\xEF\xBB\xBF" + crlf);
@@ -192,7 +192,7 @@ TEST_F(WTHEToTest, LowTmaxAndHighDewPointAreCountedAndTheNumbersStay) {
 TEST_F(WTHEToTest, LinksAndReadOnlyResultsAreNeverWrittenThrough) {
   TestFolder outside;
   outside.Write("precious", "keep me");
-  CopyGolden("MARDY.day", "MARDY.day");
+  CopyInput("MARDY.day", "MARDY.day");
   std::filesystem::create_symlink(outside / "precious", folder_ / ".MARDY.eto.partial");
   Run(Maricopa("MARDY", "day"));
   EXPECT_EQ(outside.Read("precious"), "keep me");

@@ -24,7 +24,7 @@ constexpr const char* kResultFiles[] = {
     "balance/two_years/SumofETAWforSA00012.saw",
     "balance/two_years/SumofETcforSA00012.set",
     "eto/day/MARDY.eto",
-    "stats/MARST.wrk",
+    "pan_eto/STATN.wrk",
     "stats/MARST.avg",
     "stats/MARST.sdv",
     "stats/MARST.cov",

@@ -22,7 +22,7 @@ using Lines = std::vector<std::string>;
 class ViewerTest : public testing::DialogModelTest {
  protected:
   ViewerTest() {
-    folder_.Write("MARST.wrk", ReadBytes(testing::GoldenPath("stats/MARST.wrk")));
+    folder_.Write("MARST.wrk", ReadBytes(testing::GoldenInputPath("stats/MARST.wrk")));
     folder_.CopyExamples({"SA00001.csv"});
     RunParameters run;
     run.Station = "MARST";

@@ -20,7 +20,7 @@ constexpr const char* kStatisticsExtensions[] = {"avg", "sdv", "cov", "wxr", "st
 class StatisticsDialogTest : public testing::DialogModelTest {
  protected:
   void CopyTwoYears() const {
-    folder_.Write("MARST.wrk", ReadBytes(testing::GoldenPath("stats/MARST.wrk")));
+    folder_.Write("MARST.wrk", ReadBytes(testing::GoldenInputPath("stats/MARST.wrk")));
   }
   void RunFor(const std::string& station) {
     dialog_.FormActivate();

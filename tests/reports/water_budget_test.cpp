@@ -366,5 +366,33 @@ TEST_F(WaterBudgetTest, AValueThatIsNotANumberNamesFileAndLine) {
   }
 }
 
+// A crop name longer than the Crop column widens it for every row: the figures stay under
+// their headings.
+TEST(WaterBudgetText, ALongCropNameWidensItsColumnAndKeepsTheOthersAligned) {
+  WaterBudget budget;
+  budget.sa5 = "00001";
+  budget.years = {2001, 2002};
+  BudgetLine corn{1, "Corn", 200.0, 800.5, 806.7, 1601000.0, 6.8, {}, {}};
+  BudgetLine alfalfa{
+      2, "Alfalfa (annual) a much longer name", 120.0, 1777.7, 1777.7, 2133240.0, 38.9, {}, {}};
+  budget.crops = {corn, alfalfa};
+  budget.study_area = {0, "Study area 00001", 320.0, 1167.0, 1169.0, 3734240.0, 45.7, {}, {}};
+  const std::vector<std::string> lines = SplitLines(WaterBudgetText(budget));
+  ASSERT_GE(lines.size(), 7u);
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 2, lines.begin() + 7),
+            (std::vector<std::string>{
+                "    # Crop                                    Area     ETAW    AETAW         "
+                "Volume Irrigations",
+                "                                                ha       mm       mm             "
+                "m3    per year",
+                "    1 Corn                                     200    800.5    806.7        "
+                "1601000         6.8",
+                "    2 Alfalfa (annual) a much longer name      120   1777.7   1777.7        "
+                "2133240        38.9",
+                "      Study area 00001                         320   1167.0   1169.0        "
+                "3734240        45.7",
+            }));
+}
+
 }  // namespace
 }  // namespace kelvaro

@@ -23,7 +23,7 @@ constexpr const char* kStatisticsExtensions[] = {"avg", "sdv", "cov", "wxr", "st
 class WeatherStatisticsTest : public ::testing::Test {
  protected:
   void CopyTwoYears(const std::string& as) const {
-    folder_.Write(as, ReadBytes(testing::GoldenPath("stats/MARST.wrk")));
+    folder_.Write(as, ReadBytes(testing::GoldenInputPath("stats/MARST.wrk")));
   }
 
   TestFolder folder_;
@@ -69,7 +69,7 @@ TEST_F(WeatherStatisticsTest, BadLineWritesNothingAndLeavesEarlierResults) {
   const std::string listing = folder_.Listing();
   const std::string earlier = folder_.Read("MARST.avg");
 
-  std::string text = ReadBytes(testing::GoldenPath("stats/MARST.wrk"));
+  std::string text = ReadBytes(testing::GoldenInputPath("stats/MARST.wrk"));
   text += "  2005,   1,   1,   1,   12.48,   17.50,   -0.50,    0.92,   -0.10,    0.00\n";
   folder_.Write("MARST.wrk", text);
   try {

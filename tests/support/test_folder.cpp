@@ -78,6 +78,10 @@ std::filesystem::path GoldenPath(const std::string& relative) {
   return std::filesystem::path(KELVARO_GOLDEN_DIR) / relative;
 }
 
+std::filesystem::path GoldenInputPath(const std::string& relative) {
+  return std::filesystem::path(KELVARO_GOLDEN_INPUTS_DIR) / relative;
+}
+
 std::filesystem::path ExamplePath(const std::string& name) {
   return std::filesystem::path(KELVARO_EXAMPLES_DIR) / name;
 }

@@ -37,8 +37,10 @@ std::string ReadComparable(const std::filesystem::path& path);
 // Takes every write permission away, as a user protecting a file does.
 void MakeReadOnly(const std::filesystem::path& path);
 
-// Path of a file under tests/golden/ and of the measured station records of tests/data/stations/.
+// Path of an expected file under tests/golden/, of an input the golden tests read under
+// tests/data/golden-inputs/ and of the measured station records of tests/data/stations/.
 std::filesystem::path GoldenPath(const std::string& relative);
+std::filesystem::path GoldenInputPath(const std::string& relative);
 std::filesystem::path StationDataPath(const std::string& name);
 // A bundled example file of data/examples/.
 std::filesystem::path ExamplePath(const std::string& name);

@@ -24,60 +24,31 @@ TEST(InputTemplates, MonthlyTemplateHasTwelveRows) {
   EXPECT_EQ(lines.back(), "12,,,,,,,,-999");
 }
 
-struct KindCase {
-  const char* ext;
-  size_t line_count;
-  const char* column_line;
-  const char* unit_line;
-  const char* first_row;
-  const char* last_row;
-  long fields_per_row;  // commas + 1
-};
+size_t FieldCount(std::string_view line) {
+  return static_cast<size_t>(std::count(line.begin(), line.end(), ',')) + 1;
+}
 
-const KindCase kKinds[] = {
-    {"dpn", 368, "Year,Mon,Day,DOY, Pcp,EPan", "   #,  #,  #,  #,  mm,  mm", ",,,1", ",,,365", 4},
-    {"day", 368, "Year,Mon,Day,DOY, Solar,TMax,TMin,Wind,Td,Pcp",
-     "   #,  #,  #,  #, MJ/m^2,oC,oC,m/s,oC,mm", ",,,1", ",,,365", 4},
-    {"mon", 15, "   Mo,   Solar,    TMax,    TMin,    Wind,     Td,      Pcp,    NRD,    Pan",
-     "    #,  MJ/m^2,      oC,      oC,     m/s,     oC,       mm,      #,     mm ",
-     "1,,,,,,,,-999", "12,,,,,,,,-999", 9},
-    {"dmn", 368, "Year,Mon,Day,DOY,Solar,TMax,TMin,Wind,Td,Pcp", "#,#,#,#,MJ/m^2,oC,oC,m/s,oC,mm",
-     ",,,1", ",,,365", 4},
-    {"mpn", 15, "Mo,  Solar,   TMax,   TMin,   Wind,     Td,    Pcp,    NRD,    Pan,    ETo",
-     "#, MJ/m^2,     oC,     oC,    m/s,     oC,     mm,      #,     mm,     mm",
-     "1,-999,,,-999,-999,,,,-999", "12,-999,,,-999,-999,,,,-999", 10},
-    {"etm", 15,
-     "Mon,   Solar,   TMax,     TMin,    Wind,      Td,     Pcp,     NRD,     Pan,     ETo",
-     "  #,   J/m^2,     oC,       oC,     m/s,      oC,      mm,       #,      mm,       mm",
-     "1,-999,,,-999,-999,,,-999", "12,-999,,,-999,-999,,,-999", 9},
-    {"det", 368, "Year, Mon, Day, DOY,   Pcp,ETo", "   #,   #,   #,   #,    mm,  mm", ",,,1",
-     ",,,365", 4},
-    {"mtm", 15,
-     "Mon,   Solar,   TMax,     TMin,    Wind,      Td,     Pcp,     NRD,     Pan,     ETo",
-     "  #,   J/m^2,     oC,       oC,     m/s,      oC,      mm,       #,      mm,       mm",
-     "1,-999,,,-999,-999,,,-999,-999", "12,-999,,,-999,-999,,,-999,-999", 10},
-    {"dtm", 368, "Year,Mon,Day,DOY,TMax,TMin,Pcp", "   #,  #,  #,  #,oC,oC,mm", ",,,1", ",,,365",
-     4},
-    {"rtm", 368, "Year,Mon,Day,DOY,TMax,TMin,Pcp", "   #,  #,  #,  #,oC,oC,mm", ",,,1", ",,,365",
-     4},
-};
-
-TEST(InputTemplates, EveryKindHasItsHeaderLinesAndRowShape) {
-  ASSERT_EQ(std::size(kKinds), kInputTemplateKinds.size());
-  for (size_t i = 0; i < std::size(kKinds); ++i) {
-    const KindCase& expected = kKinds[i];
-    SCOPED_TRACE(expected.ext);
-    EXPECT_EQ(kInputTemplateKinds[i].ext, expected.ext);  // the dialog's order
-    const auto lines = InputTemplateLines(kInputTemplateKinds[i], "X", "", "");
-    ASSERT_EQ(lines.size(), expected.line_count);
-    EXPECT_EQ(lines[0], std::string("X.") + expected.ext + ",,");
-    EXPECT_EQ(lines[1], expected.column_line);
-    EXPECT_EQ(lines[2], expected.unit_line);
-    EXPECT_EQ(lines[3], expected.first_row);
-    EXPECT_EQ(lines.back(), expected.last_row);
-    for (size_t row = 3; row < lines.size(); ++row) {
-      EXPECT_EQ(std::count(lines[row].begin(), lines[row].end(), ',') + 1, expected.fields_per_row)
-          << lines[row];
+// Each kind's template is the station line, a unit under every column, and its rows numbered in
+// order: the 365 days of a year or the twelve months, a month's row one cell per column (an etm
+// row leaves out the ETo the user adds).
+TEST(InputTemplates, EveryKindHasAUnitPerColumnAndRowsInOrder) {
+  for (const InputTemplateKind& kind : kInputTemplateKinds) {
+    SCOPED_TRACE(kind.ext);
+    EXPECT_EQ(FindInputTemplateKind(kind.ext)->ext, kind.ext);
+    const auto lines = InputTemplateLines(kind, "X", "", "");
+    const size_t rows = kind.rows.daily ? 365 : 12;
+    ASSERT_EQ(lines.size(), 3 + rows);
+    EXPECT_EQ(lines[0], "X." + std::string(kind.ext) + ",,");
+    EXPECT_EQ(FieldCount(lines[1]), FieldCount(lines[2]));
+    const size_t row_fields = kind.ext == "etm" ? FieldCount(lines[1]) - 1 : FieldCount(lines[1]);
+    for (size_t row = 1; row <= rows; ++row) {
+      const std::string& line = lines[2 + row];
+      if (kind.rows.daily) {
+        EXPECT_EQ(line, ",,," + std::to_string(row));
+      } else {
+        EXPECT_TRUE(line.starts_with(std::to_string(row) + ",")) << line;
+        EXPECT_EQ(FieldCount(line), row_fields) << line;
+      }
     }
   }
 }
