@@ -48,14 +48,7 @@ class StudyAreaRun : public ::testing::Test {
     return "";
   }
 
-  // Every file of the folder with its contents.
-  std::string Snapshot() const {
-    std::string all;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
-      all += entry.path().filename().string() + "\n" + testing::ReadBytes(entry.path());
-    }
-    return all;
-  }
+  std::string Snapshot() const { return folder_.Snapshot(); }
 
   std::vector<CropRow> ThreeCrops() const {
     return {MakeCrop(1, "Corn", 100, 260), MakeCrop(2, "Alfalfa", 1, 365),
@@ -115,7 +108,8 @@ TEST_F(StudyAreaRun, HandEditedValuesOutsideTheirMeaningAreRefusedNamingTheRow) 
        "Maximum soil depth should be between 1 and 10000 mm, not 0.5"},
       {[](CropRow& r) { r.wetting_frequency_days = -5; },
        "Wetting frequency should be at least 0 days, not -5"},
-      {[](CropRow& r) { r.area_ha = 0; }, "Hectares planted should be above 0 and at most 1000000 ha, not 0"},
+      {[](CropRow& r) { r.area_ha = 0; },
+       "Hectares planted should be above 0 and at most 1000000 ha, not 0"},
       {[](CropRow& r) { r.kc[0] = 1e30f; }, "Kc1 should be between 0 and 3, not 1e+30"},
       {[](CropRow& r) { r.ground_cover_pct[2] = 150; },
        "Ground cover on date D should be between 0 and 100 %, not 150"},

@@ -37,13 +37,27 @@ bool TestFolder::Has(const std::string& name) const {
   return std::filesystem::exists(path_ / name);
 }
 
-std::string TestFolder::Listing() const {
+namespace {
+
+std::set<std::string> Names(const std::filesystem::path& folder) {
   std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     names.insert(entry.path().filename().string());
   }
+  return names;
+}
+
+}  // namespace
+
+std::string TestFolder::Snapshot() const {
+  std::string all;
+  for (const std::string& name : Names(path_)) all += name + "\n" + ReadBytes(path_ / name);
+  return all;
+}
+
+std::string TestFolder::Listing() const {
   std::string listing;
-  for (const auto& name : names) listing += name + "\n";
+  for (const auto& name : Names(path_)) listing += name + "\n";
   return listing;
 }
 

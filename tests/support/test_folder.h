@@ -22,6 +22,8 @@ class TestFolder {
   bool Has(const std::string& name) const;
   // Names of the files in the folder, sorted.
   std::string Listing() const;
+  // Every file of the folder, sorted by name, with its bytes: equal snapshots, equal folders.
+  std::string Snapshot() const;
   // Copies bundled example files (data/examples/) into the folder.
   void CopyExamples(std::initializer_list<const char*> names) const;
 
