@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "generator/generate_weather.h"
 #include "session/reporter.h"
 #include "session/run_parameters.h"
 #include "session/session.h"
-#include "generator/generate_weather.h"
 
 namespace {
 

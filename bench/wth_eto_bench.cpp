@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "eto/wth_eto.h"
 #include "session/reporter.h"
 #include "session/session.h"
-#include "eto/wth_eto.h"
 #include "weatherio/calendar.h"
 #include "weatherio/row_format.h"
 

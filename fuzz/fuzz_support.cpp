@@ -1,14 +1,15 @@
 #include "fuzz_support.h"
 
-#include <fstream>
 #include <unistd.h>
+
+#include <fstream>
 
 namespace kelvaro::fuzz {
 
 const std::filesystem::path& Folder() {
   static const std::filesystem::path folder = [] {
-    auto path = std::filesystem::temp_directory_path() /
-                ("kelvaro-fuzz-" + std::to_string(::getpid()));
+    auto path =
+        std::filesystem::temp_directory_path() / ("kelvaro-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(path);
     return path;
   }();
@@ -23,8 +24,8 @@ void ClearFolder() {
 
 std::filesystem::path WriteInput(const std::string& name, std::string_view contents) {
   const auto path = Folder() / name;
-  std::ofstream(path, std::ios::binary).write(contents.data(),
-                                              static_cast<std::streamsize>(contents.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(contents.data(), static_cast<std::streamsize>(contents.size()));
   return path;
 }
 

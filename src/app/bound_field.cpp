@@ -24,9 +24,8 @@ void BoundField::Pull() const {
   for (QWidget* companion : companions_) companion->setVisible(field_.visible);
 }
 
-std::unique_ptr<BoundField> AddBoundRow(QFormLayout* form, FormField& field,
-                                        std::string_view label, const char* name,
-                                        QWidget* parent) {
+std::unique_ptr<BoundField> AddBoundRow(QFormLayout* form, FormField& field, std::string_view label,
+                                        const char* name, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(QString::fromLatin1(name));
   auto* caption = new QLabel(ToQt(label), parent);

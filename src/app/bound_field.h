@@ -37,8 +37,7 @@ class BoundField {
 };
 
 // A labelled edit of object name `name` added as a row of `form`, bound to `field`.
-std::unique_ptr<BoundField> AddBoundRow(QFormLayout* form, FormField& field,
-                                        std::string_view label, const char* name,
-                                        QWidget* parent);
+std::unique_ptr<BoundField> AddBoundRow(QFormLayout* form, FormField& field, std::string_view label,
+                                        const char* name, QWidget* parent);
 
 }  // namespace kelvaro::app

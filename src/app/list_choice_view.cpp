@@ -9,9 +9,8 @@
 
 namespace kelvaro::app {
 
-ListChoiceView::ListChoiceView(const QString& name, const QString& caption,
-                               const QString& heading, const QStringList& items, Binding binding,
-                               QWidget* parent)
+ListChoiceView::ListChoiceView(const QString& name, const QString& caption, const QString& heading,
+                               const QStringList& items, Binding binding, QWidget* parent)
     : QDialog(parent), binding_(std::move(binding)), combo_(new QComboBox(this)) {
   setObjectName(name);
   setWindowTitle(caption);

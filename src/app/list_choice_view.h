@@ -14,8 +14,8 @@ class ListChoiceView : public QDialog {
 
  public:
   struct Binding {
-    std::function<int()> activate;     // activates the model; the item it selects
-    std::function<void(int)> ok;       // the chosen item
+    std::function<int()> activate;  // activates the model; the item it selects
+    std::function<void(int)> ok;    // the chosen item
     std::function<void()> cancel;
   };
 

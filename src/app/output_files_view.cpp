@@ -9,8 +9,7 @@
 
 namespace kelvaro::app {
 
-OutputFilesView::OutputFilesView(TOutputFiles& model, Runner run, Runner as_table,
-                                 QWidget* parent)
+OutputFilesView::OutputFilesView(TOutputFiles& model, Runner run, Runner as_table, QWidget* parent)
     : QDialog(parent),
       model_(model),
       run_(std::move(run)),
@@ -57,16 +56,15 @@ OutputFilesView::OutputFilesView(TOutputFiles& model, Runner run, Runner as_tabl
   });
   QPushButton* close = AddButton(buttons, QStringLiteral("Close Excel"), "ButtonCloseExcel",
                                  QDialogButtonBox::ActionRole);
-  QPushButton* exit = AddButton(buttons, QStringLiteral("Exit"), "ButtonCancel",
-                                QDialogButtonBox::RejectRole);
+  QPushButton* exit =
+      AddButton(buttons, QStringLiteral("Exit"), "ButtonCancel", QDialogButtonBox::RejectRole);
   view->setDefault(true);
   connect(view, &QPushButton::clicked, this, [this] {
     run_([this] { model_.ButtonViewExcelClick(); });
     Pull();
   });
-  connect(close, &QPushButton::clicked, this, [this] {
-    run_([this] { model_.ButtonCloseExcelClick(); });
-  });
+  connect(close, &QPushButton::clicked, this,
+          [this] { run_([this] { model_.ButtonCloseExcelClick(); }); });
   connect(exit, &QPushButton::clicked, this, [this] { model_.ButtonCancelClick(); });
   connect(this, &QDialog::rejected, this, [this] { model_.ButtonCancelClick(); });
 
@@ -108,10 +106,10 @@ ResultFilesView::ResultFilesView(TResultFiles& model, QWidget* parent) : QDialog
   auto* hint = new QLabel(ToQt(kResultFilesHint), this);
   hint->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* view = AddButton(buttons, QStringLiteral("View"), "ButtonView",
-                                QDialogButtonBox::AcceptRole);
-  QPushButton* exit = AddButton(buttons, QStringLiteral("Exit"), "ButtonExit",
-                                QDialogButtonBox::RejectRole);
+  QPushButton* view =
+      AddButton(buttons, QStringLiteral("View"), "ButtonView", QDialogButtonBox::AcceptRole);
+  QPushButton* exit =
+      AddButton(buttons, QStringLiteral("Exit"), "ButtonExit", QDialogButtonBox::RejectRole);
   view->setDefault(true);
   connect(view, &QPushButton::clicked, this, [&model] { model.ButtonViewClick(); });
   connect(exit, &QPushButton::clicked, this, [&model] { model.ButtonExitClick(); });

@@ -10,8 +10,7 @@
 namespace kelvaro::app {
 
 SaFinderView::SaFinderView(const QString& name, SaFinderBinding binding,
-                           std::function<void(const std::function<void()>&)> run,
-                           QWidget* parent)
+                           std::function<void(const std::function<void()>&)> run, QWidget* parent)
     : QDialog(parent),
       binding_(std::move(binding)),
       run_(std::move(run)),

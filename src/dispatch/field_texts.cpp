@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
-#include "weatherio/study_area_names.h"
 #include "weatherio/errors.h"
 #include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 namespace {

@@ -33,9 +33,9 @@ std::string MonthRow(int month, const MonthSums& sums, int years) {
     return sums.days == 0 ? kMissing : total / static_cast<float>(years);
   };
   return Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", month, kMissing,
-                MeanOrMissing(sums.tmax, sums.days), MeanOrMissing(sums.tmin, sums.days),
-                kMissing, kMissing, per_year(sums.pcp),
-                per_year(static_cast<float>(sums.rain_days)), kMissing, kMissing);
+                MeanOrMissing(sums.tmax, sums.days), MeanOrMissing(sums.tmin, sums.days), kMissing,
+                kMissing, per_year(sums.pcp), per_year(static_cast<float>(sums.rain_days)),
+                kMissing, kMissing);
 }
 
 }  // namespace

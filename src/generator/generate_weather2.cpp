@@ -30,9 +30,10 @@ constexpr SimulationRecipe kGenerateWeather2 = [] {
       "     #,  MJ/m^2,      oC,      oC,     m/s,     oC,       mm,      #,     mm,     mm \n";
   r.wxr = {nullptr, kColumns};
   r.std_dev = {nullptr, kColumns};
-  r.cve = {nullptr,
-           "  Mon,   Solar,    TMax,    TMin,    Wind,     Td,      Pcp,    NRD,    Pan,    ETo\n"
-           "    #,  MJ/m^2,      oC,      oC,     m/s,     oC,       mm,      #,     mm,     mm \n"};
+  r.cve = {
+      nullptr,
+      "  Mon,   Solar,    TMax,    TMin,    Wind,     Td,      Pcp,    NRD,    Pan,    ETo\n"
+      "    #,  MJ/m^2,      oC,      oC,     m/s,     oC,       mm,      #,     mm,     mm \n"};
   r.simulated_means_with_eto = true;
   r.second_pass = SecondPass::kWorkingFile;
   return r;

@@ -12,8 +12,8 @@ namespace kelvaro {
 // What to check: the measured days STATN.day of the data folder against years generated from
 // monthly means, either those the user gives or those reduced from the days as a dmn run does.
 struct GeneratorCheckRequest {
-  std::string station;    // the first five characters name STATN.day
-  std::string latitude;   // texts as typed; empty takes the value of the .day's first line
+  std::string station;   // the first five characters name STATN.day
+  std::string latitude;  // texts as typed; empty takes the value of the .day's first line
   std::string elevation;
   std::string years = "30";
   std::optional<std::filesystem::path> means;

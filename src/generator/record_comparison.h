@@ -13,7 +13,7 @@ struct ComparedFigure {
   std::string variable;   // "TMax", "Rain", "Annual ETo", ...
   std::string statistic;  // "mean", "sd", "total", "wet days", "spell", ...
   std::string unit;
-  int month = 0;          // 1..12, or 0 for the whole year
+  int month = 0;  // 1..12, or 0 for the whole year
   float measured = 0.0f;
   float generated = 0.0f;
   bool temperature = false;  // a difference in % means nothing on the Celsius scale

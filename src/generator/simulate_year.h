@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "session/session.h"
 #include "generator/seasonal_curves.h"
+#include "session/session.h"
 
 namespace kelvaro {
 

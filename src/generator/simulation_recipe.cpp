@@ -28,8 +28,8 @@ DayValues DayInOutputUnits(const SimulatedYear& year, size_t day_index,
       break;
     case DailyEto::kHargreaves:
       if (!IsMissing(year.tmax[d]) && !IsMissing(year.tmin[d])) {
-        day[kEto] = HargreavesSamani(static_cast<int>(d), day[kTMax], day[kTMin],
-                                     site.latitude_rad, site.pi, NegativeEt::kZero);
+        day[kEto] = HargreavesSamani(static_cast<int>(d), day[kTMax], day[kTMin], site.latitude_rad,
+                                     site.pi, NegativeEt::kZero);
       }
       break;
   }

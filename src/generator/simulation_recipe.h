@@ -36,8 +36,8 @@ struct StatisticsLayout {
 // table, simulates the years, forms the statistics and rescales is shared; only these differ.
 struct SimulationRecipe {
   MonthlyColumns columns = MonthlyColumns::kWithoutEto;
-  QuantitySet required = 0;      // values every month of the table must hold (not -999)
-  const char* purpose = "";      // "generate weather", for the refusal of a missing value
+  QuantitySet required = 0;  // values every month of the table must hold (not -999)
+  const char* purpose = "";  // "generate weather", for the refusal of a missing value
   // The column of the table that fills each generator process (Solar, TMax, TMin, Wind, Td,
   // Pcp, NRD) and the monthly ETo the days are rescaled to; Td may be a constant instead.
   std::array<Quantity, kQuantityCount> filled_from{kSolar, kTMax, kTMin, kWind,
@@ -50,7 +50,7 @@ struct SimulationRecipe {
   QuantitySet daily_columns = 0;
   QuantitySet reported_means = 0;
   QuantitySet reported_deviations = 0;
-  const char* tmp_columns = "";              // column-name and unit lines of .tmp
+  const char* tmp_columns = "";          // column-name and unit lines of .tmp
   const char* second_columns = nullptr;  // those of the second-pass file, if they differ
   StatisticsLayout wxr, std_dev, cve;
   bool simulated_means_with_eto = false;  // .wxr first block

@@ -23,8 +23,8 @@ float MeanOrMissing(float sum, int days) {
   return days == 0 ? kMissing : sum / static_cast<float>(days);
 }
 
-std::optional<std::vector<WeatherDay>> ReadTemperatureDays(const RunParameters& run,
-                                                           DayOrder order, Session& session) {
+std::optional<std::vector<WeatherDay>> ReadTemperatureDays(const RunParameters& run, DayOrder order,
+                                                           Session& session) {
   const std::string stem = SafeFileStem(run);
   const auto input = ReadInputOrReport(stem + "." + run.Extension(), session);
   if (!input) return std::nullopt;

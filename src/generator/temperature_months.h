@@ -50,7 +50,7 @@ float MeanOrMissing(float sum, int days);
 
 // The days of the run's input file (FileStem + "." + ext), or nothing after "Couldn't find
 // <name>." was reported. Errors name the file and line.
-std::optional<std::vector<WeatherDay>> ReadTemperatureDays(const RunParameters& run,
-                                                           DayOrder order, Session& session);
+std::optional<std::vector<WeatherDay>> ReadTemperatureDays(const RunParameters& run, DayOrder order,
+                                                           Session& session);
 
 }  // namespace kelvaro

@@ -46,8 +46,8 @@ std::string YmmRows(const TwelveMonthSums& sums, MonthlyValues& monthly_eto) {
     const MonthSums& s = sums[m];
     monthly_eto[m] = MeanOrMissing(s.eto, s.days);
     text += Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,\n", static_cast<int>(m + 1),
-                   kMissing, MeanOrMissing(s.tmax, s.days), MeanOrMissing(s.tmin, s.days),
-                   kMissing, kMissing, MeanOrMissing(s.pcp, s.days), monthly_eto[m]);
+                   kMissing, MeanOrMissing(s.tmax, s.days), MeanOrMissing(s.tmin, s.days), kMissing,
+                   kMissing, MeanOrMissing(s.pcp, s.days), monthly_eto[m]);
   }
   return text;
 }

@@ -153,7 +153,7 @@ TEST_F(BadInputTest, FindersAndViewerAnswerEveryTextWithAMessage) {
   folder_.CopyExamples({"SA00001.csv"});
   KeepUsersFiles();
   MessageBoxWatcher boxes;
-  const char* kCommands[] = {"CsvBySA", "WrkByFilename", "EAWDAU",      "EtawBySA",
+  const char* kCommands[] = {"CsvBySA", "WrkByFilename", "EAWDAU",     "EtawBySA",
                              "EtcBySA", "CropSoilBySA",  "StaCropNorm"};
   int answered = 0;
   for (const char* command : kCommands) {

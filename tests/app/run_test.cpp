@@ -113,8 +113,7 @@ TEST_F(RunThroughWindowsTest, MonthlyMeansRunWritesWhatTheCommandLineWrites) {
   ASSERT_EQ(requests.count(), 1);
   EXPECT_EQ(requests.takeFirst()[0].toString(), "TResultFiles");
   ASSERT_TRUE(window().result_files_view()->isVisible());
-  QTest::mouseClick(Child<QPushButton>(window().result_files_view(), "ButtonView"),
-                    Qt::LeftButton);
+  QTest::mouseClick(Child<QPushButton>(window().result_files_view(), "ButtonView"), Qt::LeftButton);
   EXPECT_FALSE(window().result_files_view()->isVisible());
   EXPECT_TRUE(window().output_files_view()->isVisible());
 

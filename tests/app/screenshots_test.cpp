@@ -116,8 +116,8 @@ TEST_F(ScreenshotTest, TemplateFinderAndViewerDialogs) {
   entry->kinds()->setCurrentIndex(etm);
   emit entry->kinds()->activated(etm);
   Picture(entry, "data_file_entry");
-  for (const char* command : {"MTVDAU", "WrkByFilename", "EAWDAU", "EtcBySA", "CropSoilBySA",
-                              "StaCropNorm"}) {
+  for (const char* command :
+       {"MTVDAU", "WrkByFilename", "EAWDAU", "EtcBySA", "CropSoilBySA", "StaCropNorm"}) {
     const MainWindowCommand& found = *FindMainWindowCommand(command);
     window().RunCommand(found);
     QWidget* dialog = ShownWindow(QString::fromUtf8(found.window.data(), found.window.size()));

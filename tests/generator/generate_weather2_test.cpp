@@ -116,7 +116,8 @@ TEST(GenerateWeather2, SimulatedEtoBelowZeroBecomesZeroBeforeTheMonthsAreFormed)
 // Tables of the met path carry no wind; rain must still follow the rain days of the input.
 TEST(GenerateWeather2, RainDaysFollowTheInputWhereTheWindIsMissing) {
   std::string means = BundledMeans();
-  for (int month = 1; month <= 12; ++month) means = testing::MeansWithField(month, 4, "-999", means);
+  for (int month = 1; month <= 12; ++month)
+    means = testing::MeansWithField(month, 4, "-999", means);
   RainAndEtoRun g(testing::EtoTableOf(means, kMaricopaEto));
   g.Run("30");
   const Rows input = g.Rows("MARIC.mon", 3);

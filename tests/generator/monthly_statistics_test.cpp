@@ -1,8 +1,8 @@
 #include "generator/monthly_statistics.h"
 
-#include "generator/simulation_recipe.h"
-
 #include <gtest/gtest.h>
+
+#include "generator/simulation_recipe.h"
 
 namespace kelvaro {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "session/reporter.h"
 #include "generator/random_source.h"
+#include "session/reporter.h"
 
 namespace kelvaro {
 namespace {

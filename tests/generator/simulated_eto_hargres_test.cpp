@@ -75,9 +75,9 @@ TEST(SimulatedEToHargres, InputEtoEntersTheRescalingUnchangedAndMissingEtoIsFill
   EXPECT_EQ(wxr[12 + 2][9], "3.33");
   EXPECT_EQ(wxr[12 + 7][9], "0.00");
   for (size_t m : {size_t{0}, size_t{5}, size_t{11}}) {
-    const float filled = HargreavesSamani(kMiddleDays[m], ParseFloat(input[m][2]),
-                                          ParseFloat(input[m][3]), kLatitudeRad, kShortPi,
-                                          NegativeEt::kZero);
+    const float filled =
+        HargreavesSamani(kMiddleDays[m], ParseFloat(input[m][2]), ParseFloat(input[m][3]),
+                         kLatitudeRad, kShortPi, NegativeEt::kZero);
     EXPECT_EQ(wxr[12 + m][9], Printf("%.2f", filled)) << m + 1;
   }
   for (size_t m = 0; m < 12; ++m) {

@@ -66,9 +66,8 @@ class TemperatureFilesTest : public ::testing::Test {
     const auto lines = SplitLines(folder_.Read(name));
     for (size_t i = 3; i < lines.size(); ++i) {
       std::vector<std::string> fields;
-      for (const std::string& f : SplitFieldsFromRight(lines[i], 1 + static_cast<int>(std::count(
-                                                                       lines[i].begin(),
-                                                                       lines[i].end(), ','))))
+      for (const std::string& f : SplitFieldsFromRight(
+               lines[i], 1 + static_cast<int>(std::count(lines[i].begin(), lines[i].end(), ','))))
         fields.emplace_back(Trim(f));
       rows.push_back(fields);
     }
@@ -96,8 +95,8 @@ TEST_F(TemperatureFilesTest, RainDayNeedsMoreThanTwiceItsEto) {
   const float eto = HargreavesOfDay(10, 20.0f, 5.0f);
   const float twice = 2.0f * eto;
   Monthly(DayLine({2003, 10, 20.0f, 5.0f, twice}) +
-          DayLine({2003, 11, 20.0f, 5.0f, std::nextafter(2.0f * HargreavesOfDay(11, 20.0f, 5.0f),
-                                                         100.0f)}) +
+          DayLine({2003, 11, 20.0f, 5.0f,
+                   std::nextafter(2.0f * HargreavesOfDay(11, 20.0f, 5.0f), 100.0f)}) +
           DayLine({2003, 12, 20.0f, 5.0f, 0.0f}));
   const auto rows = Rows("MARIC.mtm");
   ASSERT_EQ(rows.size(), 12u);
@@ -116,8 +115,7 @@ TEST_F(TemperatureFilesTest, RainAndRainDaysArePerCalendarYearSpannedAndEmptyMon
   Monthly(days);
   const auto rows = Rows("MARIC.mtm");
   EXPECT_EQ(rows[0], (std::vector<std::string>{"1", "-999.00", "22.00", "6.50", "-999.00",
-                                               "-999.00", "20.00", "0.67", "-999.00",
-                                               "-999.00"}));
+                                               "-999.00", "20.00", "0.67", "-999.00", "-999.00"}));
   EXPECT_EQ(rows[1][2], "22.00");
   EXPECT_EQ(rows[1][6], "0.00");
   for (size_t column : {2, 3, 6, 7}) EXPECT_EQ(rows[2][column], "-999.00");
@@ -182,8 +180,8 @@ TEST_F(TemperatureFilesTest, OnlyCompleteYearsReachTheWorkingFileButEveryDayTheM
 }
 
 TEST_F(TemperatureFilesTest, EachDaysEtoFollowsTheCurveThroughItsYearsMonthlyMeans) {
-  const std::string maricopa = testing::DailyTemperatureFileOf(
-      testing::ReadBytes(testing::ExamplePath("MARIC.day")));
+  const std::string maricopa =
+      testing::DailyTemperatureFileOf(testing::ReadBytes(testing::ExamplePath("MARIC.day")));
   folder_.Write("MARIC.rtm", maricopa);
   run_.ext = "rtm";
   YearlyDayToMonTemp(run_, session_);
@@ -206,8 +204,8 @@ TEST_F(TemperatureFilesTest, EachDaysEtoFollowsTheCurveThroughItsYearsMonthlyMea
 
 // Maricopa's measured temperatures and rain of 2003 and 2004 and of the first days of 2005.
 TEST_F(TemperatureFilesTest, MaricopaRecordMatchesGoldenFiles) {
-  const std::string record = testing::DailyTemperatureFileOf(
-      testing::ReadBytes(testing::ExamplePath("MARIC.day")));
+  const std::string record =
+      testing::DailyTemperatureFileOf(testing::ReadBytes(testing::ExamplePath("MARIC.day")));
   std::string text;
   for (const std::string& line : SplitLines(record)) {
     if (line.find(" 2005,   1,  11,") == 0) break;
@@ -235,8 +233,9 @@ TEST_F(TemperatureFilesTest, BadDailyTemperatureFilesAreRefusedNamingFileAndLine
        "MARIC.dtm, line 4: TMax '2x.00' is not a valid floating point value"},
       {"short line", std::string(kHeader) + " 2003,   1,   1,   1,   20.00\n",
        "MARIC.dtm, line 4: expected 7 fields, found 5"},
-      {"day 366 of a normal year", kHeader + DayLine({2003, 365, 25, 10, 0}) +
-                                        " 2003,  12,  31, 366,   20.00,   10.00,    0.00\n",
+      {"day 366 of a normal year",
+       kHeader + DayLine({2003, 365, 25, 10, 0}) +
+           " 2003,  12,  31, 366,   20.00,   10.00,    0.00\n",
        "MARIC.dtm, line 5: DOY 366 in 2003, a year of 365 days (only years divisible by 4 have "
        "a day 366)"},
       {"impossible rain", std::string(kHeader) + " 2003,   1,   1,   1,   20.00,   10.00,  5000\n",
@@ -258,8 +257,8 @@ TEST_F(TemperatureFilesTest, BadDailyTemperatureFilesAreRefusedNamingFileAndLine
   };
   testing::ExpectEachRefused("MARIC.dtm", as(common, "dtm"), operation(&DayToMonTemp, "dtm"));
   std::vector<testing::BadInput> yearly = as(common, "rtm");
-  yearly.push_back({"a day missing", kHeader + Record(2003, 1, 2003, 40) +
-                                         Record(2003, 42, 2003, 365),
+  yearly.push_back({"a day missing",
+                    kHeader + Record(2003, 1, 2003, 40) + Record(2003, 42, 2003, 365),
                     "MARIC.rtm, line 44: day 42 of 2003 follows day 40 of 2003; every day of the "
                     "record is needed"});
   yearly.push_back({"no complete year", kHeader + Record(2003, 2, 2004, 100),

@@ -32,8 +32,8 @@ constexpr const char* kTableHeader =
 // Each monthly row of a mon file turned into a row of ten columns.
 template <typename Row>
 std::string TableOf(const std::string& mon_file_text, Row row) {
-  const auto months = ReadMonthlyMeans(TextFile{"input", SplitLines(mon_file_text)},
-                                       MonthlyColumns::kWithoutEto);
+  const auto months =
+      ReadMonthlyMeans(TextFile{"input", SplitLines(mon_file_text)}, MonthlyColumns::kWithoutEto);
   std::string text = kTableHeader;
   for (size_t m = 0; m < 12; ++m) text += row(months[m], m);
   return text;
