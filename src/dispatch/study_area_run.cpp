@@ -5,6 +5,8 @@
 #include "dispatch/missing_values_report.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/letter_case.h"
+#include "weatherio/run_record.h"
 #include "weatherio/whole_years.h"
 #include "weatherio/working_daily_file.h"
 
@@ -120,6 +122,17 @@ void NoteTheRecord(const RunParameters& run, Session& session) {
   if (!partial.empty()) session.reporter.Warn(partial);
 }
 
+// What the run's record lists as written, and the crops' figures.
+void GatherResults(const fs::path& folder, RunResult& result) {
+  const RunParameters& run = result.parameters;
+  result.crops = ReadCropFigures(folder, run.SA5());
+  const std::string name = RunRecordName(run.SA5(), run.FileStem());
+  for (const RunRecord& record : ReadRunRecords(folder)) {
+    if (!EqualsIgnoringCase(record.name, name)) continue;
+    for (const RunRecord::File& file : record.outputs) result.files_written.push_back(file.name);
+  }
+}
+
 }  // namespace
 
 void RunCheckedChain(const DispatchRow& row, RunParameters& run, Session& session) {
@@ -148,6 +161,7 @@ void RunChecked(const RunRequest& request, RunResult& result, Reporter& feedback
   try {
     RunCheckedChain(DispatchRowOf(*FindInputKind(request.input)), result.parameters, session);
     result.status = result.failures.empty() ? RunResult::Status::kDone : RunResult::Status::kFailed;
+    if (result.status == RunResult::Status::kDone) GatherResults(request.folder, result);
   } catch (const FolderRefusal&) {
     throw;
   } catch (const RunCancelled& cancelled) {

@@ -8,6 +8,7 @@
 #include "dispatch/dispatch_table.h"
 #include "dispatch/run_checks.h"
 #include "dispatch/station_line_values.h"
+#include "reports/crop_figures.h"
 #include "session/reporter.h"
 #include "session/run_parameters.h"
 #include "session/session.h"
@@ -40,6 +41,9 @@ struct RunResult {
   std::vector<std::string> failures;  // the operations' failure messages
   std::optional<std::string> error;   // what ended the run before its end, if anything
   std::vector<std::string> warnings;  // notices of a run that was not refused
+  // Of a run that was done: the figures of every crop and the files it wrote.
+  std::vector<CropFigures> crops;
+  std::vector<std::string> files_written;
 };
 
 // Checks a request as the run dialog does, after taking a latitude or elevation left out from

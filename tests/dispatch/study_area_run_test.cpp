@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 
 #include "dispatch/run_dialog.h"
@@ -83,6 +84,13 @@ TEST(StudyAreaRun, TheTypedCallAndTheDialogRefuseAlikeAndWriteTheSameFiles) {
   EXPECT_TRUE(typed.Read("SA00001C003.EAW") == dialog.Read("SA00001C003.EAW"));
   EXPECT_TRUE(typed.Read("SumofETAWforSA00001.saw") == dialog.Read("SumofETAWforSA00001.saw"));
   EXPECT_EQ(result.warnings, dialog_reporter.warnings());
+  // The figures the command line prints, and the files of the run's record.
+  ASSERT_EQ(result.crops.size(), 6u);
+  EXPECT_EQ(result.crops[2].name, "Corn (grain)");
+  EXPECT_EQ(result.crops[2].monthly_etaw.size(), 13u);
+  EXPECT_TRUE(result.crops[2].annual.has_value());
+  EXPECT_NE(std::find(result.files_written.begin(), result.files_written.end(), "SA00001C003.EAW"),
+            result.files_written.end());
 }
 
 // Asks for the run to stop once the first crop is done.
