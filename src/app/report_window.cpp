@@ -107,8 +107,7 @@ void ReportWindow::ShowReport() {
   try {
     const std::string sa5 = SA5Of(sa_->text().toInt());
     const auto unit = ParseVolumeUnit(FromQt(units_->currentText()));
-    const WaterBudget budget = MakeWaterBudget(ReadStudyAreaResults(session_.data_dir, sa5), *unit);
-    const auto file = WriteWaterBudget(session_.data_dir, budget);
+    const auto [budget, file] = MakeStudyAreaBudget(session_.data_dir, sa5, *unit);
     summary_->setText(SummaryOf(budget));
     panel_->Show(
         MakeResultTable(TextFile{file.filename().string(), SplitLines(WaterBudgetCsv(budget))}),

@@ -137,9 +137,7 @@ void WriteDemoCharts(const fs::path& dir) {
 
 int WriteDemoReportAndCharts(const fs::path& dir) {
   const fs::path daily = dir / "daily";
-  const WaterBudget budget =
-      MakeWaterBudget(ReadStudyAreaResults(daily, "00001"), VolumeUnit::kCubicMetres);
-  const fs::path written = WriteWaterBudget(daily, budget);
+  const auto [budget, written] = MakeStudyAreaBudget(daily, "00001", VolumeUnit::kCubicMetres);
   std::cout << "\nWater budget of study area 1 (measured weather), in m3 "
                "(kelvaro-cli report --sa 1 --dir "
             << daily.string() << "):\n  " << fs::absolute(written).lexically_normal().string()

@@ -34,17 +34,16 @@ constexpr const char* kReportHelp =
 }  // namespace
 
 int ReportStudyArea(const fs::path& dir, const std::string& sa5, VolumeUnit unit) {
-  WaterBudget budget;
+  WrittenBudget written;
   try {
-    budget = MakeWaterBudget(ReadStudyAreaResults(dir, sa5), unit);
+    written = MakeStudyAreaBudget(dir, sa5, unit);
   } catch (const InputError& error) {
     // Results that are missing, cut short or no longer those of the crop file: nothing is
     // written, as when a run is refused.
     throw Refusal(error.what());
   }
-  const fs::path written = WriteWaterBudget(dir, budget);
-  std::cout << WaterBudgetText(budget) << "\nWritten to "
-            << fs::absolute(written).lexically_normal().string() << "\n";
+  std::cout << WaterBudgetText(written.budget) << "\nWritten to "
+            << fs::absolute(written.file).lexically_normal().string() << "\n";
   return kExitDone;
 }
 

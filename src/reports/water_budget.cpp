@@ -181,6 +181,13 @@ std::filesystem::path WriteWaterBudget(const std::filesystem::path& folder,
   return path;
 }
 
+WrittenBudget MakeStudyAreaBudget(const std::filesystem::path& folder, const std::string& sa5,
+                                  VolumeUnit unit) {
+  WrittenBudget written{MakeWaterBudget(ReadStudyAreaResults(folder, sa5), unit), {}};
+  written.file = WriteWaterBudget(folder, written.budget);
+  return written;
+}
+
 std::string WaterBudgetText(const WaterBudget& budget) {
   return Printf("Water budget of study area %s: %zu crops, %zu years (%d-%d)\n\n",
                 budget.sa5.c_str(), budget.crops.size(), budget.years.size(), budget.years.front(),

@@ -46,6 +46,16 @@ std::string WaterBudgetCsv(const WaterBudget& budget);
 std::filesystem::path WriteWaterBudget(const std::filesystem::path& folder,
                                        const WaterBudget& budget);
 
+// The study area's water budget as every front end makes it: its last run's results read from
+// `folder` (InputError when they are missing, cut short or no longer those of the crop file;
+// nothing is written then) and the budget's file written there.
+struct WrittenBudget {
+  WaterBudget budget;
+  std::filesystem::path file;
+};
+WrittenBudget MakeStudyAreaBudget(const std::filesystem::path& folder, const std::string& sa5,
+                                  VolumeUnit unit);
+
 // The budget as a terminal shows it.
 std::string WaterBudgetText(const WaterBudget& budget);
 
