@@ -4,13 +4,13 @@
 #include <string_view>
 #include <system_error>
 
-#include "dispatch/field_texts.h"
 #include "dispatch/input_kinds.h"
 #include "dispatch/run_checks.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro::cli {
 namespace {

@@ -6,7 +6,6 @@
 #include "weatherio/errors.h"
 #include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
-#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 namespace {
@@ -51,12 +50,6 @@ std::optional<std::string> YearsReadDifferently(const std::string& text) {
   return "Years " + Quoted(text) + " would be read as " + read_as +
          ": type the number of years as plain digits, 2 to 99, without a sign, blank or leading "
          "zero";
-}
-
-bool IsStudyAreaNumber(const std::string& text) {
-  if (!AllDigits(text) || text.size() > 5) return false;
-  const int number = std::stoi(text);
-  return number >= kMinSaNumber && number <= kMaxSaNumber;
 }
 
 bool FetchInRange(const std::string& text) {

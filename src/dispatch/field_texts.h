@@ -23,9 +23,6 @@ std::optional<std::string> ShortenedNumberNote(const std::string& label, const s
 // would be read; a plain number gets nothing.
 std::optional<std::string> YearsReadDifferently(const std::string& text);
 
-// A study-area number as the crop file's name holds it: digits only, 1 to 99999.
-bool IsStudyAreaNumber(const std::string& text);
-
 // The fetch of the evaporation pan, 1 to 1000 m as the dialog's label says.
 bool FetchInRange(const std::string& text);
 

@@ -7,6 +7,7 @@
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/number_parse.h"
+#include "weatherio/study_area_names.h"
 
 namespace kelvaro {
 namespace {

@@ -116,7 +116,7 @@ std::string RunDescription(const RunParameters& run) {
 
 void StagedChain::CountingReporter::MessageBox(const std::string& text) {
   ++failures;
-  to_.MessageBox(text);
+  ForwardingReporter::MessageBox(text);
 }
 
 StagedChain::StagedChain(const RunParameters& run, Session& session)

@@ -25,24 +25,11 @@ class StagedChain {
   void Commit();
 
  private:
-  class CountingReporter : public Reporter {
+  class CountingReporter : public ForwardingReporter {
    public:
-    explicit CountingReporter(Reporter& to) : to_(to) {}
+    using ForwardingReporter::ForwardingReporter;
     void MessageBox(const std::string& text) override;
-    void Trace(const std::string& line) override { to_.Trace(line); }
-    void Warn(const std::string& text) override { to_.Warn(text); }
-    void OperationStarted(const std::string& name, int index, int count) override {
-      to_.OperationStarted(name, index, count);
-    }
-    void CropStarted(const std::string& crop_name, int index, int count) override {
-      to_.CropStarted(crop_name, index, count);
-    }
-    void CropFinished(int days) override { to_.CropFinished(days); }
-    bool CancelRequested() const override { return to_.CancelRequested(); }
     int failures = 0;
-
-   private:
-    Reporter& to_;
   };
 
   Session& caller_;

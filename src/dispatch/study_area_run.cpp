@@ -16,29 +16,19 @@ namespace {
 namespace fs = std::filesystem;
 
 // Passes everything on to the front end and keeps the failures and warnings for the result.
-class GatheringReporter : public Reporter {
+class GatheringReporter : public ForwardingReporter {
  public:
-  GatheringReporter(Reporter& to, RunResult& result) : to_(to), result_(result) {}
+  GatheringReporter(Reporter& to, RunResult& result) : ForwardingReporter(to), result_(result) {}
   void MessageBox(const std::string& text) override {
     result_.failures.push_back(text);
-    to_.MessageBox(text);
+    ForwardingReporter::MessageBox(text);
   }
-  void Trace(const std::string& line) override { to_.Trace(line); }
   void Warn(const std::string& text) override {
     result_.warnings.push_back(text);
-    to_.Warn(text);
+    ForwardingReporter::Warn(text);
   }
-  void OperationStarted(const std::string& name, int index, int count) override {
-    to_.OperationStarted(name, index, count);
-  }
-  void CropStarted(const std::string& crop_name, int index, int count) override {
-    to_.CropStarted(crop_name, index, count);
-  }
-  void CropFinished(int days) override { to_.CropFinished(days); }
-  bool CancelRequested() const override { return to_.CancelRequested(); }
 
  private:
-  Reporter& to_;
   RunResult& result_;
 };
 

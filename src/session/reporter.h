@@ -27,6 +27,27 @@ class Reporter {
   virtual bool CancelRequested() const { return false; }
 };
 
+// Passes everything on to another reporter; a reporter that keeps or counts some of what it is
+// told overrides only that and calls on.
+class ForwardingReporter : public Reporter {
+ public:
+  explicit ForwardingReporter(Reporter& to) : to_(to) {}
+  void MessageBox(const std::string& text) override { to_.MessageBox(text); }
+  void Trace(const std::string& line) override { to_.Trace(line); }
+  void Warn(const std::string& text) override { to_.Warn(text); }
+  void OperationStarted(const std::string& name, int index, int count) override {
+    to_.OperationStarted(name, index, count);
+  }
+  void CropStarted(const std::string& crop_name, int index, int count) override {
+    to_.CropStarted(crop_name, index, count);
+  }
+  void CropFinished(int days) override { to_.CropFinished(days); }
+  bool CancelRequested() const override { return to_.CancelRequested(); }
+
+ private:
+  Reporter& to_;
+};
+
 // A run stopped because its front end asked it to.
 class RunCancelled : public std::runtime_error {
  public:

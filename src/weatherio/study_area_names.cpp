@@ -1,5 +1,8 @@
 #include "weatherio/study_area_names.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "weatherio/row_format.h"
 
 namespace kelvaro {
@@ -13,6 +16,15 @@ std::string PaddedLeft(const std::string& text, size_t width) {
 }
 
 }  // namespace
+
+bool IsStudyAreaNumber(const std::string& text) {
+  if (text.empty() || text.size() > 5) return false;
+  if (!std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); })) {
+    return false;
+  }
+  const int number = std::stoi(text);
+  return number >= kMinSaNumber && number <= kMaxSaNumber;
+}
 
 std::string SA5Of(int sa_number) { return Printf("%05d", sa_number); }
 

@@ -18,6 +18,8 @@ inline constexpr std::string_view kSaNumberShortSpan = "1-99999";
 
 // SA5 of a number (12 -> "00012").
 std::string SA5Of(int sa_number);
+// A study-area number as a crop file's name holds it: digits only, kMinSaNumber..kMaxSaNumber.
+bool IsStudyAreaNumber(const std::string& text);
 
 // SA5 of an SA text as typed: 1 to 4 characters padded on the left with zeros to five
 // ("7" -> "00007"); any other length is used unchanged.
