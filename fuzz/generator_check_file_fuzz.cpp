@@ -1,9 +1,9 @@
 // GeneratorCheckforSTATN.csv as a user may have edited it: read, shown as the window's table and
 // drawn as every variable's chart.
+#include "analysis/generator_check_chart.h"
+#include "analysis/generator_check_file.h"
 #include "fuzz_support.h"
 #include "generator/record_comparison.h"
-#include "reports/generator_check_chart.h"
-#include "reports/generator_check_file.h"
 #include "weatherio/text_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

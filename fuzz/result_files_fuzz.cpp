@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "analysis/chart_request.h"
+#include "analysis/study_area_charts.h"
+#include "analysis/water_budget.h"
 #include "fuzz_support.h"
-#include "reports/chart_request.h"
-#include "reports/study_area_charts.h"
-#include "reports/water_budget.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "analysis/generator_check_chart.h"
+#include "analysis/weather_charts.h"
 #include "app/charts/chart_builder.h"
 #include "app/charts/chart_image.h"
 #include "app/qt_text.h"
 #include "crops/crop_file.h"
-#include "reports/generator_check_chart.h"
-#include "reports/weather_charts.h"
 #include "weatherio/study_area_names.h"
 
 namespace kelvaro::app {

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "reports/chart_request.h"
+#include "analysis/chart_request.h"
 #include "session/session.h"
 
 namespace kelvaro::app {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/bound_field.h"
-#include "reports/data_file_entry.h"
+#include "viewers/data_file_entry.h"
 
 namespace kelvaro::app {
 

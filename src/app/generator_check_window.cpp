@@ -12,11 +12,11 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "analysis/generator_check_chart.h"
+#include "analysis/generator_check_file.h"
 #include "app/background_run.h"
 #include "app/charts/chart_builder.h"
 #include "app/qt_text.h"
-#include "reports/generator_check_chart.h"
-#include "reports/generator_check_file.h"
 
 namespace kelvaro::app {
 namespace {

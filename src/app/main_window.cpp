@@ -26,8 +26,8 @@
 #include "app/table_window.h"
 #include "app/ui_thread.h"
 #include "help/user_guide.h"
-#include "reports/desktop_office.h"
-#include "reports/office_calls.h"
+#include "office/desktop_office.h"
+#include "office/office_calls.h"
 #include "weatherio/folder_lock.h"
 #include "weatherio/staged_run.h"
 

@@ -21,14 +21,14 @@
 #include "dispatch/run_dialog.h"
 #include "help/help_selectors.h"
 #include "help/help_windows.h"
-#include "reports/crop_item_num.h"
-#include "reports/data_file_entry.h"
-#include "reports/output_files.h"
-#include "reports/result_finders.h"
-#include "reports/spreadsheet.h"
-#include "reports/statistics_dialogs.h"
-#include "reports/word_processor.h"
+#include "office/spreadsheet.h"
+#include "office/word_processor.h"
 #include "session/session.h"
+#include "viewers/crop_item_num.h"
+#include "viewers/data_file_entry.h"
+#include "viewers/output_files.h"
+#include "viewers/result_finders.h"
+#include "viewers/statistics_dialogs.h"
 
 namespace kelvaro::app {
 

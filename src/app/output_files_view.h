@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/bound_field.h"
-#include "reports/output_files.h"
+#include "viewers/output_files.h"
 
 namespace kelvaro::app {
 

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "analysis/water_budget.h"
 #include "app/qt_text.h"
 #include "crops/crop_file.h"
-#include "reports/water_budget.h"
 #include "weatherio/row_format.h"
 #include "weatherio/study_area_names.h"
 

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "analysis/water_budget.h"
 #include "app/result_table_panel.h"
-#include "reports/water_budget.h"
 #include "session/session.h"
 
 namespace kelvaro::app {

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "reports/result_table.h"
+#include "analysis/result_table.h"
 
 namespace kelvaro::app {
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "reports/office_calls.h"
+#include "office/office_calls.h"
 
 namespace kelvaro::app {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "app/result_table_model.h"
-#include "reports/spreadsheet.h"
+#include "office/spreadsheet.h"
 #include "session/reporter.h"
 
 namespace kelvaro::app {

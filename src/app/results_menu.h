@@ -4,7 +4,7 @@
 #include <QMenu>
 
 #include "app/gui_reporter.h"
-#include "reports/spreadsheet.h"
+#include "office/spreadsheet.h"
 #include "session/session.h"
 
 namespace kelvaro::app {

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/bound_field.h"
-#include "reports/statistics_dialogs.h"
+#include "viewers/statistics_dialogs.h"
 
 namespace kelvaro::app {
 

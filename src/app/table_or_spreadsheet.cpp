@@ -1,6 +1,6 @@
 #include "app/table_or_spreadsheet.h"
 
-#include "reports/office_calls.h"
+#include "office/office_calls.h"
 
 namespace kelvaro::app {
 

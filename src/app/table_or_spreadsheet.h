@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/spreadsheet.h"
+#include "office/spreadsheet.h"
 
 namespace kelvaro::app {
 

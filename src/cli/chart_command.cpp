@@ -3,14 +3,14 @@
 #include <iostream>
 #include <memory>
 
+#include "analysis/chart_request.h"
+#include "analysis/study_area_results.h"
+#include "analysis/text_table.h"
+#include "analysis/water_budget.h"
 #include "cli/command_status.h"
 #include "cli/folder_guard.h"
 #include "cli/run_command.h"
 #include "crops/crop_file.h"
-#include "reports/chart_request.h"
-#include "reports/study_area_results.h"
-#include "reports/text_table.h"
-#include "reports/water_budget.h"
 #include "weatherio/errors.h"
 #include "weatherio/study_area_names.h"
 #ifdef KELVARO_HAS_CHARTS

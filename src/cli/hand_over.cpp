@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "cli/command_status.h"
-#include "reports/desktop_office.h"
-#include "reports/office_calls.h"
-#include "reports/study_area_files.h"
+#include "office/desktop_office.h"
+#include "office/office_calls.h"
+#include "viewers/study_area_files.h"
 
 namespace kelvaro::cli {
 

@@ -8,7 +8,7 @@
 
 #include "forms/combo_box.h"
 #include "forms/warning_panel.h"
-#include "reports/spreadsheet.h"
+#include "office/spreadsheet.h"
 #include "session/session.h"
 
 namespace kelvaro::cli {

@@ -9,8 +9,8 @@
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
 #include "cli/stats_command.h"
-#include "reports/crop_item_num.h"
-#include "reports/study_area_files.h"
+#include "viewers/crop_item_num.h"
+#include "viewers/study_area_files.h"
 #include "weatherio/study_area_names.h"
 
 namespace kelvaro::cli {

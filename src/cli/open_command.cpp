@@ -3,17 +3,17 @@
 #include <iostream>
 #include <memory>
 
+#include "analysis/study_area_results.h"
 #include "cli/command_status.h"
 #include "cli/console.h"
 #include "cli/folder_guard.h"
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
-#include "reports/crop_item_num.h"
-#include "reports/output_files.h"
-#include "reports/result_finders.h"
-#include "reports/study_area_files.h"
-#include "reports/study_area_results.h"
 #include "session/run_parameters.h"
+#include "viewers/crop_item_num.h"
+#include "viewers/output_files.h"
+#include "viewers/result_finders.h"
+#include "viewers/study_area_files.h"
 #include "weatherio/errors.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/study_area_names.h"

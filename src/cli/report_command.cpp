@@ -3,11 +3,11 @@
 #include <iostream>
 #include <memory>
 
+#include "analysis/water_budget.h"
 #include "cli/command_status.h"
 #include "cli/folder_guard.h"
 #include "cli/run_command.h"
 #include "crops/crop_file.h"
-#include "reports/water_budget.h"
 #include "weatherio/errors.h"
 #include "weatherio/study_area_names.h"
 

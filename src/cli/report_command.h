@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "reports/volume_units.h"
+#include "analysis/volume_units.h"
 
 namespace kelvaro::cli {
 

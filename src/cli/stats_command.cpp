@@ -8,10 +8,10 @@
 #include "cli/folder_guard.h"
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
-#include "reports/office_calls.h"
-#include "reports/statistics_dialogs.h"
+#include "office/office_calls.h"
 #include "stats/statistics_files.h"
 #include "stats/weather_statistics.h"
+#include "viewers/statistics_dialogs.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/message_text.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "reports/crop_figures.h"
-#include "reports/text_table.h"
+#include "analysis/crop_figures.h"
+#include "analysis/text_table.h"
 #include "weatherio/calendar.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/row_format.h"

@@ -8,7 +8,7 @@
 #include "cli/folder_guard.h"
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
-#include "reports/office_calls.h"
+#include "office/office_calls.h"
 #include "weatherio/input_templates.h"
 
 namespace kelvaro::cli {

@@ -4,7 +4,7 @@
 #include <map>
 #include <ostream>
 
-#include "reports/text_table.h"
+#include "analysis/text_table.h"
 
 namespace kelvaro::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "dispatch/run_dialog.h"
-#include "reports/statistics_dialogs.h"
+#include "viewers/statistics_dialogs.h"
 
 namespace kelvaro {
 

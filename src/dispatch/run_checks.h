@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "dispatch/dispatch_table.h"
-#include "reports/study_area_files.h"  // kInvalidSaNumber
 #include "session/run_parameters.h"
+#include "viewers/study_area_files.h"  // kInvalidSaNumber
 
 namespace kelvaro {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "analysis/crop_figures.h"
 #include "dispatch/dispatch_table.h"
 #include "dispatch/run_checks.h"
 #include "dispatch/station_line_values.h"
-#include "reports/crop_figures.h"
 #include "session/reporter.h"
 #include "session/run_parameters.h"
 #include "session/session.h"

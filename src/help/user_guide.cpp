@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "reports/office_calls.h"
+#include "office/office_calls.h"
 #include "weatherio/file_naming.h"
 
 namespace kelvaro {

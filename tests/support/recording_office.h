@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "reports/spreadsheet.h"
-#include "reports/word_processor.h"
+#include "office/spreadsheet.h"
+#include "office/word_processor.h"
 
 namespace kelvaro::testing {
 

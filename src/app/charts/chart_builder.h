@@ -3,7 +3,7 @@
 #include <QChart>
 #include <QChartView>
 
-#include "reports/chart_data.h"
+#include "analysis/chart_data.h"
 
 namespace kelvaro::app {
 

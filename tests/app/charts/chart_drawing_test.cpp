@@ -17,9 +17,9 @@
 #include <memory>
 #include <set>
 
+#include "analysis/chart_request.h"
 #include "app/charts/chart_builder.h"
 #include "app/charts/chart_toolkit.h"
-#include "reports/chart_request.h"
 #include "support/result_runs.h"
 #include "support/test_folder.h"
 #include "weatherio/errors.h"
