@@ -76,14 +76,9 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& offic
       statistics_(session_, *viewer_office_, navigator_),
       statistics_path_(statistics_, navigator_),
       data_file_entry_(session_, *office_.spreadsheet, navigator_),
-      show_sa_files_(session_, *viewer_office_, navigator_),
-      get_out_sa_(session_, *viewer_office_, navigator_),
-      get_sum_sa_(session_, *viewer_office_, navigator_),
-      crop_info_(session_, *viewer_office_, navigator_),
-      crop_item_num_(session_, *viewer_office_, navigator_),
+      finders_(session_, *viewer_office_, navigator_),
       output_files_(session_, *viewer_office_, navigator_),
-      result_files_(navigator_),
-      finder_sa_label_(kFinderSaLabel) {
+      result_files_(navigator_) {
   static const bool resources_registered = (RegisterResources(), true);
   (void)resources_registered;
   setObjectName(QStringLiteral("TKELVARO"));
@@ -272,41 +267,13 @@ void TKELVARO::BuildChoiceDialogs() {
 
 void TKELVARO::BuildFinderDialogs() {
   const auto run = [this](const std::function<void()>& command) { WriteInFolder(command); };
-  const auto add = [&](Dialog id, SaFinderBinding binding) {
-    binding.as_table = [this](const std::function<void()>& command) {
-      viewer_office_->AsTable(command);
-    };
-    finder_views_[id] = new SaFinderView(ToQt(DialogName(id)), std::move(binding), run, this);
+  const auto as_table = [this](const std::function<void()>& command) {
+    viewer_office_->AsTable(command);
   };
-  for (TShowSAFiles* model : {&show_sa_files_, static_cast<TShowSAFiles*>(&get_out_sa_)}) {
-    add(model == &show_sa_files_ ? Dialog::TShowSAFiles : Dialog::TGetOutSA,
-        {&model->Caption, &model->SALabel, &model->SA, &model->CropItemCombo, &model->Warning,
-         [model] { model->FormActivate(); }, [model] { model->SAChange(); },
-         [model] { model->ButtonOKClick(); }, [model] { model->ButtonCancelClick(); }});
+  for (const FinderVariant& variant : kFinderVariants) {
+    finder_views_[variant.id] = new SaFinderView(ToQt(DialogName(variant.id)),
+                                                 finders_.at(variant.id), as_table, run, this);
   }
-  add(Dialog::TGetSumSA, {&get_sum_sa_.Caption,
-                          &finder_sa_label_,
-                          &get_sum_sa_.SA,
-                          nullptr,
-                          &get_sum_sa_.Warning,
-                          [this] { get_sum_sa_.FormActivate(); },
-                          {},
-                          [this] { get_sum_sa_.ButtonOKClick(); },
-                          [this] { get_sum_sa_.ButtonCancelClick(); }});
-  add(Dialog::TGetSACropInfo, {&crop_info_.Caption,
-                               &finder_sa_label_,
-                               &crop_info_.SA,
-                               nullptr,
-                               &crop_info_.Warning,
-                               [this] { crop_info_.FormActivate(); },
-                               {},
-                               [this] { crop_info_.ButtonOKClick(); },
-                               [this] { crop_info_.ButtonCancelClick(); }});
-  add(Dialog::TGetCropItemNum,
-      {&crop_item_num_.Caption, &finder_sa_label_, &crop_item_num_.SA,
-       &crop_item_num_.CropItemCombo, &crop_item_num_.Warning,
-       [this] { crop_item_num_.FormActivate(); }, [this] { crop_item_num_.SAChange(); },
-       [this] { crop_item_num_.ButtonOKClick(); }, [this] { crop_item_num_.ButtonCancelClick(); }});
 }
 
 void TKELVARO::RunCommand(const MainWindowCommand& command) {
@@ -369,15 +336,7 @@ void TKELVARO::ShowUserGuide() {
 void TKELVARO::ShowDataFileEntry() { data_file_entry_view_->Activate(); }
 
 void TKELVARO::ShowFinder(Dialog id, const WindowRequest& request) {
-  if (id == Dialog::TShowSAFiles) {
-    show_sa_files_.Configure(request.ext, request.caption, request.label);
-  } else if (id == Dialog::TGetOutSA) {
-    get_out_sa_.Configure(request.ext, request.caption, request.label);
-  } else if (id == Dialog::TGetSumSA) {
-    get_sum_sa_.Configure(request.ext, request.caption);
-  } else if (id == Dialog::TGetCropItemNum && !request.ext.empty()) {
-    crop_item_num_.ext = request.ext;
-  }
+  finders_.at(id).Configure(request.ext, request.caption, request.label);
   finder_views_.at(id)->Activate();
 }
 

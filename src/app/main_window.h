@@ -24,7 +24,6 @@
 #include "office/spreadsheet.h"
 #include "office/word_processor.h"
 #include "session/session.h"
-#include "viewers/crop_item_num.h"
 #include "viewers/data_file_entry.h"
 #include "viewers/output_files.h"
 #include "viewers/result_finders.h"
@@ -150,14 +149,9 @@ class TKELVARO : public QMainWindow {
   TGetSimulatedStationName statistics_;
   TStatisticsPath statistics_path_;
   TDataFileEntry data_file_entry_;
-  TShowSAFiles show_sa_files_;
-  TGetOutSA get_out_sa_;
-  TGetSumSA get_sum_sa_;
-  TGetSACropInfo crop_info_;
-  TGetCropItemNum crop_item_num_;
+  ResultFinders finders_;
   TOutputFiles output_files_;
   TResultFiles result_files_;
-  const std::string finder_sa_label_;
 
   std::map<Dialog, ListChoiceView*> path_views_;
   GetDataView* get_data_view_ = nullptr;

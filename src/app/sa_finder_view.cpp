@@ -9,10 +9,11 @@
 
 namespace kelvaro::app {
 
-SaFinderView::SaFinderView(const QString& name, SaFinderBinding binding,
-                           std::function<void(const std::function<void()>&)> run, QWidget* parent)
+SaFinderView::SaFinderView(const QString& name, TResultFinder& model, Runner as_table, Runner run,
+                           QWidget* parent)
     : QDialog(parent),
-      binding_(std::move(binding)),
+      model_(model),
+      as_table_(std::move(as_table)),
       run_(std::move(run)),
       sa_label_(new QLabel(this)),
       warning_(NewWarningBox(this)) {
@@ -20,16 +21,16 @@ SaFinderView::SaFinderView(const QString& name, SaFinderBinding binding,
   auto* edit = new QLineEdit(this);
   edit->setObjectName(QStringLiteral("SA"));
   sa_label_->setBuddy(edit);
-  sa_ = std::make_unique<BoundField>(*binding_.sa, edit, std::vector<QWidget*>{sa_label_});
+  sa_ = std::make_unique<BoundField>(model_.SA, edit, std::vector<QWidget*>{sa_label_});
   // After the field has taken the text: the crop list follows every change of it.
   connect(edit, &QLineEdit::textEdited, this, [this] {
-    if (binding_.sa_change) binding_.sa_change();
+    model_.SAChange();
     Pull();
   });
 
   auto* form = new QFormLayout;
   form->addRow(sa_label_, edit);
-  if (binding_.crops != nullptr) {
+  if (model_.variant().crops != FinderCrops::kNever) {
     crops_ = new QComboBox(this);
     crops_->setObjectName(QStringLiteral("CropItemCombo"));
     crops_->setMinimumContentsLength(24);
@@ -37,20 +38,20 @@ SaFinderView::SaFinderView(const QString& name, SaFinderBinding binding,
     crops_label_->setBuddy(crops_);
     form->addRow(crops_label_, crops_);
     connect(crops_, &QComboBox::activated, this,
-            [this](int index) { binding_.crops->Select(index); });
+            [this](int index) { model_.CropItemCombo.Select(index); });
   }
 
   auto* buttons = new QDialogButtonBox(this);
-  const OkCancel pair = AddOkCancel(this, buttons, [this] { binding_.cancel(); });
+  const OkCancel pair = AddOkCancel(this, buttons, [this] { model_.ButtonCancelClick(); });
   connect(pair.ok, &QPushButton::clicked, this, [this] {
-    run_(binding_.ok);
+    run_([this] { model_.ButtonOKClick(); });
     Pull();
   });
-  if (binding_.as_table) {
+  if (as_table_) {
     QPushButton* table = AddButton(buttons, QStringLiteral("Show as Table"), "ButtonTable",
                                    QDialogButtonBox::ActionRole);
     connect(table, &QPushButton::clicked, this, [this] {
-      run_([this] { binding_.as_table(binding_.ok); });
+      run_([this] { as_table_([this] { model_.ButtonOKClick(); }); });
       Pull();
     });
   }
@@ -64,7 +65,7 @@ SaFinderView::SaFinderView(const QString& name, SaFinderBinding binding,
 }
 
 void SaFinderView::Activate() {
-  binding_.activate();
+  model_.FormActivate();
   Pull();
   adjustSize();
   show();
@@ -74,11 +75,11 @@ void SaFinderView::Activate() {
 }
 
 void SaFinderView::Pull() {
-  setWindowTitle(ToQt(*binding_.caption));
-  sa_label_->setText(ToQt(*binding_.sa_label));
+  setWindowTitle(ToQt(model_.Caption));
+  sa_label_->setText(ToQt(model_.SALabel));
   sa_->Pull();
-  if (crops_ != nullptr) PullCombo(*binding_.crops, crops_, crops_label_);
-  PullWarning(*binding_.warning, warning_);
+  if (crops_ != nullptr) PullCombo(model_.CropItemCombo, crops_, crops_label_);
+  PullWarning(model_.Warning, warning_);
 }
 
 }  // namespace kelvaro::app

@@ -44,27 +44,39 @@ void HandOverSpreadsheet::Quit() {
   if (desktop_) desktop_->Quit();
 }
 
-bool PrintWarnings(const WarningPanel& warning) {
-  if (!warning.visible) return false;
-  for (const auto& line : warning.lines) std::cerr << line << "\n";
-  return !warning.lines.empty();
+bool PrintProblems(const std::vector<FileProblem>& problems) {
+  for (const FileProblem& problem : problems) std::cerr << problem.message << "\n";
+  return !problems.empty();
 }
 
-bool CropIsListed(const ComboBox& list, const WarningPanel& warning, const std::string& sa_text,
-                  int crop) {
-  if (PrintWarnings(warning)) return false;
-  const int count = static_cast<int>(list.items.size()) - 1;
-  if (crop >= 1 && crop <= count) return true;
-  std::cerr << "Crop " << crop << " is not in " << CropListSource(PaddedSaText(sa_text))
-            << ", which holds " << count << " crops (numbered from 1)\n";
-  return false;
+std::optional<StudyAreaCrops> ListedCrops(const std::filesystem::path& folder,
+                                          const std::string& sa_text, int crop) {
+  StudyAreaCrops crops = ReadStudyAreaCrops(folder, sa_text);
+  if (crops.problem) {
+    PrintProblems({*crops.problem});
+    return std::nullopt;
+  }
+  if (const auto problem = CropNumberProblem(crops, sa_text, crop)) {
+    PrintProblems({*problem});
+    return std::nullopt;
+  }
+  return crops;
 }
 
-int HandOverStatus(const HandOverSpreadsheet& spreadsheet, const WarningPanel& warning,
-                   int message_boxes, bool print_path) {
-  if (message_boxes > 0) return kExitError;
-  if (!spreadsheet.handed_over()) return PrintWarnings(warning) ? kExitRefused : kExitError;
-  PrintWarnings(warning);
+int ShowOutcome(const FileOutcome& outcome, HandOverSpreadsheet& spreadsheet,
+                ConsoleReporter& reporter, bool print_path) {
+  if (PrintProblems(outcome.problems)) return kExitRefused;
+  if (outcome.failure) {
+    reporter.MessageBox(*outcome.failure);
+    return kExitError;
+  }
+  if (!outcome.found()) return kExitError;
+  OpenInSpreadsheet(spreadsheet, *outcome.file, reporter);
+  return HandOverStatus(spreadsheet, reporter.boxes(), print_path);
+}
+
+int HandOverStatus(const HandOverSpreadsheet& spreadsheet, int message_boxes, bool print_path) {
+  if (message_boxes > 0 || !spreadsheet.handed_over()) return kExitError;
   if (spreadsheet.no_display() && !print_path) {
     std::cout << NoDisplayText(*spreadsheet.handed_over()) << "\n";
     return kExitDone;

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "forms/combo_box.h"
-#include "forms/warning_panel.h"
+#include "cli/console.h"
 #include "office/spreadsheet.h"
 #include "session/session.h"
+#include "viewers/file_outcome.h"
+#include "viewers/study_area_files.h"
 
 namespace kelvaro::cli {
 
@@ -40,17 +41,21 @@ class HandOverSpreadsheet : public Spreadsheet {
   std::optional<std::filesystem::path> handed_over_;
 };
 
-// After a dialog has built its crop list from the SA text: true when the list holds crop
-// `crop` (from 1); otherwise the dialog's warnings, or a message naming the crop file, on stderr.
-bool CropIsListed(const ComboBox& list, const WarningPanel& warning, const std::string& sa_text,
-                  int crop);
+// The crops of the SA text when crop `crop` (from 1) is one of them; otherwise the crop file's
+// problem, or a message naming the crop file and how many crops it holds, on stderr.
+std::optional<StudyAreaCrops> ListedCrops(const std::filesystem::path& folder,
+                                          const std::string& sa_text, int crop);
 
-// Prints a dialog's warning lines to stderr; true when there were any to show.
-bool PrintWarnings(const WarningPanel& warning);
+// Prints the problems' messages to stderr, one a line; true when there were any.
+bool PrintProblems(const std::vector<FileProblem>& problems);
 
-// After a dialog's OK: the exit status, with the path printed ("--print-path") or the file named
+// After a typed call: its problems printed (refused), its failure reported as a message box
+// (an error), or its file handed to the spreadsheet and the status of that.
+int ShowOutcome(const FileOutcome& outcome, HandOverSpreadsheet& spreadsheet,
+                ConsoleReporter& reporter, bool print_path);
+
+// After a hand-over: the exit status, with the path printed ("--print-path") or the file named
 // as handed to the spreadsheet. A file written but not shown for want of a display is done too.
-int HandOverStatus(const HandOverSpreadsheet& spreadsheet, const WarningPanel& warning,
-                   int message_boxes, bool print_path);
+int HandOverStatus(const HandOverSpreadsheet& spreadsheet, int message_boxes, bool print_path);
 
 }  // namespace kelvaro::cli

@@ -9,7 +9,7 @@
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
 #include "cli/stats_command.h"
-#include "viewers/crop_item_num.h"
+#include "viewers/normal_year_call.h"
 #include "viewers/study_area_files.h"
 #include "weatherio/study_area_names.h"
 
@@ -30,28 +30,22 @@ int RunNormal(const NormalOptions& o) {
   ConsoleReporter reporter(o.verbose);
   Session session(o.dir, reporter);
   HandOverSpreadsheet spreadsheet(session, o.open);
-  ConsoleNavigator navigator;
-  TGetCropItemNum dialog(session, spreadsheet, navigator);
-  dialog.FormActivate();
-  dialog.SA.text = o.sa;
-  dialog.SAChange();
-  if (!CropIsListed(dialog.CropItemCombo, dialog.Warning, o.sa, o.crop)) return kExitRefused;
-  dialog.CropItemCombo.Select(o.crop);
-  dialog.ButtonOKClick();
-  if (!spreadsheet.handed_over() && PrintWarnings(dialog.Warning)) {
+  const auto crops = ListedCrops(o.dir, o.sa, o.crop);
+  if (!crops) return kExitRefused;
+  const FileOutcome outcome = MakeNormalYear({o.sa, o.crop, NormalYearNaming::kCropStem}, session);
+  if (PrintProblems(outcome.problems)) {
     const std::string sa5 = PaddedSaText(o.sa);
     std::cerr << LookedForLine(CropResultName(sa5, CropNumberText(o.crop), "csv"), o.dir,
                                "a run of study area " + o.sa + " writes it")
               << "\n";
     return kExitRefused;
   }
-  if (!o.open && spreadsheet.handed_over()) {
-    PrintWarnings(dialog.Warning);
-    std::cout << "Normal year of " << dialog.CropItemCombo.items[static_cast<size_t>(o.crop)]
-              << " written to " << spreadsheet.handed_over()->string() << "\n";
+  if (!o.open && outcome.found()) {
+    std::cout << "Normal year of " << crops->names[static_cast<size_t>(o.crop - 1)]
+              << " written to " << outcome.file->string() << "\n";
     return kExitDone;
   }
-  return HandOverStatus(spreadsheet, dialog.Warning, reporter.boxes(), false);
+  return ShowOutcome(outcome, spreadsheet, reporter, false);
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
 #include "session/run_parameters.h"
-#include "viewers/crop_item_num.h"
-#include "viewers/output_files.h"
-#include "viewers/result_finders.h"
+#include "viewers/finder_lookup.h"
+#include "viewers/normal_year_call.h"
+#include "viewers/statistics_call.h"
 #include "viewers/study_area_files.h"
 #include "weatherio/errors.h"
 #include "weatherio/number_parse.h"
@@ -67,70 +67,40 @@ bool OptionsFit(const OpenOptions& o) {
   return true;
 }
 
-struct Dialogs {
+// Where a found or written file goes: the spreadsheet, or its path printed.
+struct HandOver {
   Session& session;
   HandOverSpreadsheet& spreadsheet;
-  ConsoleNavigator& navigator;
+  ConsoleReporter& reporter;
+  bool print_path;
+
+  int Show(const FileOutcome& outcome) const {
+    return ShowOutcome(outcome, spreadsheet, reporter, print_path);
+  }
 };
 
-int ViaFinder(const OpenOptions& o, Dialogs d) {
-  TShowSAFiles finder(d.session, d.spreadsheet, d.navigator);
-  finder.Configure(o.kind, "", "");
-  finder.FormActivate();
-  finder.SA.text = o.kind == "wrk" ? o.station : o.sa;
-  finder.SAChange();
-  if (NeedsCrop(o.kind)) {
-    if (!CropIsListed(finder.CropItemCombo, finder.Warning, o.sa, o.crop)) return kExitRefused;
-    finder.CropItemCombo.Select(o.crop);
-  }
-  finder.ButtonOKClick();
-  return HandOverStatus(d.spreadsheet, finder.Warning, 0, o.print_path);
-}
-
-int ViaSummary(const OpenOptions& o, Dialogs d) {
-  TGetSumSA sums(d.session, d.spreadsheet, d.navigator);
-  sums.Configure(o.kind, "");
-  sums.FormActivate();
-  sums.SA.text = o.sa;
-  sums.ButtonOKClick();
-  return HandOverStatus(d.spreadsheet, sums.Warning, 0, o.print_path);
+// A study area's result file, or a working file by its name, as the finders look it up.
+int ViaFinder(const OpenOptions& o, const HandOver& to) {
+  if (NeedsCrop(o.kind) && !ListedCrops(o.dir, o.sa, o.crop)) return kExitRefused;
+  return to.Show(FindFinderFile({o.kind, o.kind == "wrk" ? o.station : o.sa, o.crop}, o.dir));
 }
 
 // Any SA number the crop files can have, not only the crop/soil view's 1 to 999.
-int ViaCropFile(const OpenOptions& o, Dialogs d) {
+int ViaCropFile(const OpenOptions& o, const HandOver& to) {
   const int sa_number = ParseInt(o.sa);
   if (sa_number < kMinSaNumber || sa_number > kMaxSaNumber) {
     std::cerr << kSaNumberRange << "\n";
     return kExitRefused;
   }
-  WarningPanel warning;
-  OpenFoundFile(d.session, d.spreadsheet, SaCropFileName(PaddedSaText(o.sa)), warning);
-  return HandOverStatus(d.spreadsheet, warning, 0, o.print_path);
+  return to.Show(FindResultFile(o.dir, SaCropFileName(PaddedSaText(o.sa))));
 }
 
-int ViaViewer(const OpenOptions& o, Dialogs d, const ConsoleReporter& reporter) {
-  TOutputFiles viewer(d.session, d.spreadsheet, d.navigator);
-  viewer.FormActivate();
-  viewer.FileTypeComboChange(o.kind == "msw" ? 1 : 2);
-  viewer.Station.text = o.kind == "msw" ? o.station : o.sa;
-  viewer.StationChange();
-  if (o.kind == "mse") {
-    if (!CropIsListed(viewer.CropItemCombo, viewer.Warning, o.sa, o.crop)) return kExitRefused;
-    viewer.CropItemCombo.Select(o.crop);
-  }
-  viewer.ButtonViewExcelClick();
-  return HandOverStatus(d.spreadsheet, viewer.Warning, reporter.boxes(), o.print_path);
-}
-
-int ViaNormalYear(const OpenOptions& o, Dialogs d, const ConsoleReporter& reporter) {
-  TGetCropItemNum dialog(d.session, d.spreadsheet, d.navigator);
-  dialog.FormActivate();
-  dialog.SA.text = o.sa;
-  dialog.SAChange();
-  if (!CropIsListed(dialog.CropItemCombo, dialog.Warning, o.sa, o.crop)) return kExitRefused;
-  dialog.CropItemCombo.Select(o.crop);
-  dialog.ButtonOKClick();
-  return HandOverStatus(d.spreadsheet, dialog.Warning, reporter.boxes(), o.print_path);
+// "nor" as the normal-year dialog names it, "mse" as the output viewer does.
+int ViaNormalYear(const OpenOptions& o, const HandOver& to) {
+  if (!ListedCrops(o.dir, o.sa, o.crop)) return kExitRefused;
+  const NormalYearNaming naming =
+      o.kind == "mse" ? NormalYearNaming::kDailyFileName : NormalYearNaming::kCropStem;
+  return to.Show(MakeNormalYear({o.sa, o.crop, naming}, to.session));
 }
 
 // The file a kind opens, or for "wrk"/"msw" reads, named as the dialogs name it.
@@ -151,16 +121,13 @@ bool IsSaNumber(const std::string& text) {
 
 // For a per-crop kind, whether the crop is one of the study area's: a crop number beyond the
 // list has had its own message.
-bool CropIsInList(const OpenOptions& o, const Session& session) {
+bool CropIsInList(const OpenOptions& o) {
   if (!NeedsCrop(o.kind)) return true;
-  ComboBox crops;
-  WarningPanel warning;
-  RebuildCropList(session, o.sa, crops, warning);
-  return o.crop >= 1 && o.crop < static_cast<int>(crops.items.size());
+  return !CropNumberProblem(ReadStudyAreaCrops(o.dir, o.sa), o.sa, o.crop);
 }
 
-// After a dialog's own message: which file was missing in which folder, and what makes it.
-void PrintMissingFileHint(const OpenOptions& o, const Session& session) {
+// After the look-up's own message: which file was missing in which folder, and what makes it.
+void PrintMissingFileHint(const OpenOptions& o) {
   std::error_code error;
   const std::string folder = std::filesystem::weakly_canonical(o.dir, error).string();
   const std::string name = FileLookedFor(o);
@@ -175,21 +142,19 @@ void PrintMissingFileHint(const OpenOptions& o, const Session& session) {
     std::cerr << "  no crop file " << crop_file << " in " << folder
               << ": add crops with `kelvaro-cli crop add --sa " << o.sa
               << " ...`, then run the study area\n";
-  } else if (CropIsInList(o, session) && !ResultFileExists(o.dir, name)) {
+  } else if (CropIsInList(o) && !ResultFileExists(o.dir, name)) {
     std::cerr << "  no file " << name << " in " << folder
               << " (names match in any letter case): a run of the study area writes it\n";
   }
 }
 
-int RunDialogs(const OpenOptions& o, Session& session, const ConsoleReporter& reporter) {
+int LookUp(const OpenOptions& o, Session& session, ConsoleReporter& reporter) {
   HandOverSpreadsheet spreadsheet(session, !o.print_path);
-  ConsoleNavigator navigator;
-  const Dialogs dialogs{session, spreadsheet, navigator};
-  if (o.kind == "saw" || o.kind == "set") return ViaSummary(o, dialogs);
-  if (o.kind == "crops") return ViaCropFile(o, dialogs);
-  if (o.kind == "msw" || o.kind == "mse") return ViaViewer(o, dialogs, reporter);
-  if (o.kind == "nor") return ViaNormalYear(o, dialogs, reporter);
-  return ViaFinder(o, dialogs);
+  const HandOver to{session, spreadsheet, reporter, o.print_path};
+  if (o.kind == "crops") return ViaCropFile(o, to);
+  if (o.kind == "msw") return to.Show(MakeDailyMeans(o.station, session));
+  if (o.kind == "mse" || o.kind == "nor") return ViaNormalYear(o, to);
+  return ViaFinder(o, to);
 }
 
 int RunOpen(const OpenOptions& o) {
@@ -207,8 +172,8 @@ int RunOpen(const OpenOptions& o) {
   }
   ConsoleReporter reporter(o.verbose);
   Session session(o.dir, reporter);
-  const int status = RunDialogs(o, session, reporter);
-  if (status == kExitRefused) PrintMissingFileHint(o, session);
+  const int status = LookUp(o, session, reporter);
+  if (status == kExitRefused) PrintMissingFileHint(o);
   return status;
 }
 

@@ -10,7 +10,7 @@
 #include "cli/run_command.h"
 #include "office/office_calls.h"
 #include "stats/statistics_files.h"
-#include "stats/weather_statistics.h"
+#include "viewers/statistics_call.h"
 #include "viewers/statistics_dialogs.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/message_text.h"
@@ -44,11 +44,6 @@ constexpr const char* kKindsHelp =
 
 constexpr const char* kWorkingFileWriter = "every run writes the working file of its station";
 
-const StatisticChoice& ChoiceOf(const std::string& kind) {
-  return *std::find_if(kStatisticChoices.begin(), kStatisticChoices.end(),
-                       [&](const StatisticChoice& choice) { return choice.ext == kind; });
-}
-
 void PrintWritten(const std::string& station, const fs::path& dir) {
   std::cout << "Statistics of " << station << ".wrk written to " << dir.string() << ":";
   for (const StatisticsFileLayout& layout : kStatisticsFiles) {
@@ -57,21 +52,22 @@ void PrintWritten(const std::string& station, const fs::path& dir) {
   std::cout << "\n";
 }
 
+void PrintNoWorkingFile(const FileOutcome& outcome, const std::string& station,
+                        const fs::path& dir) {
+  PrintProblems(outcome.problems);
+  std::cerr << LookedForLine(station + ".wrk", dir, kWorkingFileWriter) << "\n";
+}
+
 // As the dialog's OK: write the six files, then hand the chosen one to the spreadsheet.
 int WriteAndOpen(const StatsOptions& options, ConsoleReporter& reporter) {
   Session session(options.dir, reporter);
   HandOverSpreadsheet spreadsheet(session, true);
-  ConsoleNavigator navigator;
-  TGetSimulatedStationName dialog(session, spreadsheet, navigator);
-  dialog.Choose(ChoiceOf(options.kind));
-  dialog.FormActivate();
-  dialog.Station.text = options.station;
-  dialog.ButtonOKClick();
-  if (dialog.Warning.visible) {
-    for (const auto& line : dialog.Warning.lines) std::cerr << line << "\n";
-    std::cerr << LookedForLine(options.station + ".wrk", options.dir, kWorkingFileWriter) << "\n";
+  const FileOutcome outcome = MakeStatistics({options.station, options.kind}, session);
+  if (!outcome.found()) {
+    PrintNoWorkingFile(outcome, options.station, options.dir);
     return kExitRefused;
   }
+  OpenInSpreadsheet(spreadsheet, *outcome.file, reporter);
   PrintWritten(options.station, options.dir);
   if (reporter.boxes() > 0) return kExitError;
   if (spreadsheet.no_display() && spreadsheet.handed_over()) {
@@ -106,9 +102,9 @@ std::string LookedForLine(const std::string& file_name, const fs::path& dir,
 
 int WriteStatistics(const std::string& station, const fs::path& dir, Reporter& reporter) {
   Session session(dir, reporter);
-  if (!WeatherStatistics(station, session)) {
-    std::cerr << kInvalidInputFileName << "\n"
-              << LookedForLine(station + ".wrk", dir, kWorkingFileWriter) << "\n";
+  const FileOutcome outcome = MakeStatistics({station}, session);
+  if (!outcome.found()) {
+    PrintNoWorkingFile(outcome, station, dir);
     return kExitRefused;
   }
   return kExitDone;

@@ -9,6 +9,7 @@
 #include "cli/hand_over.h"
 #include "cli/run_command.h"
 #include "office/office_calls.h"
+#include "viewers/template_call.h"
 #include "weatherio/input_templates.h"
 
 namespace kelvaro::cli {
@@ -26,36 +27,39 @@ struct TemplateOptions {
   bool force = false;
 };
 
-constexpr const char* kOptionOf[] = {"--name", "--lat", "--elev"};  // by TemplateField
+// The option a template's text comes from, by the field of a problem.
+const char* OptionOf(FileField field) {
+  if (field == FileField::kLatitude) return "--lat";
+  if (field == FileField::kElevation) return "--elev";
+  return "--name";
+}
 
 // Texts a run would refuse or read under another name are refused, each naming its option.
-bool EntriesFit(const InputTemplateKind& kind, const TemplateOptions& o) {
-  const auto problems = InputTemplateProblems(kind, o.name, o.latitude, o.elevation);
-  for (const TemplateProblem& problem : problems) {
-    std::cerr << problem.message << "\n  (" << kOptionOf[static_cast<size_t>(problem.field)]
-              << ")\n";
+bool EntriesFit(const TemplateRequest& request) {
+  const TemplateOutcome checked = CheckTemplate(request);
+  for (const FileProblem& problem : checked.problems) {
+    std::cerr << problem.message << "\n  (" << OptionOf(problem.field) << ")\n";
   }
-  return problems.empty();
+  return checked.problems.empty();
 }
 
 int RunTemplate(const TemplateOptions& o) {
-  const InputTemplateKind kind = *FindInputTemplateKind(o.kind);
-  if (!DataFolderExists(o.dir) || !EntriesFit(kind, o)) return kExitRefused;
+  const TemplateRequest request{o.kind, o.name, o.latitude, o.elevation, o.force};
+  if (!DataFolderExists(o.dir) || !EntriesFit(request)) return kExitRefused;
   const FolderGuard guard(o.dir, "template");
-  const TemplateFile file =
-      WriteInputTemplate(o.dir, kind, o.name, o.latitude, o.elevation, o.force);
-  if (file.result == TemplateWrite::kExists) {
-    std::cerr << file.path.string() << " already exists; give --force to replace it\n";
+  const TemplateOutcome written = MakeTemplate(request, o.dir);
+  if (written.result == TemplateResult::kExists) {
+    std::cerr << written.file.string() << " already exists; give --force to replace it\n";
     return kExitRefused;
   }
-  std::cout << file.path.string() << "\n";
+  std::cout << written.file.string() << "\n";
   if (!o.open) return kExitDone;
   ConsoleReporter reporter(false);
   Session session(o.dir, reporter);
   HandOverSpreadsheet spreadsheet(session, true);
-  if (!OpenInSpreadsheet(spreadsheet, file.path, reporter)) return kExitError;
+  if (!OpenInSpreadsheet(spreadsheet, written.file, reporter)) return kExitError;
   // The file is written; without a display to show it on, it is named instead.
-  if (spreadsheet.no_display()) std::cout << NoDisplayText(file.path) << "\n";
+  if (spreadsheet.no_display()) std::cout << NoDisplayText(written.file) << "\n";
   return kExitDone;
 }
 

@@ -42,32 +42,16 @@ std::vector<std::string> TDataFileEntry::BuildLines() const {
 
 TemplateOutcome TDataFileEntry::ButtonOKClick(bool replace) {
   lines = BuildLines();
-  outcome = Write(replace);
+  const std::string kind =
+      IsKind(InputFileTypeCombo)
+          ? std::string(kInputTemplateKinds[static_cast<size_t>(InputFileTypeCombo)].ext)
+          : std::string();
+  outcome = MakeTemplate({kind, InputFile.text, Latitute.text, Elevation.text, replace},
+                         session_.data_dir);
+  if (outcome.result == TemplateResult::kWritten) {
+    OpenInSpreadsheet(ExcelApplication1, outcome.file, session_.reporter);
+  }
   return outcome;
-}
-
-TemplateOutcome TDataFileEntry::Write(bool replace) {
-  if (!IsKind(InputFileTypeCombo)) {
-    return {TemplateResult::kRefused, {}, std::string(kSelectTemplateKind)};
-  }
-  const InputTemplateKind& kind = kInputTemplateKinds[static_cast<size_t>(InputFileTypeCombo)];
-  const auto problems = InputTemplateProblems(kind, InputFile.text, Latitute.text, Elevation.text);
-  if (!problems.empty()) {
-    std::string message;
-    for (const TemplateProblem& problem : problems) {
-      message += (message.empty() ? "" : "\n") + problem.message;
-    }
-    return {TemplateResult::kRefused, {}, message};
-  }
-  const TemplateFile file = WriteInputTemplate(session_.data_dir, kind, InputFile.text,
-                                               Latitute.text, Elevation.text, replace);
-  if (file.result == TemplateWrite::kExists) {
-    return {TemplateResult::kExists, file.path,
-            file.path.filename().string() + " already exists in " +
-                file.path.parent_path().string() + ". Replace it?"};
-  }
-  OpenInSpreadsheet(ExcelApplication1, file.path, session_.reporter);
-  return {TemplateResult::kWritten, file.path, {}};
 }
 
 }  // namespace kelvaro

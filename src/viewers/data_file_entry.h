@@ -9,6 +9,7 @@
 #include "forms/navigator.h"
 #include "office/spreadsheet.h"
 #include "session/session.h"
+#include "viewers/template_call.h"
 
 namespace kelvaro {
 
@@ -18,22 +19,6 @@ inline constexpr std::string_view kDataFileEntryTitle =
 inline constexpr std::string_view kTemplateNameLabel = "Input filename:";
 inline constexpr std::string_view kTemplateLatitudeLabel = "Latitude (degrees):";
 inline constexpr std::string_view kTemplateElevationLabel = "Elevation (meters):";
-
-inline constexpr std::string_view kSelectTemplateKind =
-    "Select a three-character file extension: no template was written";
-
-enum class TemplateResult {
-  kNone,     // OK not pressed since the dialog opened
-  kWritten,  // NAME.KIND written and handed to the spreadsheet
-  kExists,   // NAME.KIND is there; nothing written until the user says to replace it
-  kRefused,  // no kind, or texts a run would refuse (message); nothing written
-};
-
-struct TemplateOutcome {
-  TemplateResult result = TemplateResult::kNone;
-  std::filesystem::path file;
-  std::string message;  // why it was refused, one line per problem
-};
 
 // The data-file entry dialog: an input kind, a station name, latitude and elevation; OK writes
 // the empty template of that kind as NAME.KIND in the data folder, as `kelvaro-cli template`
@@ -66,8 +51,6 @@ class TDataFileEntry {
   std::vector<std::string> BuildLines() const;
 
  private:
-  TemplateOutcome Write(bool replace);
-
   Session& session_;
   Spreadsheet& ExcelApplication1;
   Navigator& navigator_;

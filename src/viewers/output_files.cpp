@@ -1,12 +1,10 @@
 #include "viewers/output_files.h"
 
-#include "balance/normal_year.h"
 #include "office/office_calls.h"
-#include "stats/daily_mean_file.h"
-#include "viewers/crop_item_num.h"
+#include "viewers/normal_year_call.h"
+#include "viewers/statistics_call.h"
 #include "viewers/study_area_files.h"
 #include "weatherio/file_naming.h"
-#include "weatherio/letter_case.h"
 #include "weatherio/study_area_names.h"
 
 namespace kelvaro {
@@ -77,24 +75,20 @@ void TOutputFiles::Open(const std::string& file_name) {
                     session_.reporter);
 }
 
-void TOutputFiles::ViewDailyMeans() {
-  if (!IsSafeName(Station.text) || !WriteDailyMeanFile(Station.text, session_)) {
-    Warning.Add(std::string(kInvalidResultFileName));
-    Warning.Show();
-    return;
-  }
-  Open(OutputFileName("msw", Station.text, -1));
-}
+void TOutputFiles::ViewDailyMeans() { Show(MakeDailyMeans(Station.text, session_)); }
 
 void TOutputFiles::ViewNormalYear() {
-  const std::string sa5 = PaddedSaText(Station.text);
-  const std::string daily = CropResultName(sa5, CropNumberText(CropItemCombo.selected), "csv", 'c');
-  const NormalYearFiles files{sa5, CropItemCombo.selected, daily, daily + ".nor",
-                              ToUpperAscii(daily)};
-  std::error_code ignored;
-  const auto crop_file =
-      std::filesystem::absolute(FindInFolder(session_.data_dir, SaCropFileName(sa5)), ignored);
-  WriteAndOpenNormalYear(files, crop_file.string(), session_, ExcelApplication1, Warning);
+  Show(MakeNormalYear({Station.text, CropItemCombo.selected, NormalYearNaming::kDailyFileName},
+                      session_));
+}
+
+void TOutputFiles::Show(const FileOutcome& outcome) {
+  if (ShowProblems(outcome.problems, Warning)) return;
+  if (outcome.failure) {
+    session_.reporter.MessageBox(*outcome.failure);
+    return;
+  }
+  OpenInSpreadsheet(ExcelApplication1, *outcome.file, session_.reporter);
 }
 
 void TResultFiles::ButtonViewClick() {

@@ -10,6 +10,7 @@
 #include "forms/warning_panel.h"
 #include "office/spreadsheet.h"
 #include "session/session.h"
+#include "viewers/file_outcome.h"
 #include "weatherio/study_area_names.h"
 
 namespace kelvaro {
@@ -66,6 +67,7 @@ class TOutputFiles {
   const OutputKind& SelectedKind() const;
   void ViewDailyMeans();
   void ViewNormalYear();
+  void Show(const FileOutcome& outcome);
   void Open(const std::string& file_name);
 
   Session& session_;

@@ -1,96 +1,104 @@
 #include "viewers/result_finders.h"
 
+#include <algorithm>
+
+#include "office/office_calls.h"
+#include "viewers/finder_lookup.h"
+#include "viewers/normal_year_call.h"
 #include "viewers/study_area_files.h"
-#include "weatherio/number_parse.h"
 
 namespace kelvaro {
 namespace {
 
-constexpr int kCropInfoLargestSa = 999;
-
 bool IsCropKind(std::string_view ext) { return ext == "csv" || ext == "mtv" || ext == "eaw"; }
 
-bool IsSummaryKind(std::string_view ext) { return ext == "saw" || ext == "set"; }
+// Whether `word` is one of the space-separated words of `words`.
+bool HasWord(std::string_view words, std::string_view word) {
+  while (!words.empty()) {
+    const size_t end = std::min(words.find(' '), words.size());
+    if (words.substr(0, end) == word) return true;
+    words.remove_prefix(std::min(end + 1, words.size()));
+  }
+  return false;
+}
 
 }  // namespace
 
-std::string FinderFileName(std::string_view ext, const std::string& sa_text, int crop_index) {
-  if (IsCropKind(ext)) {
-    return CropResultName(PaddedSaText(sa_text), CropNumberText(crop_index), ext);
-  }
-  if (ext == "wrk") return sa_text + "." + std::string(ext);
-  if (ext == "saw") return SumOfEtawFileName(PaddedSaText(sa_text));
-  if (ext == "set") return SumOfEtcFileName(PaddedSaText(sa_text));
-  return {};
+const FinderVariant& FindFinderVariant(Dialog id) {
+  return *std::find_if(kFinderVariants.begin(), kFinderVariants.end(),
+                       [id](const FinderVariant& variant) { return variant.id == id; });
 }
 
-void TShowSAFiles::Configure(std::string_view kind, std::string_view caption,
-                             std::string_view label) {
-  ext = std::string(kind);
+TResultFinder::TResultFinder(const FinderVariant& variant, Session& session,
+                             Spreadsheet& spreadsheet, Navigator& navigator)
+    : Caption(variant.caption),
+      ext(variant.ext),
+      variant_(variant),
+      session_(session),
+      ExcelApplication1(spreadsheet),
+      navigator_(navigator) {}
+
+void TResultFinder::Configure(std::string_view kind, std::string_view caption,
+                              std::string_view label) {
+  if (!kind.empty()) ext = std::string(kind);
   if (!caption.empty()) Caption = std::string(caption);
   if (!label.empty()) SALabel = std::string(label);
 }
 
-void TShowSAFiles::FormActivate() {
+void TResultFinder::FormActivate() {
   SA.text.clear();
   CropItemCombo.Clear();
   CropItemCombo.visible = false;
-  CropItemCombo.Select(0);
-  Warning.Clear();
+  if (variant_.activation_clears_warning) {
+    Warning.Clear();
+  } else {
+    Warning.visible = false;
+  }
 }
 
-bool TShowSAFiles::ListsCrops() const { return IsCropKind(ext); }
-bool TShowSAFiles::KnowsKind() const { return true; }
-bool TGetOutSA::KnowsKind() const { return IsCropKind(ext); }
+bool TResultFinder::ListsCrops() const {
+  return variant_.crops == FinderCrops::kAlways ||
+         (variant_.crops == FinderCrops::kByKind && IsCropKind(ext));
+}
 
-void TShowSAFiles::SAChange() {
+bool TResultFinder::KnowsKind() const {
+  return variant_.action != FinderAction::kResultFile || HasWord(variant_.kinds, ext);
+}
+
+void TResultFinder::SAChange() {
   if (ListsCrops()) RebuildCropList(session_, SA.text, CropItemCombo, Warning);
 }
 
-void TShowSAFiles::ButtonOKClick() {
-  if (!KnowsKind()) return;
-  const std::string name = FinderFileName(ext, SA.text, CropItemCombo.selected);
-  if (name.empty()) return;
-  if (OpenFoundFile(session_, ExcelApplication1, name, Warning)) navigator_.Close(id_);
-}
-
-void TGetSumSA::Configure(std::string_view kind, std::string_view caption) {
-  ext = std::string(kind);
-  if (!caption.empty()) Caption = std::string(caption);
-}
-
-void TGetSumSA::FormActivate() {
-  SA.text.clear();
-  Warning.Clear();
-}
-
-void TGetSumSA::ButtonOKClick() {
-  if (!IsSummaryKind(ext)) return;
-  if (OpenFoundFile(session_, ExcelApplication1, FinderFileName(ext, SA.text, 0), Warning)) {
-    navigator_.Close(Dialog::TGetSumSA);
+FileOutcome TResultFinder::Look() const {
+  switch (variant_.action) {
+    case FinderAction::kResultFile:
+      return FindFinderFile({ext, SA.text, CropItemCombo.selected}, session_.data_dir);
+    case FinderAction::kCropFile:
+      return FindCropInfoFile(SA.text, session_.data_dir);
+    case FinderAction::kNormalYear:
+      break;
   }
+  return MakeNormalYear({SA.text, CropItemCombo.selected, NormalYearNaming::kCropStem}, session_);
 }
 
-void TGetSACropInfo::FormActivate() {
-  SA.text.clear();
-  Warning.visible = false;
-}
-
-void TGetSACropInfo::ButtonOKClick() {
-  if (SA.text.empty()) {
-    Warning.Add(std::string(kEnterSaNumber));
-    Warning.Show();
+void TResultFinder::ButtonOKClick() {
+  if (!KnowsKind()) return;
+  const FileOutcome outcome = Look();
+  if (ShowProblems(outcome.problems, Warning)) return;
+  if (outcome.failure) {
+    session_.reporter.MessageBox(*outcome.failure);
     return;
   }
-  const int sa_number = ParseInt(SA.text);
-  if (sa_number >= 1 && sa_number <= kCropInfoLargestSa) {
-    const std::string name = SaCropFileName(PaddedSaText(SA.text));
-    if (OpenFoundFile(session_, ExcelApplication1, name, Warning)) {
-      navigator_.Close(Dialog::TGetSACropInfo);
-    }
-  } else if (sa_number > kMaxSaNumber) {
-    Warning.Add(std::string(kSaNumberRange));
-    Warning.Show();
+  if (!outcome.found()) return;
+  if (!OpenInSpreadsheet(ExcelApplication1, *outcome.file, session_.reporter)) return;
+  if (variant_.action == FinderAction::kNormalYear) return;
+  Warning.visible = false;
+  navigator_.Close(variant_.id);
+}
+
+ResultFinders::ResultFinders(Session& session, Spreadsheet& spreadsheet, Navigator& navigator) {
+  for (const FinderVariant& variant : kFinderVariants) {
+    finders_.try_emplace(variant.id, variant, session, spreadsheet, navigator);
   }
 }
 

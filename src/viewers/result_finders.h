@@ -1,15 +1,17 @@
 #pragma once
 
+#include <array>
+#include <map>
 #include <string>
 #include <string_view>
 
-#include "crops/crop_soil_entry.h"
 #include "forms/combo_box.h"
 #include "forms/form_field.h"
 #include "forms/navigator.h"
 #include "forms/warning_panel.h"
 #include "office/spreadsheet.h"
 #include "session/session.h"
+#include "viewers/file_outcome.h"
 #include "weatherio/study_area_names.h"
 
 namespace kelvaro {
@@ -17,20 +19,62 @@ namespace kelvaro {
 inline constexpr std::string_view kFinderSaLabel = kSaNumberCaption;
 inline constexpr std::string_view kGetOutSaCaption = "Get Out SA";
 inline constexpr std::string_view kCropInfoCaption = "Crop and Soil Information by SA";
+inline constexpr std::string_view kCropItemNumCaption =
+    "mse file extension - daily mean water balance by Study Area";
 
-// The name of the result file the finders open for kind `ext` ("csv", "mtv", "eaw" per crop,
-// "wrk" by input file name, "saw" and "set" per study area); empty for any other kind.
-std::string FinderFileName(std::string_view ext, const std::string& sa_text, int crop_index);
+// When a finder shows the crop list of the typed study area.
+enum class FinderCrops {
+  kByKind,  // for the per-crop kinds "csv", "mtv", "eaw" only
+  kAlways,
+  kNever,
+};
 
-// Finds a study area's result file by SA number and, per crop, by the crop chosen from the SA's
-// crop list ("csv", "mtv", "eaw"), or a working daily file by its name ("wrk": the SA edit then
-// holds the file's stem and the crop list stays hidden). Caption and the SA label are set by the
-// command that opens it.
-class TShowSAFiles {
+// What a finder's OK does with the typed texts.
+enum class FinderAction {
+  kResultFile,  // finds the file of its kind (FindFinderFile) and closes once it is handed over
+  kCropFile,    // finds the crop file by the crop and soil finder's rules (FindCropInfoFile)
+  kNormalYear,  // writes the crop's normal year (MakeNormalYear) and stays open
+};
+
+// One of the five finders: the dialog it is, its caption and kind until the opening command
+// sets them, its crop list, the kinds OK acts on (space-separated; any other does nothing),
+// what OK does, and whether activation clears the warning or only hides it (its lines then
+// gather from one showing to the next).
+struct FinderVariant {
+  Dialog id;
+  std::string_view caption;
+  std::string_view ext;
+  FinderCrops crops;
+  std::string_view kinds;
+  FinderAction action;
+  bool activation_clears_warning;
+};
+
+// The finders of study-area results: by SA number and, per crop, by the crop chosen from the
+// SA's crop list, or a working daily file by its name ("wrk": the SA edit then holds the file's
+// stem); the toolbar's per-crop finder; the SA's ETAW ("saw") or ETc ("set") summary; the SA's
+// crop file (SA numbers 1 to 999); and the normal year of one crop ("SA" + SA5 + "C" + kkk +
+// ".nor", written before it is opened).
+inline constexpr std::array<FinderVariant, 5> kFinderVariants{{
+    {Dialog::TShowSAFiles, "", "", FinderCrops::kByKind, "csv mtv eaw wrk saw set",
+     FinderAction::kResultFile, true},
+    {Dialog::TGetOutSA, kGetOutSaCaption, "", FinderCrops::kAlways, "csv mtv eaw",
+     FinderAction::kResultFile, true},
+    {Dialog::TGetSumSA, "", "", FinderCrops::kNever, "saw set", FinderAction::kResultFile, true},
+    {Dialog::TGetSACropInfo, kCropInfoCaption, "csv", FinderCrops::kNever, "",
+     FinderAction::kCropFile, false},
+    {Dialog::TGetCropItemNum, kCropItemNumCaption, "", FinderCrops::kAlways, "",
+     FinderAction::kNormalYear, true},
+}};
+
+const FinderVariant& FindFinderVariant(Dialog id);
+
+// The model of every finder dialog, driven by its variant; the files it shows go to the
+// spreadsheet.
+class TResultFinder {
  public:
-  TShowSAFiles(Session& session, Spreadsheet& spreadsheet, Navigator& navigator,
-               Dialog id = Dialog::TShowSAFiles)
-      : session_(session), ExcelApplication1(spreadsheet), navigator_(navigator), id_(id) {}
+  TResultFinder(const FinderVariant& variant, Session& session, Spreadsheet& spreadsheet,
+                Navigator& navigator);
 
   std::string Caption;
   std::string SALabel = std::string(kFinderSaLabel);
@@ -39,81 +83,35 @@ class TShowSAFiles {
   ComboBox CropItemCombo;  // with its label "Crop Item:"
   WarningPanel Warning;
 
-  // What the opening command sets; an empty caption or label leaves it as it is.
+  const FinderVariant& variant() const { return variant_; }
+  // What the opening command sets; an empty text leaves it as it is.
   void Configure(std::string_view kind, std::string_view caption, std::string_view label);
   void FormActivate();
   void SAChange();
+  // The crop file finder: a text that is no integer throws ConversionError quoting it.
   void ButtonOKClick();
-  void ButtonCancelClick() { navigator_.Close(id_); }
-
- protected:
-  virtual bool ListsCrops() const;
-  virtual bool KnowsKind() const;
+  void ButtonCancelClick() { navigator_.Close(variant_.id); }
 
  private:
-  Session& session_;
-  Spreadsheet& ExcelApplication1;
-  Navigator& navigator_;
-  Dialog id_;
-};
+  bool ListsCrops() const;
+  bool KnowsKind() const;
+  FileOutcome Look() const;
 
-// The toolbar's finder of per-crop results: always a crop list, and only "csv", "mtv", "eaw".
-class TGetOutSA : public TShowSAFiles {
- public:
-  TGetOutSA(Session& session, Spreadsheet& spreadsheet, Navigator& navigator)
-      : TShowSAFiles(session, spreadsheet, navigator, Dialog::TGetOutSA) {
-    Caption = std::string(kGetOutSaCaption);
-  }
-
- protected:
-  bool ListsCrops() const override { return true; }
-  bool KnowsKind() const override;
-};
-
-// The study area's ETAW ("saw") or ETc ("set") summary over its crops.
-class TGetSumSA {
- public:
-  TGetSumSA(Session& session, Spreadsheet& spreadsheet, Navigator& navigator)
-      : session_(session), ExcelApplication1(spreadsheet), navigator_(navigator) {}
-
-  std::string Caption;
-  FormField SA;
-  std::string ext;
-  WarningPanel Warning;
-
-  void Configure(std::string_view kind, std::string_view caption);
-  void FormActivate();
-  void ButtonOKClick();
-  void ButtonCancelClick() { navigator_.Close(Dialog::TGetSumSA); }
-
- private:
+  const FinderVariant& variant_;
   Session& session_;
   Spreadsheet& ExcelApplication1;
   Navigator& navigator_;
 };
 
-// The study area's crop file, opened as it is. Only SA numbers 1 to 999 are looked up; 1000 to
-// 99999 (and 0 or below) do nothing and say nothing; above 99999 is refused with a message.
-// Activation hides the warning without clearing it, so its lines accumulate.
-class TGetSACropInfo {
+// The five finders of one window, by their dialog.
+class ResultFinders {
  public:
-  TGetSACropInfo(Session& session, Spreadsheet& spreadsheet, Navigator& navigator)
-      : session_(session), ExcelApplication1(spreadsheet), navigator_(navigator) {}
+  ResultFinders(Session& session, Spreadsheet& spreadsheet, Navigator& navigator);
 
-  std::string Caption = std::string(kCropInfoCaption);
-  FormField SA;
-  std::string ext = "csv";
-  WarningPanel Warning;
-
-  void FormActivate();
-  // A text that is no integer throws ConversionError quoting it.
-  void ButtonOKClick();
-  void ButtonCancelClick() { navigator_.Close(Dialog::TGetSACropInfo); }
+  TResultFinder& at(Dialog id) { return finders_.at(id); }
 
  private:
-  Session& session_;
-  Spreadsheet& ExcelApplication1;
-  Navigator& navigator_;
+  std::map<Dialog, TResultFinder> finders_;
 };
 
 }  // namespace kelvaro

@@ -1,8 +1,8 @@
 #include "viewers/statistics_dialogs.h"
 
 #include "office/office_calls.h"
-#include "stats/weather_statistics.h"
-#include "weatherio/file_naming.h"
+#include "viewers/statistics_call.h"
+#include "viewers/study_area_files.h"
 
 namespace kelvaro {
 
@@ -17,14 +17,13 @@ void TGetSimulatedStationName::FormActivate() {
 }
 
 void TGetSimulatedStationName::ButtonOKClick() {
-  if (!WeatherStatistics(Station.text, session_)) {
+  const FileOutcome outcome = MakeStatistics({Station.text, ext}, session_);
+  if (!outcome.found()) {
     Warning.Clear();
-    Warning.Add(std::string(kInvalidInputFileName));
-    Warning.Show();
+    ShowProblems(outcome.problems, Warning);
     return;
   }
-  OpenInSpreadsheet(ExcelApplication1, FindInFolder(session_.data_dir, Station.text + "." + ext),
-                    session_.reporter);
+  OpenInSpreadsheet(ExcelApplication1, *outcome.file, session_.reporter);
 }
 
 void TStatisticsPath::ButtonOKClick() {

@@ -6,7 +6,7 @@
 #include "stats/weather_statistics.h"
 #include "support/dialog_model_test.h"
 #include "support/test_folder.h"
-#include "viewers/crop_item_num.h"
+#include "viewers/result_finders.h"
 #include "weatherio/text_file.h"
 
 namespace kelvaro {
@@ -36,7 +36,8 @@ class ViewerTest : public testing::DialogModelTest {
   }
 
   TOutputFiles viewer_{session_, spreadsheet_, navigator_};
-  TGetCropItemNum normal_{session_, spreadsheet_, navigator_};
+  TResultFinder normal_{FindFinderVariant(Dialog::TGetCropItemNum), session_, spreadsheet_,
+                        navigator_};
 };
 
 TEST_F(ViewerTest, KindsSetTheLabelAndTheCropList) {

@@ -4,6 +4,7 @@
 
 #include "support/dialog_model_test.h"
 #include "support/test_folder.h"
+#include "viewers/finder_lookup.h"
 #include "viewers/study_area_files.h"
 #include "weatherio/errors.h"
 
@@ -48,13 +49,16 @@ TEST(StudyAreaNames, FileNamesByKind) {
 class FinderTest : public testing::DialogModelTest {
  protected:
   FinderTest() { folder_.CopyExamples({"SA00001.csv"}); }
-  void Type(TShowSAFiles& dialog, const std::string& text) {
+  TResultFinder Finder(Dialog id, Spreadsheet& spreadsheet) {
+    return TResultFinder(FindFinderVariant(id), session_, spreadsheet, navigator_);
+  }
+  void Type(TResultFinder& dialog, const std::string& text) {
     dialog.SA.text = text;
     dialog.SAChange();
   }
 
-  TShowSAFiles show_{session_, spreadsheet_, navigator_};
-  TGetOutSA out_{session_, spreadsheet_, navigator_};
+  TResultFinder show_ = Finder(Dialog::TShowSAFiles, spreadsheet_);
+  TResultFinder out_ = Finder(Dialog::TGetOutSA, spreadsheet_);
 };
 
 TEST_F(FinderTest, ActivationEmptiesAndHidesTheListAndTheWarning) {
@@ -163,7 +167,7 @@ TEST_F(FinderTest, GetOutSaAlwaysListsCropsAndKnowsOnlyPerCropKinds) {
 TEST_F(FinderTest, UnreachableSpreadsheetKeepsTheDialogOpen) {
   folder_.Write("SA00001C001.eaw", "annual\n");
   RecordingSpreadsheet none(false);
-  TShowSAFiles dialog(session_, none, navigator_);
+  TResultFinder dialog = Finder(Dialog::TShowSAFiles, none);
   dialog.Configure("eaw", "", "");
   dialog.FormActivate();
   Type(dialog, "1");
@@ -175,15 +179,15 @@ TEST_F(FinderTest, UnreachableSpreadsheetKeepsTheDialogOpen) {
 
 TEST_F(FinderTest, SummaryFinderOpensTheSummaryOfItsKind) {
   folder_.Write("SumofETcforSA00001.set", "summary\n");
-  TGetSumSA sums(session_, spreadsheet_, navigator_);
-  sums.Configure("set", "Summary of ETc by SA");
+  TResultFinder sums = Finder(Dialog::TGetSumSA, spreadsheet_);
+  sums.Configure("set", "Summary of ETc by SA", "");
   sums.FormActivate();
   sums.SA.text = "1";
   sums.ButtonOKClick();
   EXPECT_EQ(spreadsheet_.calls.back(), "open " + PathOf("SumofETcforSA00001.set"));
   EXPECT_EQ(navigator_.events, (Lines{"close TGetSumSA"}));
 
-  sums.Configure("saw", "Summary of EATW by SA");
+  sums.Configure("saw", "Summary of EATW by SA", "");
   sums.FormActivate();
   sums.SA.text = "1";
   sums.ButtonOKClick();
@@ -193,7 +197,7 @@ TEST_F(FinderTest, SummaryFinderOpensTheSummaryOfItsKind) {
 }
 
 TEST_F(FinderTest, CropInfoRangeRules) {
-  TGetSACropInfo info(session_, spreadsheet_, navigator_);
+  TResultFinder info = Finder(Dialog::TGetSACropInfo, spreadsheet_);
   EXPECT_EQ(info.Caption, "Crop and Soil Information by SA");
   info.FormActivate();
   for (const char* silent : {"1000", "99999", "0", "-3"}) {
@@ -223,7 +227,7 @@ TEST_F(FinderTest, CropInfoRangeRules) {
 }
 
 TEST_F(FinderTest, CropInfoRefusesAnSaTextThatIsNoNumber) {
-  TGetSACropInfo info(session_, spreadsheet_, navigator_);
+  TResultFinder info = Finder(Dialog::TGetSACropInfo, spreadsheet_);
   info.FormActivate();
   info.SA.text = "7a";
   EXPECT_THROW(info.ButtonOKClick(), ConversionError);
