@@ -153,7 +153,8 @@ int RunDemo(const fs::path& dir) {
     options.years = demo.years;
     options.dir = folder;
     ConsoleReporter reporter(false);
-    const int run_status = RunChainFromOptions(options, reporter);
+    std::optional<RecordYears> years;
+    const int run_status = RunChainFromOptions(options, reporter, &years);
     if (run_status != kExitDone) {
       status = run_status;
       continue;
@@ -163,7 +164,7 @@ int RunDemo(const fs::path& dir) {
       std::cout << "  MARIC.avg, .sdv, .cov (by day of year) and .wxr, .std, .cve (by month): "
                    "statistics of MARIC.wrk\n";
     }
-    PrintStudyAreaReport(folder, "00001", "MARIC");
+    PrintStudyAreaReport(folder, "00001", "MARIC", years);
   }
   if (status == kExitDone) status = WriteDemoReportAndCharts(dir);
   std::cout << "\nResults are in " << fs::absolute(dir).string()

@@ -128,7 +128,8 @@ bool DataFolderExists(const std::filesystem::path& dir) {
   return false;
 }
 
-int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
+int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter,
+                        std::optional<RecordYears>* record_years) {
   const auto kind = FindInputKind(options.input);
   if (!kind) throw Refusal("--input: " + UnknownInputKindMessage(options.input));
   if (!DataFolderExists(options.dir)) return kExitRefused;
@@ -146,6 +147,7 @@ int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter) {
   }
   RunChecked(request, result, reporter);
   if (result.error) std::cerr << "kelvaro-cli: " << *result.error << "\n";
+  if (record_years != nullptr) *record_years = result.record_years;
   return result.status == RunResult::Status::kDone ? kExitDone : kExitError;
 }
 
@@ -158,13 +160,14 @@ void AddRunCommand(CLI::App& app) {
   run->callback([options] {
     RunCommand([&] {
       ConsoleReporter reporter(options->verbose);
-      const int status = RunChainFromOptions(*options, reporter);
+      std::optional<RecordYears> years;
+      const int status = RunChainFromOptions(*options, reporter, &years);
       if (status != kExitDone || options->quiet) return status;
       std::cout << "Results are in " << AbsoluteFolder(options->dir).string() << "\n";
       RunParameters run;
       run.SA = options->sa;
       run.Station = RequestOf(*options).station;
-      PrintStudyAreaReport(options->dir, run.SA5(), run.FileStem());
+      PrintStudyAreaReport(options->dir, run.SA5(), run.FileStem(), years);
       return status;
     });
   });

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -38,7 +39,9 @@ bool DataFolderExists(const std::filesystem::path& dir);
 
 // Checks and runs the run the options ask for. Returns the exit status; warnings and the
 // operations' messages go to stderr, each refusal followed by a hint line. Throws Refusal for an
-// unknown input kind or an entry that does not convert.
-int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter);
+// unknown input kind or an entry that does not convert. A done run's working file years go to
+// `record_years` when it is given.
+int RunChainFromOptions(const RunOptions& options, ConsoleReporter& reporter,
+                        std::optional<RecordYears>* record_years = nullptr);
 
 }  // namespace kelvaro::cli

@@ -7,21 +7,18 @@
 #include "analysis/crop_figures.h"
 #include "analysis/text_table.h"
 #include "weatherio/calendar.h"
-#include "weatherio/file_naming.h"
 #include "weatherio/row_format.h"
 #include "weatherio/study_area_names.h"
 #include "weatherio/whole_years.h"
-#include "weatherio/working_daily_file.h"
 
 namespace kelvaro::cli {
 namespace {
 
-// " over 17 whole years and 1 partial year of MARIC.wrk", or nothing without the file.
-std::string YearsOfRecord(const std::filesystem::path& dir, const std::string& station_stem) {
-  const std::string name = station_stem + ".wrk";
-  const auto record = ReadWorkingDailyFile(FindInFolder(dir, name));
-  if (station_stem.empty() || !record) return "";
-  return " over " + YearsPhrase(CountWholeYears(record->days)) + " of " + name;
+// " over 17 whole years and 1 partial year of MARIC.wrk", or nothing without the years.
+std::string YearsOfRecord(const std::string& station_stem,
+                          const std::optional<RecordYears>& years) {
+  if (station_stem.empty() || !years) return "";
+  return " over " + YearsPhrase(*years) + " of " + station_stem + ".wrk";
 }
 
 std::string Tenths(float value) { return Printf("%.1f", value); }
@@ -54,14 +51,15 @@ std::string MonthlyTable(const std::vector<CropFigures>& crops) {
 }  // namespace
 
 bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& sa5,
-                          const std::string& station_stem) {
+                          const std::string& station_stem,
+                          const std::optional<RecordYears>& record_years) {
   const auto crops = ReadCropFigures(dir, sa5);
   if (crops.empty()) return false;
   std::printf(
       "  Mean of a year%s, mm\n"
       "  (row 9999 of each crop's .EAW): in season CETc (crop ET), CEr (effective rain)\n"
       "  and ETAW = CETc - CEr; AETAW the same for the whole year\n",
-      YearsOfRecord(dir, station_stem).c_str());
+      YearsOfRecord(station_stem, record_years).c_str());
   std::fputs(AnnualTable(crops).c_str(), stdout);
   std::printf(
       "\n  Monthly ETAW, mm (%s): ETc less effective rain of every month,\n"

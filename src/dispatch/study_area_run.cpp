@@ -99,17 +99,19 @@ void NoteShortenedNumbers(const DispatchRow& row, const RunParameters& run, Repo
 }
 
 // The yearly figures of a run are taken over every year of its working file; say which days it
-// lacks values for and which years lack days.
-void NoteTheRecord(const RunParameters& run, Session& session) {
+// lacks values for and which years lack days. Returns the record's years.
+std::optional<RecordYears> NoteTheRecord(const RunParameters& run, Session& session) {
   const std::string name = run.FileStem() + ".wrk";
   const auto record = ReadWorkingDailyFile(FindInFolder(session.ResultsFolder(), name));
-  if (!record) return;
+  if (!record) return std::nullopt;
   for (const std::string& warning : MissingValueWarnings(*record)) session.reporter.Warn(warning);
+  const RecordYears years = CountWholeYears(record->days);
   std::string partial;
-  for (const std::string& line : PartialYearLines(name, CountWholeYears(record->days))) {
+  for (const std::string& line : PartialYearLines(name, years)) {
     partial += (partial.empty() ? "" : "\n") + line;
   }
   if (!partial.empty()) session.reporter.Warn(partial);
+  return years;
 }
 
 // What the run's record lists as written, and the crops' figures.
@@ -125,10 +127,11 @@ void GatherResults(const fs::path& folder, RunResult& result) {
 
 }  // namespace
 
-void RunCheckedChain(const DispatchRow& row, RunParameters& run, Session& session) {
+std::optional<RecordYears> RunCheckedChain(const DispatchRow& row, RunParameters& run,
+                                           Session& session) {
   NoteShortenedNumbers(row, run, session.reporter);
   RunChain(row, run, session);
-  NoteTheRecord(run, session);
+  return NoteTheRecord(run, session);
 }
 
 RunResult CheckRequest(const RunRequest& request) {
@@ -149,7 +152,8 @@ void RunChecked(const RunRequest& request, RunResult& result, Reporter& feedback
   session.jobs = request.jobs;
   session.wait_for_folder = request.wait_for_folder;
   try {
-    RunCheckedChain(DispatchRowOf(*FindInputKind(request.input)), result.parameters, session);
+    result.record_years =
+        RunCheckedChain(DispatchRowOf(*FindInputKind(request.input)), result.parameters, session);
     result.status = result.failures.empty() ? RunResult::Status::kDone : RunResult::Status::kFailed;
     if (result.status == RunResult::Status::kDone) GatherResults(request.folder, result);
   } catch (const FolderRefusal&) {

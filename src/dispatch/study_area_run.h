@@ -12,6 +12,7 @@
 #include "session/reporter.h"
 #include "session/run_parameters.h"
 #include "session/session.h"
+#include "weatherio/whole_years.h"
 
 namespace kelvaro {
 
@@ -44,6 +45,8 @@ struct RunResult {
   // Of a run that was done: the figures of every crop and the files it wrote.
   std::vector<CropFigures> crops;
   std::vector<std::string> files_written;
+  // The whole and partial years of the run's working file, when it could be read.
+  std::optional<RecordYears> record_years;
 };
 
 // Checks a request as the run dialog does, after taking a latitude or elevation left out from
@@ -64,7 +67,9 @@ RunResult RunStudyArea(const RunRequest& request, Reporter& feedback);
 
 // The chain of a checked run, with what every run reports on top of the chain's own messages:
 // numbers used shortened, then after the chain the days without ETo or rain, the months without
-// ETo and the years that lack days of its working file, all as warnings of `session`.
-void RunCheckedChain(const DispatchRow& row, RunParameters& run, Session& session);
+// ETo and the years that lack days of its working file, all as warnings of `session`. Returns the
+// years of that working file, when it could be read.
+std::optional<RecordYears> RunCheckedChain(const DispatchRow& row, RunParameters& run,
+                                           Session& session);
 
 }  // namespace kelvaro

@@ -8,6 +8,7 @@
 #include "generator/random_source.h"
 #include "generator_run.h"
 #include "support/golden.h"
+#include "weatherio/calendar.h"
 #include "weatherio/errors.h"
 #include "weatherio/number_parse.h"
 
@@ -159,11 +160,10 @@ TEST(GenerateWeather, GenWindPassesThroughEachYearsRescaledMonthlyMeanAtMidMonth
   }
   std::array<double, 12> overall{};
   for (const auto& [key, value] : sums) overall[key.second - 1] += value.first / value.second / 4;
-  constexpr std::array<int, 12> kNodeDays{15, 46, 76, 107, 137, 168, 198, 229, 259, 290, 320, 351};
   for (const auto& row : gen) {
     const int doy = ParseInt(row[3]);
     const int month = ParseInt(row[1]);
-    if (doy != kNodeDays[static_cast<size_t>(month - 1)]) continue;
+    if (doy != kMidMonthDays[static_cast<size_t>(month - 1)]) continue;
     const auto& [sum, days] = sums[{ParseInt(row[0]), month}];
     const double ratio = Field(input[static_cast<size_t>(month - 1)], 4) / overall[month - 1];
     EXPECT_NEAR(Field(row, 7), sum / days * ratio, 0.01) << "year " << row[0] << " doy " << doy;

@@ -2,16 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "weatherio/calendar.h"
+
 namespace kelvaro {
 namespace {
 
-constexpr std::array<int, 12> kNodeDays{15, 46, 76, 107, 137, 168, 198, 229, 259, 290, 320, 351};
+// Every node is the middle day of its month in a leap year, give or take a day.
+TEST(MidMonthCurve, NodesAreTheMiddlesOfTheirMonths) {
+  for (size_t m = 0; m < 12; ++m) {
+    const int first = m == 0 ? 1 : kMonthEndDaysLeap[m - 1] + 1;
+    const int middle_leap = (first + kMonthEndDaysLeap[m]) / 2;
+    EXPECT_LE(std::abs(kMidMonthDays[m] - middle_leap), 1) << m;
+  }
+}
 
 TEST(MidMonthCurve, PassesThroughEveryMonthlyMeanAtItsNodeAndIsSmoothBetween) {
   const MonthlyValues winds{1.4f, 1.6f, 1.9f, 2.2f, 2.2f, 2.1f, 2.2f, 1.9f, 1.7f, 1.6f, 1.3f, 1.4f};
   const MidMonthCurve curve(winds);
   for (size_t m = 0; m < 12; ++m) {
-    EXPECT_FLOAT_EQ(curve.AtDay(kNodeDays[m], static_cast<int>(m + 1)), winds[m]) << m;
+    EXPECT_FLOAT_EQ(curve.AtDay(kMidMonthDays[m], static_cast<int>(m + 1)), winds[m]) << m;
   }
   // Between December's and January's nodes the curve passes near their mean.
   EXPECT_NEAR(curve.AtDay(1, 1), 1.4f, 0.05f);

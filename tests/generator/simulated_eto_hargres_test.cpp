@@ -9,6 +9,7 @@
 #include "support/example_conversions.h"
 #include "support/golden.h"
 #include "support/refusal.h"
+#include "weatherio/calendar.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/row_format.h"
 
@@ -23,7 +24,6 @@ using Rows = std::vector<std::vector<std::string>>;
 constexpr int kHeader = 3;
 constexpr int kStatisticsHeader = 2;
 constexpr float kLatitudeRad = 33.07f * 3.1415f / 180.0f;
-constexpr std::array<int, 12> kMiddleDays{15, 46, 76, 107, 137, 168, 198, 229, 259, 290, 320, 351};
 
 // A temperature table (mtm) made from the given monthly means.
 struct TemperatureRun : GeneratorRun {
@@ -76,7 +76,7 @@ TEST(SimulatedEToHargres, InputEtoEntersTheRescalingUnchangedAndMissingEtoIsFill
   EXPECT_EQ(wxr[12 + 7][9], "0.00");
   for (size_t m : {size_t{0}, size_t{5}, size_t{11}}) {
     const float filled =
-        HargreavesSamani(kMiddleDays[m], ParseFloat(input[m][2]), ParseFloat(input[m][3]),
+        HargreavesSamani(kMidMonthDays[m], ParseFloat(input[m][2]), ParseFloat(input[m][3]),
                          kLatitudeRad, kShortPi, NegativeEt::kZero);
     EXPECT_EQ(wxr[12 + m][9], Printf("%.2f", filled)) << m + 1;
   }

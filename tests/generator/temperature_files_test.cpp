@@ -189,12 +189,11 @@ TEST_F(TemperatureFilesTest, EachDaysEtoFollowsTheCurveThroughItsYearsMonthlyMea
   const auto ymm = Rows("MARIC.ymm");
   ASSERT_EQ(wrk.size(), 6575u);
   ASSERT_EQ(ymm.size(), 18u * 12u);
-  constexpr std::array<int, 12> kNodes{15, 46, 76, 107, 137, 168, 198, 229, 259, 290, 320, 351};
   size_t first_day_of_year = 0;
   for (size_t y = 0; y < 18; ++y) {
     const int year = 2003 + static_cast<int>(y);
     for (size_t m = 0; m < 12; ++m) {
-      const auto& day = wrk[first_day_of_year + static_cast<size_t>(kNodes[m]) - 1];
+      const auto& day = wrk[first_day_of_year + static_cast<size_t>(kMidMonthDays[m]) - 1];
       ASSERT_EQ(day[0], std::to_string(year));
       EXPECT_NEAR(ParseFloat(day[10]), ParseFloat(ymm[12 * y + m][7]), 0.011) << year << m;
     }
