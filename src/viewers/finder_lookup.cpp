@@ -10,8 +10,6 @@ namespace {
 
 constexpr int kCropInfoLargestSa = 999;
 
-bool IsCropKind(std::string_view ext) { return ext == "csv" || ext == "mtv" || ext == "eaw"; }
-
 FileOutcome Refused(std::string_view message) {
   FileOutcome outcome;
   outcome.problems.push_back({FileField::kSa, std::string(message)});
@@ -20,8 +18,10 @@ FileOutcome Refused(std::string_view message) {
 
 }  // namespace
 
+bool IsPerCropKind(std::string_view ext) { return ext == "csv" || ext == "mtv" || ext == "eaw"; }
+
 std::string FinderFileName(std::string_view ext, const std::string& sa_text, int crop_index) {
-  if (IsCropKind(ext)) {
+  if (IsPerCropKind(ext)) {
     return CropResultName(PaddedSaText(sa_text), CropNumberText(crop_index), ext);
   }
   if (ext == "wrk") return sa_text + "." + std::string(ext);

@@ -8,6 +8,9 @@
 
 namespace kelvaro {
 
+// The kinds whose files are per crop: "csv", "mtv" and "eaw".
+bool IsPerCropKind(std::string_view ext);
+
 // The name of the result file the finders open for kind `ext` ("csv", "mtv", "eaw" per crop,
 // "wrk" by input file name, "saw" and "set" per study area); empty for any other kind.
 std::string FinderFileName(std::string_view ext, const std::string& sa_text, int crop_index);

@@ -10,8 +10,6 @@
 namespace kelvaro {
 namespace {
 
-bool IsCropKind(std::string_view ext) { return ext == "csv" || ext == "mtv" || ext == "eaw"; }
-
 // Whether `word` is one of the space-separated words of `words`.
 bool HasWord(std::string_view words, std::string_view word) {
   while (!words.empty()) {
@@ -58,7 +56,7 @@ void TResultFinder::FormActivate() {
 
 bool TResultFinder::ListsCrops() const {
   return variant_.crops == FinderCrops::kAlways ||
-         (variant_.crops == FinderCrops::kByKind && IsCropKind(ext));
+         (variant_.crops == FinderCrops::kByKind && IsPerCropKind(ext));
 }
 
 bool TResultFinder::KnowsKind() const {
