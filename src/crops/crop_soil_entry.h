@@ -87,8 +87,8 @@ class TCropSoilEntry {
   void CropNameComboChange(int list_index) { SelectCrop(list_index); }
   SaveOutcome ButtonSaveClick(Navigator& navigator) { return SaveCropRow(navigator); }
 
-  // Clears the entries and the crop choice and fills the crop-independent defaults; a row being
-  // edited is let go.
+  // Clears the entries, the crop choice and the last save's refusals and fills the
+  // crop-independent defaults; a row being edited is let go.
   void ResetCropForm();
   // Fills the crop-specific fields from catalogue entry `list_index` (0..64) and shows the
   // optional inputs of its class; the blank item and any other index change nothing.
