@@ -416,6 +416,7 @@ void CropSoilEntryView::Save() {
     LockingNavigator navigator(navigator_);
     outcome = model_.ButtonSaveClick(navigator);
   } catch (const std::exception& error) {
+    Pull();
     ShowProblems();
     ShowMessageBox(this, ToQt(error.what()));
     return;

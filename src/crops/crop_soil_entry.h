@@ -173,6 +173,7 @@ class TCropSoilEntry {
   CropRow BuildRow(int sa_number);
   int EntryDoy(CropField field, const FormField& entry, const FormField& default_date) const;
   int DateDoy(CropField field, std::string_view label, const std::string& text) const;
+  int StressDoy(CropField field, const FormField& entry) const;
   void Warn(CropField field, std::string_view message);
   bool EditedStudyAreaKept(int sa_number);
   SaveOutcome Rewrite(const CropRow& row);

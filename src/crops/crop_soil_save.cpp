@@ -224,14 +224,21 @@ void TCropSoilEntry::FillClassValues(int crop_class, CropRow& row, CropCodeParts
 void TCropSoilEntry::FillCoverCrops(CropRow& row) const {
   const auto period = [this](const FormField& begin, const FormField& end, CropField field,
                              int* doys) {
-    if (begin.Empty() || end.Empty()) return;
     const std::string label(CropFieldLabel(field));
-    doys[0] = DateDoy(field, label + " begin", begin.text);
-    doys[1] = DateDoy(field, label + " end", end.text);
+    // A lone date is not used, but text that is no date is refused all the same.
+    const int begin_doy = begin.Empty() ? 0 : DateDoy(field, label + " begin", begin.text);
+    const int end_doy = end.Empty() ? 0 : DateDoy(field, label + " end", end.text);
+    if (begin.Empty() || end.Empty()) return;
+    doys[0] = begin_doy;
+    doys[1] = end_doy;
   };
   row.cover_crop_doy = {0, 0, 0, 0};
   period(CoverCrop1Begin, CoverCrop1End, CropField::kCoverCrop1, &row.cover_crop_doy[0]);
   period(CoverCrop2Begin, CoverCrop2End, CropField::kCoverCrop2, &row.cover_crop_doy[2]);
+}
+
+int TCropSoilEntry::StressDoy(CropField field, const FormField& entry) const {
+  return DateDoy(field, CropFieldLabel(field), entry.text);
 }
 
 // A stress factor needs both of its dates; without a factor there is no stress period.
@@ -239,6 +246,9 @@ void TCropSoilEntry::FillStress(CropRow& row, CropCodeParts& code) {
   if (StressFactor.Empty()) {
     row.ks = FloatEntry(CropField::kStressFactor, DefStressFactor.text);
     code.stress_factor = DefStressFactor.text + ".00";
+    // Dates without a factor are not used, but text that is no date is refused all the same.
+    if (!StressStartingDate.Empty()) StressDoy(CropField::kStressStart, StressStartingDate);
+    if (!StressEndingDate.Empty()) StressDoy(CropField::kStressEnd, StressEndingDate);
     return;
   }
   row.ks = FloatEntry(CropField::kStressFactor, StressFactor.text);
@@ -247,9 +257,8 @@ void TCropSoilEntry::FillStress(CropRow& row, CropCodeParts& code) {
   if (StressEndingDate.Empty()) Warn(CropField::kStressEnd, kEnterStressEnd);
   if (StressStartingDate.Empty() || StressEndingDate.Empty()) return;
   row.stress_begin_doy = code.stress_begin_doy =
-      DateDoy(CropField::kStressStart, "Stress starting date", StressStartingDate.text);
-  row.stress_end_doy = code.stress_end_doy =
-      DateDoy(CropField::kStressEnd, "Stress ending date", StressEndingDate.text);
+      StressDoy(CropField::kStressStart, StressStartingDate);
+  row.stress_end_doy = code.stress_end_doy = StressDoy(CropField::kStressEnd, StressEndingDate);
 }
 
 }  // namespace kelvaro
