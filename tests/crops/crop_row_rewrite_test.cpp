@@ -129,6 +129,22 @@ TEST_F(CropRowRewrite, AnEditStaysInItsStudyAreaAndARowOutsideTheCatalogueIsNotE
   EXPECT_FALSE(form.editing());
 }
 
+// A row written with a soil letter the water balance does not know (available water 0) is read
+// back into the form, which saves it with the default soil.
+TEST_F(CropRowRewrite, ARowARunRefusesCanBeMended) {
+  CropRow no_water = *Rows()[0].row;
+  no_water.available_water = no_water.plant_available_water_mm = no_water.yield_threshold_mm = 0;
+  RewriteCropRow(File(), 1, Rows()[0].text, no_water);
+  const CropFileLine refused = Rows()[0];
+  EXPECT_NE(refused.problem.find("Available water"), std::string::npos) << refused.problem;
+  TCropSoilEntry form(2025);
+  ASSERT_TRUE(form.EditCropRow({File(), 12, 1, refused.text}, *refused.row));
+  EXPECT_EQ(form.SoilType.text, "");
+  ASSERT_EQ(form.SaveCropRow(navigator_).result, SaveResult::kWritten);
+  EXPECT_EQ(Rows()[0].problem, "");
+  EXPECT_EQ(Rows()[0].row->available_water, 0.125f);
+}
+
 TEST_F(CropRowRewrite, RowsARunRefusesAreListedWithTheReason) {
   folder_.Write("SA00012.csv", folder_.Read("SA00012.csv") + "not,a row\n");
   const auto rows = Rows();
