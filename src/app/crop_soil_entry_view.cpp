@@ -150,6 +150,7 @@ CropSoilEntryView::CropSoilEntryView(TCropSoilEntry& model, Navigator& navigator
     column->setContentsMargins(0, 0, 0, 0);
     panel->setLayout(column);
     panel->setMinimumSize(panel->sizeHint().width(), panel->minimumSizeHint().height());
+    columns_.emplace_back(panel, panel->minimumSize());
     columns->addWidget(panel, 1);
   }
   auto* buttons = new QHBoxLayout;
@@ -379,6 +380,10 @@ void CropSoilEntryView::ShowProblems() {
   }
   for (const auto& shown : messages_) shown.second->setVisible(!shown.second->text().isEmpty());
   crop_message_->setVisible(!crop_message_->text().isEmpty());
+  // Messages take room of their own: a column grows for them rather than squeeze its groups.
+  for (const auto& [panel, least] : columns_) {
+    panel->setMinimumSize(least.expandedTo(panel->layout()->minimumSize()));
+  }
 }
 
 namespace {

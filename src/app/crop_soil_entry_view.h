@@ -88,6 +88,7 @@ class CropSoilEntryView : public QDialog {
   std::vector<std::unique_ptr<BoundField>> fields_;
   std::vector<Group> groups_;
   std::vector<std::pair<const FormField*, QLabel*>> messages_;
+  std::vector<std::pair<QWidget*, QSize>> columns_;  // each column with its least size
   QLabel* crop_message_ = nullptr;
   CropRowsPanel* crop_rows_ = nullptr;
   std::function<std::filesystem::path()> data_folder_;
