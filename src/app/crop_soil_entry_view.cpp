@@ -424,6 +424,7 @@ void CropSoilEntryView::Save() {
     Pull();
     ShowProblems();
     ShowMessageBox(this, ToQt(error.what()));
+    ListCrops();  // a crop file changed meanwhile is listed as it is now
     return;
   }
   Pull();
