@@ -192,7 +192,7 @@ void TKELVARO::BuildDialogs() {
             QStringLiteral("Added %1 to %2").arg(ToQt(saved.row.name), PathToQt(saved.file)),
             15000);
       },
-      this);
+      [this] { return data_folder(); }, this);
   for (const HelpWindowLayout& layout : HelpWindows()) {
     help_views_[layout.id] = new HelpWindowView(layout, this);
   }

@@ -51,6 +51,15 @@ QString ShortDate::ToModel(const QString& typed) const {
   return date.isValid() ? date.toString(kModelFormat) : typed;
 }
 
+QString ShortDate::Explanation() const {
+  QString text = format_;
+  if (!format_without_year_.isEmpty()) {
+    text += QStringLiteral(", %1 for %2").arg(format_without_year_).arg(current_year_);
+  }
+  if (format_ != QLatin1String(kModelFormat)) text += QStringLiteral(", or yyyy-mm-dd");
+  return text;
+}
+
 QString ShortDate::ToView(const QString& model_text) const {
   const QDate date = QDate::fromString(model_text, kModelFormat);
   return date.isValid() ? locale_.toString(date, format_) : model_text;

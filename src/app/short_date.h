@@ -6,7 +6,7 @@
 namespace kelvaro::app {
 
 // Dates as the user types them, in the short date format of the user's locale (with a four-digit
-// year), and as the crop form's model holds them ("YYYY-MM-DD").
+// year) or as ISO dates, and as the crop form's model holds them ("YYYY-MM-DD").
 class ShortDate {
  public:
   ShortDate(QLocale locale, int current_year);
@@ -19,6 +19,9 @@ class ShortDate {
   QString ToView(const QString& model_text) const;
   // The format shown as a hint beside the date entries ("M/d/yyyy").
   QString Format() const { return format_; }
+  // Every form a date is read in, as messages and hints explain it
+  // ("M/d/yyyy, M/d for 2026, or yyyy-mm-dd").
+  QString Explanation() const;
 
  private:
   QLocale locale_;

@@ -13,6 +13,7 @@
 #include "cli/folder_guard.h"
 #include "cli/study_area_number.h"
 #include "crops/crop_catalogue.h"
+#include "crops/crop_row_checks.h"
 #include "crops/crop_soil_entry.h"
 #include "forms/navigator.h"
 #include "weatherio/errors.h"
@@ -126,64 +127,82 @@ void CheckOptions(const CropAddOptions& options) {
   }
 }
 
-// The form converts every entry before it writes: an entry that does not convert is refused
-// with nothing written.
-// The entry each of the form's messages is about, by the words it starts with, and the option
-// that fills that entry.
-struct EntryOption {
-  std::string_view message_start;
-  std::string_view option;
-};
-
-constexpr EntryOption kEntryOptions[] = {
-    {"Enter the SA number", "--sa"},
-    {"SA number", "--sa"},
-    {"You must select a crop", "--crop"},
-    {"Enter Hectares Planted", "--area"},
-    {"Hectares planted", "--area"},
-    {"Planting date", "--plant"},
-    {"Ending date", "--end"},
-    {"Maximum soil depth", "--max-soil"},
-    {"Rooting depth", "--root"},
-    {"Allowable depletion", "--depletion"},
-    {"Wetting frequency", "--wetting-frequency"},
-    {"Ground cover on date B", "--cover-b"},
-    {"Ground cover on date C", "--cover-c"},
-    {"Ground cover on date D", "--cover-d"},
-    {"Ground cover on date E", "--cover-e"},
-    {"Soil type", "--soil"},
-    {"Pre-irrigated", "--pre-irrigated"},
-    {"Cover crop 1", "--cover1"},
-    {"Cover crop 2", "--cover2"},
-    {"Stress period", "--stress-begin and --stress-end"},
-    {"Stress factor", "--stress"},
-    {"Enter Starting Date of Stress Factor", "--stress-begin"},
-    {"Stress starting date", "--stress-begin"},
-    {"Enter Ending Date of Stress Factor", "--stress-end"},
-    {"Stress ending date", "--stress-end"},
-};
-
-std::optional<std::string_view> OptionOf(std::string_view message) {
-  for (const EntryOption& entry : kEntryOptions) {
-    if (message.starts_with(entry.message_start)) return entry.option;
+// The option that fills the entry a refusal of the form names.
+std::string_view OptionOf(CropField field) {
+  switch (field) {
+    case CropField::kSaNumber:
+      return "--sa";
+    case CropField::kCropCode:
+    case CropField::kCropName:
+    case CropField::kStageB:
+    case CropField::kStageC:
+    case CropField::kStageD:
+    case CropField::kKc1:
+    case CropField::kKc2:
+    case CropField::kKc3:
+      return "--crop";
+    case CropField::kPlantingDate:
+      return "--plant";
+    case CropField::kEndingDate:
+      return "--end";
+    case CropField::kArea:
+      return "--area";
+    case CropField::kMaxSoilDepth:
+      return "--max-soil";
+    case CropField::kRootingDepth:
+      return "--root";
+    case CropField::kAllowableDepletion:
+      return "--depletion";
+    case CropField::kSoilType:
+    case CropField::kAvailableWater:
+      return "--soil";
+    case CropField::kPlantAvailableWater:
+      return "--soil, --max-soil and --root";
+    case CropField::kYieldThreshold:
+      return "--depletion";
+    case CropField::kWettingFrequency:
+      return "--wetting-frequency";
+    case CropField::kGroundCoverB:
+      return "--cover-b";
+    case CropField::kGroundCoverC:
+      return "--cover-c";
+    case CropField::kGroundCoverD:
+      return "--cover-d";
+    case CropField::kGroundCoverE:
+      return "--cover-e";
+    case CropField::kCoverCrop1:
+      return "--cover1";
+    case CropField::kCoverCrop2:
+      return "--cover2";
+    case CropField::kStressFactor:
+      return "--stress";
+    case CropField::kStressPeriod:
+      return "--stress-begin and --stress-end";
+    case CropField::kStressStart:
+      return "--stress-begin";
+    case CropField::kStressEnd:
+      return "--stress-end";
+    case CropField::kPreIrrigated:
+      return "--pre-irrigated";
   }
-  return std::nullopt;
+  return "";
 }
 
 void PrintWarnings(const TCropSoilEntry& form) {
-  for (const auto& line : form.warning().Warning) {
-    if (line == kCropFormSaRange) continue;  // --sa was checked against the SA range already
-    std::cerr << line << "\n";
-    if (const auto option = OptionOf(line)) std::cerr << "  (" << *option << ")\n";
+  for (const CropRowProblem& problem : form.problems()) {
+    // --sa was checked against the SA range already.
+    if (problem.message == kCropFormSaRange) continue;
+    std::cerr << problem.message << "\n  (" << OptionOf(problem.field) << ")\n";
   }
 }
 
+// The form converts every entry before it writes: an entry that does not convert is refused
+// with nothing written.
 SaveOutcome Save(TCropSoilEntry& form, Navigator& navigator) {
   try {
     return form.ButtonSaveClick(navigator);
-  } catch (const ConversionError& error) {
-    const auto option = OptionOf(error.what());
-    throw Refusal(option ? std::string(*option) + ": " + error.what() : error.what());
+  } catch (const CropEntryError& error) {
+    throw Refusal(std::string(OptionOf(error.problem().field)) + ": " + error.what());
   }
 }
 

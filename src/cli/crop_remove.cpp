@@ -1,24 +1,21 @@
 #include "cli/crop_remove.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
+#include <optional>
+#include <vector>
 
 #include "balance/crop_output_files.h"
 #include "cli/command_status.h"
 #include "cli/folder_guard.h"
 #include "cli/study_area_number.h"
 #include "crops/crop_file.h"
+#include "crops/crop_file_rows.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
 #include "weatherio/number_parse.h"
-#include "weatherio/output_file.h"
-#include "weatherio/station_line.h"
 #include "weatherio/study_area_names.h"
-#include "weatherio/text_file.h"
 
 namespace kelvaro {
 namespace {
@@ -28,19 +25,6 @@ struct RemoveOptions {
   std::string crop;
   std::string dir = ".";
 };
-
-// Lines with their line ends, so that joining them gives the text back byte for byte.
-std::vector<std::string> LinesWithEnds(std::string_view contents) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < contents.size()) {
-    const size_t end = contents.find('\n', start);
-    const size_t next = end == std::string_view::npos ? contents.size() : end + 1;
-    lines.emplace_back(contents.substr(start, next - start));
-    start = next;
-  }
-  return lines;
-}
 
 int ParseCropNumber(const std::string& text, size_t crop_count, const std::string& file_name) {
   int k = 0;
@@ -58,42 +42,6 @@ int ParseCropNumber(const std::string& text, size_t crop_count, const std::strin
   return k;
 }
 
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (!in) throw InputError("Couldn't read " + path.filename().string() + ".");
-  return bytes.str();
-}
-
-// The crop file's text without its crop row `k` (1 = the first row after the three header
-// lines, blank lines not counted); every other byte is kept.
-std::string WithoutCropRow(std::string_view contents, int k) {
-  std::vector<std::string> lines = LinesWithEnds(contents);
-  int row = 0;
-  for (size_t i = kHeaderLineCount; i < lines.size(); ++i) {
-    if (IsBlankLine(lines[i]) || ++row != k) continue;
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-    break;
-  }
-  return JoinLines(lines);
-}
-
-// The name field of every crop row, counted as WithoutCropRow counts them. The rows are not
-// held to the rules of a crop row: a row a run refuses is the one a user most wants taken out.
-std::vector<std::string> CropNames(std::string_view contents) {
-  std::vector<std::string> names;
-  const std::vector<std::string> lines = LinesWithEnds(contents);
-  for (size_t i = kHeaderLineCount; i < lines.size(); ++i) {
-    if (IsBlankLine(lines[i])) continue;
-    const std::string_view line = lines[i];
-    const size_t first = std::min(line.find(','), line.size());
-    const size_t second = std::min(line.find(',', first + 1), line.size());
-    names.emplace_back(Trim(line.substr(std::min(first + 1, line.size()), second - first - 1)));
-  }
-  return names;
-}
-
 int RunCropRemove(const RemoveOptions& options) {
   const int sa_number = cli::ParseStudyAreaNumber(options.sa);
   try {
@@ -104,16 +52,17 @@ int RunCropRemove(const RemoveOptions& options) {
   }
   const cli::FolderGuard guard(options.dir, "crop remove --sa " + options.sa);
   const auto path = FindInFolder(options.dir, CropFileName(sa_number));
-  const std::string contents = ReadBytes(path);
-  const std::vector<std::string> names = CropNames(contents);
-  const int k = ParseCropNumber(options.crop, names.size(), path.filename().string());
-  WriteWholeFile(path, WithoutCropRow(contents, k));
-  std::cout << "Removed crop " << k << " (" << names[static_cast<size_t>(k - 1)] << ") from "
-            << path.string() << "\n";
-  if (static_cast<size_t>(k) < names.size()) {
+  // The rows are not held to the rules of a crop row: a row a run refuses is the one a user most
+  // wants taken out.
+  const std::vector<CropFileLine> rows = CropFileLines(ReadCropFileBytes(path));
+  const int k = ParseCropNumber(options.crop, rows.size(), path.filename().string());
+  const CropFileLine& removed = rows[static_cast<size_t>(k - 1)];
+  RewriteCropRow(path, k, removed.text, std::nullopt);
+  std::cout << "Removed crop " << k << " (" << removed.name << ") from " << path.string() << "\n";
+  if (static_cast<size_t>(k) < rows.size()) {
     std::cout << "The crops after it move up one number and the next run writes their result "
                  "files under the new numbers; "
-              << CropFileStem(SA5Of(sa_number), static_cast<int>(names.size()))
+              << CropFileStem(SA5Of(sa_number), static_cast<int>(rows.size()))
               << ".* of the old last crop are then out of date.\n";
   }
   return kExitDone;

@@ -25,6 +25,7 @@ struct RangeRule {
 // Labels and ranges in one table; fields with no range of their own have none (NaN bounds).
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 constexpr RangeRule kRules[] = {
+    {CropField::kSaNumber, "SA number", kNone, kNone, false, ""},
     {CropField::kCropCode, "Crop code", kNone, kNone, false, ""},
     {CropField::kCropName, "Crop name", kNone, kNone, false, ""},
     {CropField::kPlantingDate, "Planting date", 1, 366, false, "(day of the year)"},
@@ -52,6 +53,8 @@ constexpr RangeRule kRules[] = {
     {CropField::kKc3, "Kc3", 0, kMaxCropKc, false, ""},
     {CropField::kStressFactor, "Stress factor", 0, 1, false, ""},
     {CropField::kStressPeriod, "Stress period", 0, 366, false, "(day of the year)"},
+    {CropField::kStressStart, "Stress starting date", kNone, kNone, false, ""},
+    {CropField::kStressEnd, "Stress ending date", kNone, kNone, false, ""},
     {CropField::kPreIrrigated, "Pre-irrigated", kNone, kNone, false, ""},
 };
 

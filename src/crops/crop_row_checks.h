@@ -20,8 +20,10 @@ inline constexpr float kMaxAreaHa = 1000000.0f;
 inline constexpr float kMinDepthMm = 1.0f;
 inline constexpr float kMaxDepthMm = 10000.0f;
 
-// The entries of a crop row, as the entry form labels them.
+// The entries of a crop row, as the entry form labels them; the study area and the two stress
+// dates are entries of the form only (the row holds them in its code and its stress period).
 enum class CropField {
+  kSaNumber,
   kCropCode,
   kCropName,
   kPlantingDate,
@@ -49,6 +51,8 @@ enum class CropField {
   kKc3,
   kStressFactor,
   kStressPeriod,
+  kStressStart,
+  kStressEnd,
   kPreIrrigated,
 };
 

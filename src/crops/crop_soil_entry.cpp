@@ -9,6 +9,8 @@ TCropSoilEntry::TCropSoilEntry(int current_year) : current_year_(current_year) {
 
 void TCropSoilEntry::ResetCropForm() {
   selected_crop_ = -1;
+  editing_.reset();
+  problems_.clear();
   for (FormField* entry : {&SA,
                            &CropNo,
                            &PlantingDate,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,8 +9,10 @@
 #include "crops/crop_code.h"
 #include "crops/crop_row.h"
 #include "crops/crop_row_checks.h"
+#include "crops/form_text.h"
 #include "forms/form_field.h"
 #include "forms/navigator.h"
+#include "weatherio/errors.h"
 #include "weatherio/study_area_names.h"
 
 namespace kelvaro {
@@ -38,6 +41,25 @@ inline constexpr std::string_view kEnterStressStart = "Enter Starting Date of St
 inline constexpr std::string_view kEnterStressEnd = "Enter Ending Date of Stress Factor";
 inline constexpr std::string_view kDirectoryTitle = "Please specify the directory";
 
+// An entry that is not a number or a date: the field it names and the message.
+class CropEntryError : public ConversionError {
+ public:
+  explicit CropEntryError(CropRowProblem problem)
+      : ConversionError(problem.message), problem_(std::move(problem)) {}
+  const CropRowProblem& problem() const { return problem_; }
+
+ private:
+  CropRowProblem problem_;
+};
+
+// A crop row of a crop file being edited in the form: Save rewrites that row in place.
+struct CropRowEdit {
+  std::filesystem::path file;
+  int sa_number = 0;
+  int number = 0;    // the crop's number k in the file
+  std::string text;  // its line as it was listed (RewriteCropRow refuses a file changed since)
+};
+
 enum class SaveResult {
   kWritten,    // the row was appended
   kRefused,    // the warning dialog lists why; nothing written
@@ -65,16 +87,29 @@ class TCropSoilEntry {
   void CropNameComboChange(int list_index) { SelectCrop(list_index); }
   SaveOutcome ButtonSaveClick(Navigator& navigator) { return SaveCropRow(navigator); }
 
-  // Clears the entries and the crop choice and fills the crop-independent defaults.
+  // Clears the entries, the crop choice and the last save's refusals and fills the
+  // crop-independent defaults; a row being edited is let go.
   void ResetCropForm();
   // Fills the crop-specific fields from catalogue entry `list_index` (0..64) and shows the
   // optional inputs of its class; the blank item and any other index change nothing.
   void SelectCrop(int list_index);
-  // Checks the entries and appends the row. A value outside the rules of a crop row
-  // (CropRowProblems) adds its warning line, as does a soil or pre-irrigation letter other than
-  // L/M/H and Y/N. Throws ConversionError when an entry is not a number or a date; nothing is
-  // written then.
+  // Checks the entries and appends the row, or rewrites the row being edited (without asking
+  // for the folder). A value outside the rules of a crop row (CropRowProblems) adds its warning
+  // line, as does a soil or pre-irrigation letter other than L/M/H and Y/N. Throws
+  // CropEntryError when an entry is not a number or a date; nothing is written then.
   SaveOutcome SaveCropRow(Navigator& navigator);
+  // Fills the form from a row of a crop file (its dates in the current year, its stages and
+  // coefficients kept as the row has them) and makes Save rewrite that row. False, with nothing
+  // changed, when the row's crop is not in the catalogue.
+  bool EditCropRow(CropRowEdit edit, const CropRow& row);
+  const std::optional<CropRowEdit>& editing() const { return editing_; }
+
+  // Every refusal of the last save with the field it names: the warning lines and a conversion
+  // failure, in that order.
+  const std::vector<CropRowProblem>& problems() const { return problems_; }
+  // How a date refused as unreadable is explained ("YYYY-MM-DD, or MM-DD in the current year"):
+  // the front end names the formats it reads.
+  void SetDateFormats(std::string formats) { date_formats_ = std::move(formats); }
 
   int selected_crop() const { return selected_crop_; }  // list index, -1 for none
   int current_year() const { return current_year_; }
@@ -136,7 +171,14 @@ class TCropSoilEntry {
   void ShowClassInputs(int crop_class);
   bool CheckComplete(int& sa_number);
   CropRow BuildRow(int sa_number);
-  int EntryDoy(std::string_view label, const FormField& entry, const FormField& default_date) const;
+  int EntryDoy(CropField field, const FormField& entry, const FormField& default_date) const;
+  int DateDoy(CropField field, std::string_view label, const std::string& text) const;
+  int StressDoy(CropField field, const FormField& entry) const;
+  void Warn(CropField field, std::string_view message);
+  bool EditedStudyAreaKept(int sa_number);
+  SaveOutcome Rewrite(const CropRow& row);
+  void FillDates(const CropRow& row);
+  void FillClassEntries(const CropRow& row);
   int GroundCover(const FormField& entry, const FormField& default_value, CropField field);
   int WholePercent(CropField field, const std::string& text);
   // Values refused as typed, before the row is checked.
@@ -150,6 +192,9 @@ class TCropSoilEntry {
   int selected_crop_ = -1;
   TCropSoilWarning warning_;
   std::vector<CropRowProblem> entry_problems_;
+  std::vector<CropRowProblem> problems_;
+  std::string date_formats_{kShortDateFormats};
+  std::optional<CropRowEdit> editing_;
 };
 
 }  // namespace kelvaro

@@ -63,8 +63,8 @@ std::string NumberText(float value) {
 CalendarDate ParseShortDate(std::string_view text, int current_year) {
   const auto date = ReadDate(Trim(text), current_year);
   if (!date) {
-    throw ConversionError(Quoted(text) +
-                          " is not a valid date (YYYY-MM-DD, or MM-DD in the current year)");
+    throw ConversionError(Quoted(text) + " is not a valid date (" + std::string(kShortDateFormats) +
+                          ")");
   }
   return *date;
 }

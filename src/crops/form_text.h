@@ -15,6 +15,9 @@ struct CalendarDate {
   int day = 0;    // 1..31
 };
 
+// How ParseShortDate's message explains the dates it reads.
+inline constexpr std::string_view kShortDateFormats = "YYYY-MM-DD, or MM-DD in the current year";
+
 // The form's short date format: "YYYY-MM-DD", or "MM-DD" for a date in `current_year`. Throws
 // ConversionError quoting the text when it is not a date of the calendar.
 CalendarDate ParseShortDate(std::string_view text, int current_year);

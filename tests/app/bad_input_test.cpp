@@ -10,6 +10,7 @@
 #include "app/get_data_view.h"
 #include "app/list_choice_view.h"
 #include "app/output_files_view.h"
+#include "app/qt_text.h"
 #include "app/sa_finder_view.h"
 #include "app_test_support.h"
 
@@ -86,6 +87,8 @@ TEST_F(BadInputTest, RunDialogAnswersEveryFieldWithAMessage) {
   EXPECT_FALSE(std::filesystem::exists("/tmp/kelvaro-elsewhere.mon"));
 }
 
+// Every entry of the form given bad text: a message beside the entry names its field and
+// nothing is written. An empty entry may take its default and be saved.
 TEST_F(BadInputTest, CropFormAnswersEveryEntryWithAMessage) {
   folder_.Write("SA00012.csv", "a crop file the user had\n");
   KeepUsersFiles();
@@ -94,32 +97,36 @@ TEST_F(BadInputTest, CropFormAnswersEveryEntryWithAMessage) {
   app::CropSoilEntryView* view = window().crop_soil_view();
   TCropSoilEntry& form = window().crop_soil_entry();
   const int almonds = view->crop_list()->findText(QStringLiteral("Almonds"));
-  FormField* entries[] = {&form.SA,
-                          &form.HectaresPlanted,
-                          &form.PlantingDate,
-                          &form.EndingDate,
-                          &form.SoilType,
-                          &form.MaxSoilDepth,
-                          &form.RootingDepth,
-                          &form.AllowableDepletion,
-                          &form.WettingFrequency,
-                          &form.PreIrrigated,
-                          &form.GroundCoverDateC,
-                          &form.GroundCoverDateD,
-                          &form.CoverCrop1Begin,
-                          &form.CoverCrop1End,
-                          &form.StressFactor,
-                          &form.StressStartingDate,
-                          &form.StressEndingDate};
-  for (size_t i = 0; i < std::size(entries); ++i) {
-    for (const QString& bad : kBadTexts) {
-      const std::string what = "entry " + std::to_string(i) + " = '" + bad.toStdString() + "'";
+  const std::pair<FormField*, CropField> entries[] = {
+      {&form.SA, CropField::kSaNumber},
+      {&form.HectaresPlanted, CropField::kArea},
+      {&form.PlantingDate, CropField::kPlantingDate},
+      {&form.EndingDate, CropField::kEndingDate},
+      {&form.SoilType, CropField::kSoilType},
+      {&form.MaxSoilDepth, CropField::kMaxSoilDepth},
+      {&form.RootingDepth, CropField::kRootingDepth},
+      {&form.AllowableDepletion, CropField::kAllowableDepletion},
+      {&form.WettingFrequency, CropField::kWettingFrequency},
+      {&form.PreIrrigated, CropField::kPreIrrigated},
+      {&form.GroundCoverDateC, CropField::kGroundCoverC},
+      {&form.GroundCoverDateD, CropField::kGroundCoverD},
+      {&form.CoverCrop1Begin, CropField::kCoverCrop1},
+      {&form.CoverCrop1End, CropField::kCoverCrop1},
+      {&form.StressFactor, CropField::kStressFactor},
+      {&form.StressStartingDate, CropField::kStressStart},
+      {&form.StressEndingDate, CropField::kStressEnd}};
+  std::vector<QString> bad_texts(std::begin(kBadTexts), std::end(kBadTexts));
+  bad_texts.push_back(QStringLiteral("2,5"));  // a decimal comma
+  for (const auto& [entry, field] : entries) {
+    for (const QString& bad : bad_texts) {
+      const std::string what =
+          std::string(CropFieldLabel(field)) + " = '" + bad.toStdString() + "'";
       SCOPED_TRACE(what);
       window().ShowCropSoilEntry();  // empties the entries
       emit view->crop_list()->activated(almonds);
       TypeInto(view->EditOf(form.SA), QStringLiteral("12"));
       TypeInto(view->EditOf(form.HectaresPlanted), QStringLiteral("5"));
-      TypeInto(view->EditOf(*entries[i]), bad);
+      TypeInto(view->EditOf(*entry), bad);
       const std::string file_before = folder_.Read("SA00012.csv");
       const size_t boxes_before = boxes.texts().size();
       QTest::mouseClick(view->save_button(), Qt::LeftButton);
@@ -127,13 +134,19 @@ TEST_F(BadInputTest, CropFormAnswersEveryEntryWithAMessage) {
       const bool boxed = boxes.texts().size() > boxes_before;
       const std::string file_after = folder_.Read("SA00012.csv");
       const bool written = file_after != file_before;
-      EXPECT_TRUE(warned || boxed || written);
+      EXPECT_TRUE(written ? bad.isEmpty() : warned || boxed);
       EXPECT_FALSE((warned || boxed) && written) << "a refused row was written";
       if (written) {
         // One whole row was appended, ending its line.
         const std::string added = file_after.substr(file_before.size());
         EXPECT_EQ(std::count(added.begin(), added.end(), '\n'), 1) << added;
         EXPECT_EQ(added.back(), '\n');
+      } else {
+        const QLabel* beside = view->MessageOf(field);
+        EXPECT_TRUE(beside->isVisible());
+        EXPECT_TRUE(beside->text().simplified().contains(app::ToQt(CropFieldLabel(field)),
+                                                         Qt::CaseInsensitive))
+            << beside->text().toStdString();
       }
       if (warned) Child<QPushButton>(view->warning_view(), "ButtonOK")->click();
       ExpectUsersFilesKept(what);

@@ -85,6 +85,43 @@ TEST_F(ScreenshotTest, CropSoilEntry) {
   }
   QTest::mouseClick(view->save_button(), Qt::LeftButton);
   Picture(view->warning_view(), "crop_soil_warning");
+  view->warning_view()->hide();
+
+  // Two crops saved, then refusals beside their entries, a crop edited, and the least size.
+  TCropSoilEntry& form = window().crop_soil_entry();
+  TypeInto(view->EditOf(form.SA), QStringLiteral("12"));
+  TypeInto(view->EditOf(form.HectaresPlanted), QStringLiteral("5"));
+  QTest::mouseClick(view->save_button(), Qt::LeftButton);
+  QTest::mouseClick(view->save_button(), Qt::LeftButton);
+  TypeInto(view->EditOf(form.SoilType), QStringLiteral("X"));
+  TypeInto(view->EditOf(form.PreIrrigated), QStringLiteral("maybe"));
+  TypeInto(view->EditOf(form.CoverCrop1Begin), QStringLiteral("11/1/2025"));
+  TypeInto(view->EditOf(form.CoverCrop1End), QStringLiteral("2/1/2026"));
+  QTest::mouseClick(view->save_button(), Qt::LeftButton);
+  view->warning_view()->hide();
+  Picture(view, "crop_soil_entry_refusals");
+  // An orchard refused on every group at once still fits.
+  const int almonds = view->crop_list()->findText(QStringLiteral("Almonds"));
+  emit view->crop_list()->activated(almonds);
+  for (const auto& [field, text] : {std::pair{&form.GroundCoverDateC, "200"},
+                                    {&form.GroundCoverDateD, "-1"},
+                                    {&form.CoverCrop1Begin, "11/1/2025"},
+                                    {&form.CoverCrop1End, "2/1/2026"},
+                                    {&form.StressFactor, "2"},
+                                    {&form.StressStartingDate, "9/1"},
+                                    {&form.StressEndingDate, "8/1"},
+                                    {&form.MaxSoilDepth, "0"},
+                                    {&form.SoilType, "X"}}) {
+    TypeInto(view->EditOf(*field), QString::fromLatin1(text));
+  }
+  QTest::mouseClick(view->save_button(), Qt::LeftButton);
+  view->warning_view()->hide();
+  Picture(view, "crop_soil_entry_orchard_refusals");
+  view->crop_rows()->Select(2);
+  view->crop_rows()->edit_button()->click();
+  Picture(view, "crop_soil_entry_editing");
+  view->resize(view->minimumSize());
+  Picture(view, "crop_soil_entry_small");
 }
 
 TEST_F(ScreenshotTest, HelpWindowsSelectorsAndGuide) {

@@ -38,6 +38,9 @@ TEST(ShortDate, ModelDatesAreShownWithAFourDigitYear) {
   EXPECT_EQ(us.ToView("not a date"), "not a date");
   const ShortDate german(QLocale(QLocale::German, QLocale::Germany), 2024);
   EXPECT_EQ(german.ToView("2025-11-01"), "01.11.2025");
+  // Hints and messages name every form a date is read in.
+  EXPECT_EQ(us.Explanation(), "M/d/yyyy, M/d for 2024, or yyyy-mm-dd");
+  EXPECT_EQ(german.Explanation(), "dd.MM.yyyy, dd.MM for 2024, or yyyy-mm-dd");
   // A year-less date in a year without 29 February is refused by the model.
   const ShortDate plain(QLocale(QLocale::English, QLocale::UnitedStates), 2025);
   EXPECT_EQ(plain.ToModel("2/29"), "2/29");
