@@ -12,6 +12,7 @@
 #include "crops/crop_row.h"
 #include "weatherio/calendar.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/row_format.h"
 #include "weatherio/study_area_names.h"
 #include "weatherio/whole_years.h"
 #include "weatherio/working_daily_file.h"
@@ -21,7 +22,8 @@ namespace {
 
 using Status = RunResult::Status;
 
-QString Tenths(float value) { return QString::number(static_cast<double>(value), 'f', 1); }
+// Rounded as the command line prints them (Qt's own rounding differs on halves).
+QString Tenths(float value) { return ToQt(Printf("%.1f", value)); }
 
 QTableWidget* NewTable(const QStringList& headers, const char* name, QWidget* parent) {
   auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
