@@ -35,6 +35,7 @@ QTableWidget* NewTable(const QStringList& headers, const char* name, QWidget* pa
   table->verticalHeader()->hide();
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table->horizontalHeader()->setStretchLastSection(false);
+  table->horizontalHeader()->setMinimumSectionSize(64);
   return table;
 }
 
@@ -65,7 +66,7 @@ QString StatusText(const RunResult& result) {
     case Status::kDone:
       return QStringLiteral("done");
     case Status::kCancelled:
-      return QStringLiteral("cancelled. ") + ToQt(result.error.value_or(""));
+      return ToQt(result.error.value_or("cancelled"));
     case Status::kFailed:
       return QStringLiteral("failed. ") +
              ToQt(result.error ? *result.error
@@ -151,7 +152,7 @@ RunOutcomeView::RunOutcomeView(Windows windows, QWidget* parent)
   buttons->addWidget(table_button_);
   buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setContentsMargins(9, 6, 9, 0);
   layout->addWidget(title_);
   layout->addWidget(tabs_, 1);
   layout->addLayout(buttons);
@@ -189,12 +190,13 @@ QWidget* RunOutcomeView::BuildFilesTab() {
 void RunOutcomeView::Show(const RunResult& result, const std::filesystem::path& folder) {
   run_ = result.parameters;
   folder_ = folder;
+  const bool done = result.status == Status::kDone;
   title_->setText(QStringLiteral("Last run, %1: %2").arg(RunTitle(run_), StatusText(result)));
+  title_->setStyleSheet(done ? QString() : QStringLiteral("color: #b00020"));
   ShowCrops(result);
   ShowMonthly(result);
   ShowNotes(result);
   ShowFiles(result);
-  const bool done = result.status == Status::kDone;
   report_button_->setEnabled(done);
   chart_button_->setEnabled(done && crops_->rowCount() > 0);
   table_button_->setEnabled(files_->count() > 0);

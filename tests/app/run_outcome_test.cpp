@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <sstream>
 
@@ -210,8 +210,7 @@ TEST_F(RunOutcomeTest, CancelAfterTheFirstCropLeavesTheFolderAsItWas) {
   EXPECT_TRUE(boxes.texts().empty());
   EXPECT_EQ(folder_.Snapshot(), before);
   EXPECT_EQ(outcome().title()->text(),
-            "Last run, MARIC.day, study area 1: cancelled. The run was cancelled; the folder is "
-            "as it was");
+            "Last run, MARIC.day, study area 1: The run was cancelled; the folder is as it was");
   EXPECT_EQ(outcome().crops()->rowCount(), 0);
   EXPECT_EQ(outcome().files()->count(), 0);
   EXPECT_TRUE(window().get_data_view()->isVisible());
