@@ -19,7 +19,9 @@ constexpr QChar kHeadingMark(0x25B8);  // ▸
 }  // namespace
 
 GuiReporter::GuiReporter(QWidget* window, QTextEdit* message_area)
-    : window_(window), message_area_(message_area) {}
+    : window_(window), message_area_(message_area) {
+  message_area_->setUndoRedoEnabled(false);  // a read-only log of many thousand lines
+}
 
 void GuiReporter::MessageBox(const std::string& text) {
   OnUiThread(
@@ -59,6 +61,7 @@ void GuiReporter::AppendLine(const QString& text, bool heading) {
   QTextDocument* document = message_area_->document();
   QTextCursor cursor(document);
   cursor.movePosition(QTextCursor::End);
+  cursor.beginEditBlock();  // laid out once
   QTextBlockFormat block;
   QTextCharFormat characters;
   if (heading) {
@@ -72,6 +75,7 @@ void GuiReporter::AppendLine(const QString& text, bool heading) {
     cursor.insertBlock(block, characters);
   }
   cursor.insertText(text, characters);
+  cursor.endEditBlock();
   if (at_end) scroll->setValue(scroll->maximum());
 }
 
