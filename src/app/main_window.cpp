@@ -200,7 +200,7 @@ void TKELVARO::BuildToolbar() {
 
 void TKELVARO::BuildDialogs() {
   BuildChoiceDialogs();
-  const auto run = [this](const std::function<void()>& command) { RunStudyArea(command); };
+  const auto run = [this](const std::function<void()>& command) { RunFromRunDialog(command); };
   const auto writing = [this](const std::function<void()>& command) { WriteInFolder(command); };
   get_data_view_ = new GetDataView(get_data_, run, this);  // a run locks the folder itself
   statistics_view_ = new StatisticsView(statistics_, writing, this);
@@ -400,6 +400,7 @@ void TKELVARO::ShowResultFiles() { result_files_view_->Activate(); }
 
 void TKELVARO::SetDataFolder(const std::filesystem::path& folder) {
   session_.data_dir = folder;
+  run_outcome_view_->hide();  // the last run's outcome belongs to the folder it ran in
   std::error_code error;
   const auto shown = std::filesystem::absolute(folder, error);
   folder_label_->setText(QStringLiteral("Data folder: %1").arg(PathToQt(error ? folder : shown)));
@@ -426,7 +427,7 @@ void TKELVARO::RunInBackground(const std::function<void()>& command, bool cancel
   for (Dialog dialog : opened) OpenDialog(dialog);
 }
 
-void TKELVARO::RunStudyArea(const std::function<void()>& command) {
+void TKELVARO::RunFromRunDialog(const std::function<void()>& command) {
   if (run_active_) return;
   const RunParameters run = get_data_.Parameters();
   reporter_.AnnounceRun(RunTitle(run), StudyAreaCropCount(session_.data_dir, run));

@@ -134,7 +134,7 @@ class TKELVARO : public QMainWindow {
   void BuildFinderDialogs();
   void RunInBackground(const std::function<void()>& command, bool cancellable = false);
   // The run dialog's OK: its run under a heading of the message area, then its outcome.
-  void RunStudyArea(const std::function<void()>& command);
+  void RunFromRunDialog(const std::function<void()>& command);
   void WriteInFolder(const std::function<void()>& command);
   QAction* CommandAction(std::string_view caption, std::string_view command, QObject* owner);
 

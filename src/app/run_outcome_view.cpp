@@ -64,7 +64,9 @@ std::string YearsOfRecord(const std::filesystem::path& folder, const RunParamete
 QString StatusText(const RunResult& result) {
   switch (result.status) {
     case Status::kDone:
-      return QStringLiteral("done");
+      if (result.warnings.empty()) return QStringLiteral("done");
+      if (result.warnings.size() == 1) return QStringLiteral("done, with a warning");
+      return QStringLiteral("done, with %1 warnings").arg(result.warnings.size());
     case Status::kCancelled:
       return ToQt(result.error.value_or("cancelled"));
     case Status::kFailed:

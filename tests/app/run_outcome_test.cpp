@@ -150,6 +150,8 @@ TEST_F(RunOutcomeTest, RunShowsTheFiguresTheCommandLinePrints) {
   SaveScreenshot(&window(), "main_window_run_outcome");
   outcome().tabs()->setCurrentIndex(1);
   SaveScreenshot(&window(), "main_window_monthly_etaw");
+  outcome().tabs()->setCurrentIndex(3);
+  SaveScreenshot(&window(), "main_window_files_written");
 
   // A second run: its heading comes into view at the top of the message area.
   OpenDayRun();
