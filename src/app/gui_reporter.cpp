@@ -14,7 +14,8 @@
 namespace kelvaro::app {
 namespace {
 
-constexpr QChar kHeadingMark(0x25B8);  // ▸
+constexpr QChar kHeadingMark(0x25B8);      // ▸ a run
+constexpr QChar kCropHeadingMark(0x25B9);  // ▹ a crop of its water balance
 
 }  // namespace
 
@@ -42,20 +43,22 @@ void GuiReporter::Trace(const std::string& line) {
                   .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), pending_heading_),
               true);
           pending_heading_.clear();
-          scroll_to_heading_ = true;
+          run_headed_ = true;
         }
         AppendLine(text, false);
       },
       false);
 }
 
-bool GuiReporter::IsRunHeading(const QString& line) {
-  return line.startsWith(kHeadingMark) && line.contains(QStringLiteral(" Run "));
+bool GuiReporter::IsHeading(const QString& line) {
+  return (line.startsWith(kHeadingMark) && line.contains(QStringLiteral(" Run "))) ||
+         (line.startsWith(kCropHeadingMark) && line.contains(QStringLiteral(" Crop ")));
 }
 
-// Plain lines as the operations wrote them, headings in bold with some room above; the view
+// Plain lines as the operations wrote them, a run's heading in bold and its crops' in italics,
+// with some room above; the view
 // follows the newest line while it is scrolled to the end.
-void GuiReporter::AppendLine(const QString& text, bool heading) {
+void GuiReporter::AppendLine(const QString& text, bool heading, bool crop_heading) {
   QScrollBar* scroll = message_area_->verticalScrollBar();
   const bool at_end = scroll->value() == scroll->maximum();
   QTextDocument* document = message_area_->document();
@@ -67,6 +70,10 @@ void GuiReporter::AppendLine(const QString& text, bool heading) {
   if (heading) {
     block.setTopMargin(document->isEmpty() ? 0 : 10);
     characters.setFontWeight(QFont::Bold);
+  }
+  if (crop_heading) {
+    block.setTopMargin(4);
+    characters.setFontItalic(true);
   }
   if (document->isEmpty()) {
     cursor.setBlockFormat(block);
@@ -100,8 +107,8 @@ void GuiReporter::SetProgressDialog(QProgressDialog* dialog) {
     scale_ = ProgressScale(expected_crops_);
     return;
   }
-  if (scroll_to_heading_) ScrollToRunHeading();
-  scroll_to_heading_ = false;
+  if (run_headed_) ScrollToRunHeading();
+  run_headed_ = false;
   pending_heading_.clear();
   expected_crops_ = 0;
 }
@@ -125,6 +132,16 @@ void GuiReporter::CropStarted(const std::string& crop_name, int index, int count
                                  .arg(index + 1)
                                  .arg(count)
                                  .arg(crop);
+        // Before the progress: a modal dialog's progress handles the events queued behind it,
+        // the crop's trace lines among them.
+        if (run_headed_) {
+          AppendLine(QStringLiteral("%1 Crop %2 of %3: %4")
+                         .arg(kCropHeadingMark)
+                         .arg(index + 1)
+                         .arg(count)
+                         .arg(crop),
+                     false, true);
+        }
         ShowProgress(text, scale_.CropStarted(index, count));
       },
       false);

@@ -12,7 +12,8 @@
 namespace kelvaro::app {
 
 // Where operations report in the desktop program: message boxes over the main window, trace
-// lines in its message area RichEdit1 (each run's under a heading of its own), progress in the
+// lines in its message area RichEdit1 (each run's under a heading of its own, each crop's under
+// a heading too), progress in the
 // dialog of the run under way. Safe to call from the thread of a run: everything is handed to
 // the user-interface thread in order, and a message box holds the run until the user has read
 // it.
@@ -37,12 +38,12 @@ class GuiReporter : public Reporter {
   // The user's Cancel: the run under way stops at its next crop or operation.
   void RequestCancel() { cancel_requested_ = true; }
 
-  // Lines of the message area that head a run.
-  static bool IsRunHeading(const QString& line);
+  // Lines of the message area that head a run or a crop of its water balance.
+  static bool IsHeading(const QString& line);
 
  private:
   void ShowProgress(const QString& text, int value);
-  void AppendLine(const QString& text, bool heading);
+  void AppendLine(const QString& text, bool heading, bool crop_heading = false);
   void ScrollToRunHeading();
 
   QWidget* window_;
@@ -55,7 +56,7 @@ class GuiReporter : public Reporter {
   int expected_crops_ = 0;
   QString pending_heading_;  // written before the run's first trace line
   int heading_block_ = -1;   // the heading of the last run that traced
-  bool scroll_to_heading_ = false;
+  bool run_headed_ = false;  // the run under way has its heading
   int runs_headed_ = 0;
 };
 

@@ -102,7 +102,7 @@ std::vector<std::string> MainWindowTest::MessageLines() const {
   const QString text = window_->RichEdit1()->toPlainText();
   if (text.isEmpty()) return lines;
   for (const QString& line : text.split(QLatin1Char('\n'))) {
-    if (!app::GuiReporter::IsRunHeading(line)) lines.push_back(line.toStdString());
+    if (!app::GuiReporter::IsHeading(line)) lines.push_back(line.toStdString());
   }
   return lines;
 }

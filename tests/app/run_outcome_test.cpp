@@ -141,11 +141,14 @@ TEST_F(RunOutcomeTest, RunShowsTheFiguresTheCommandLinePrints) {
   for (int i = 0; i < outcome().files()->count(); ++i) {
     EXPECT_TRUE(folder_.Has(app::FromQt(outcome().files()->item(i)->text())));
   }
-  // The trace lines under the run's heading, which is scrolled into view.
+  // The trace lines under the run's heading, which is scrolled into view, and the crops'.
   const QStringList lines = window().RichEdit1()->toPlainText().split('\n');
   ASSERT_FALSE(lines.empty());
   EXPECT_TRUE(lines.front().startsWith(QStringLiteral("\u25B8 Run 1 at ")));
   EXPECT_TRUE(lines.front().endsWith(QStringLiteral(": MARIC.day, study area 1")));
+  ASSERT_GT(lines.size(), 3);
+  EXPECT_EQ(lines[3], QStringLiteral("\u25B9 Crop 1 of 6: Alfalfa(annual)"));
+  EXPECT_EQ(lines.filter(QStringLiteral("\u25B9 Crop ")).size(), 6);
   EXPECT_EQ(MessageLines().front(), "SA00001");
   SaveScreenshot(&window(), "main_window_run_outcome");
   outcome().tabs()->setCurrentIndex(1);
