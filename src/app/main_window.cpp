@@ -25,6 +25,7 @@
 #include "app/report_window.h"
 #include "app/results_menu.h"
 #include "app/run_outcome_view.h"
+#include "app/run_progress_dialog.h"
 #include "app/sa_finder_view.h"
 #include "app/statistics_view.h"
 #include "app/table_or_spreadsheet.h"
@@ -450,6 +451,7 @@ void TKELVARO::WriteInFolder(const std::function<void()>& command) {
 void TKELVARO::closeEvent(QCloseEvent* event) {
   if (run_active_) {  // the run stops at its next crop or operation, then the window closes
     close_after_run_ = true;
+    if (auto* progress = findChild<RunProgressDialog*>()) progress->RequestCancel();  // says so
     reporter_.RequestCancel();
     event->ignore();
     return;

@@ -233,6 +233,7 @@ TEST_F(RunOutcomeTest, ClosingTheWindowDuringARunStopsTheRun) {
     AfterFirstCrop(dialog, [&] {
       window().close();
       still_shown = window().isVisible();
+      EXPECT_EQ(dialog.labelText(), app::kCancellingText);
     });
   });
   PressOK();
