@@ -1,26 +1,21 @@
 #include "app/background_run.h"
 
 #include <QEventLoop>
-#include <QProgressDialog>
 #include <QThread>
 #include <exception>
 #include <memory>
 
+#include "app/run_progress_dialog.h"
+
 namespace kelvaro::app {
 
 std::optional<std::string> RunInBackground(QWidget* parent, GuiReporter& reporter,
-                                           const std::function<void()>& command) {
-  QProgressDialog progress(QStringLiteral("Checking the run parameters"), QString(), 0, 0, parent);
-  progress.setObjectName(QStringLiteral("RunProgress"));
-  progress.setWindowTitle(QStringLiteral("KELVARO run"));
-  progress.setWindowModality(Qt::ApplicationModal);
-  progress.setCancelButton(nullptr);  // an operation cannot be stopped halfway
-  progress.setAutoClose(false);
-  progress.setAutoReset(false);
-  progress.setMinimumDuration(0);
-  progress.setMinimumWidth(360);
-  progress.show();
+                                           const std::function<void()>& command, bool cancellable) {
+  RunProgressDialog progress(cancellable, parent);
+  QObject::connect(&progress, &RunProgressDialog::cancelRequested, &progress,
+                   [&reporter] { reporter.RequestCancel(); });
   reporter.SetProgressDialog(&progress);
+  progress.show();
 
   std::optional<std::string> failure;
   std::unique_ptr<QThread> thread(QThread::create([&] {

@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "app/smoke_run.h"
 
 namespace {
 
@@ -35,7 +36,10 @@ int main(int argc, char** argv) {
       QStringLiteral("Data folder holding the input files and receiving the results (default: "
                      "the current folder)."),
       QStringLiteral("DIR"), QDir::currentPath());
-  parser.addOptions({help_option, version_option, dir_option});
+  // The smoke test's road through the windows, ending with a screenshot; not for users.
+  QCommandLineOption smoke_option(QStringLiteral("smoke-run"), QString(), QStringLiteral("PNG"));
+  smoke_option.setFlags(QCommandLineOption::HiddenFromHelp);
+  parser.addOptions({help_option, version_option, dir_option, smoke_option});
   if (!parser.parse(Arguments(argc, argv))) {
     std::fprintf(stderr, "kelvaro: %s\n", qPrintable(parser.errorText()));
     return kExitUsage;
@@ -61,5 +65,8 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("kelvaro"));
   kelvaro::app::TKELVARO window(folder);
   window.show();
+  if (parser.isSet(smoke_option)) {
+    kelvaro::app::StartSmokeRun(window, kelvaro::app::PathFromQt(parser.value(smoke_option)));
+  }
   return QApplication::exec();
 }

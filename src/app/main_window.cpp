@@ -5,11 +5,14 @@
 #include <QFileDialog>
 #include <QIcon>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "app/background_run.h"
+#include "app/chart_window.h"
 #include "app/crop_soil_entry_view.h"
 #include "app/data_file_entry_view.h"
 #include "app/get_data_view.h"
@@ -19,7 +22,10 @@
 #include "app/message_box.h"
 #include "app/output_files_view.h"
 #include "app/qt_text.h"
+#include "app/report_window.h"
 #include "app/results_menu.h"
+#include "app/run_outcome_view.h"
+#include "app/run_progress_dialog.h"
 #include "app/sa_finder_view.h"
 #include "app/statistics_view.h"
 #include "app/table_or_spreadsheet.h"
@@ -93,9 +99,12 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& offic
 
   rich_edit_->setObjectName(QStringLiteral("RichEdit1"));
   rich_edit_->setReadOnly(true);
-  auto* central = new QWidget(this);
-  auto* layout = new QVBoxLayout(central);
-  auto* caption = new QLabel(QStringLiteral("Messages of the operations:"), central);
+  // The outcome of the last run above the messages, once there is one.
+  auto* central = new QSplitter(Qt::Vertical, this);
+  central->setObjectName(QStringLiteral("MainSplitter"));
+  auto* messages = new QWidget(central);
+  auto* layout = new QVBoxLayout(messages);
+  auto* caption = new QLabel(QStringLiteral("Messages of the operations:"), messages);
   caption->setBuddy(rich_edit_);
   layout->addWidget(caption);
   layout->addWidget(rich_edit_);
@@ -107,6 +116,12 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& offic
   BuildMenus();
   BuildToolbar();
   BuildDialogs();
+  run_outcome_view_ = new RunOutcomeView(
+      {findChild<ReportWindow*>(), findChild<ChartWindow*>(), table_window_}, central);
+  run_outcome_view_->hide();
+  central->insertWidget(0, run_outcome_view_);
+  central->setStretchFactor(0, 3);
+  central->setStretchFactor(1, 2);
   SetDataFolder(session_.data_dir);
   resize(1180, 640);
 }
@@ -181,7 +196,7 @@ void TKELVARO::BuildToolbar() {
 
 void TKELVARO::BuildDialogs() {
   BuildChoiceDialogs();
-  const auto run = [this](const std::function<void()>& command) { RunInBackground(command); };
+  const auto run = [this](const std::function<void()>& command) { RunFromRunDialog(command); };
   const auto writing = [this](const std::function<void()>& command) { WriteInFolder(command); };
   get_data_view_ = new GetDataView(get_data_, run, this);  // a run locks the folder itself
   statistics_view_ = new StatisticsView(statistics_, writing, this);
@@ -345,6 +360,7 @@ void TKELVARO::ShowResultFiles() { result_files_view_->Activate(); }
 
 void TKELVARO::SetDataFolder(const std::filesystem::path& folder) {
   session_.data_dir = folder;
+  run_outcome_view_->hide();  // the last run's outcome belongs to the folder it ran in
   std::error_code error;
   const auto shown = std::filesystem::absolute(folder, error);
   folder_label_->setText(QStringLiteral("Data folder: %1").arg(PathToQt(error ? folder : shown)));
@@ -356,15 +372,29 @@ QAction* TKELVARO::NamedAction(std::string_view name) const {
 }
 
 // One run at a time; the windows it asks for open once its progress dialog has gone.
-void TKELVARO::RunInBackground(const std::function<void()>& command) {
+void TKELVARO::RunInBackground(const std::function<void()>& command, bool cancellable) {
   if (run_active_) return;
   run_active_ = true;
-  const auto failure = app::RunInBackground(this, reporter_, command);
+  const auto failure = app::RunInBackground(this, reporter_, command, cancellable);
   run_active_ = false;
+  if (close_after_run_) {
+    QTimer::singleShot(0, this, &QWidget::close);
+    return;
+  }
   if (failure) ShowMessageBox(this, ToQt(*failure));
   std::vector<Dialog> opened;
   opened.swap(opened_during_run_);
   for (Dialog dialog : opened) OpenDialog(dialog);
+}
+
+void TKELVARO::RunFromRunDialog(const std::function<void()>& command) {
+  if (run_active_) return;
+  const RunParameters run = get_data_.Parameters();
+  reporter_.AnnounceRun(RunTitle(run), StudyAreaCropCount(session_.data_dir, run));
+  RunInBackground(command, true);
+  if (get_data_.LastRun() && !close_after_run_) {
+    run_outcome_view_->Show(*get_data_.LastRun(), session_.data_dir);
+  }
 }
 
 // What a window writes into the data folder waits for no run: the folder is locked as a command
@@ -378,7 +408,10 @@ void TKELVARO::WriteInFolder(const std::function<void()>& command) {
 }
 
 void TKELVARO::closeEvent(QCloseEvent* event) {
-  if (run_active_) {
+  if (run_active_) {  // the run stops at its next crop or operation, then the window closes
+    close_after_run_ = true;
+    if (auto* progress = findChild<RunProgressDialog*>()) progress->RequestCancel();  // says so
+    reporter_.RequestCancel();
     event->ignore();
     return;
   }

@@ -39,6 +39,7 @@ class HelpWindowView;
 class ListChoiceView;
 class OutputFilesView;
 class ResultFilesView;
+class RunOutcomeView;
 class SaFinderView;
 class TableOrSpreadsheet;
 class TableWindow;
@@ -111,6 +112,7 @@ class TKELVARO : public QMainWindow {
   OutputFilesView* output_files_view() const { return output_files_view_; }
   ResultFilesView* result_files_view() const { return result_files_view_; }
   TableWindow* table_window() const { return table_window_; }
+  RunOutcomeView* run_outcome_view() const { return run_outcome_view_; }
   TGetData& run_dialog() { return get_data_; }
   TCropSoilEntry& crop_soil_entry() { return crop_soil_entry_; }
 
@@ -129,7 +131,9 @@ class TKELVARO : public QMainWindow {
   void BuildDialogs();
   void BuildChoiceDialogs();
   void BuildFinderDialogs();
-  void RunInBackground(const std::function<void()>& command);
+  void RunInBackground(const std::function<void()>& command, bool cancellable = false);
+  // The run dialog's OK: its run under a heading of the message area, then its outcome.
+  void RunFromRunDialog(const std::function<void()>& command);
   void WriteInFolder(const std::function<void()>& command);
   QAction* CommandAction(std::string_view caption, std::string_view command, QObject* owner);
 
@@ -167,12 +171,14 @@ class TKELVARO : public QMainWindow {
   OutputFilesView* output_files_view_ = nullptr;
   ResultFilesView* result_files_view_ = nullptr;
   TableWindow* table_window_ = nullptr;
+  RunOutcomeView* run_outcome_view_ = nullptr;
   // Every dialog a model may close, by its name.
   std::map<Dialog, QWidget*> closable_;
   std::map<std::string_view, QAction*> named_actions_;
 
   DirectoryChooser choose_directory_;
   bool run_active_ = false;
+  bool close_after_run_ = false;  // the window was closed during a run, which was cancelled
   std::vector<Dialog> opened_during_run_;
 };
 

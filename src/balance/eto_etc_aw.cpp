@@ -112,6 +112,8 @@ void BalanceCrops(const CropFile& crops, const std::string& sa5, const YearDayTa
         files.Append(std::move(crop.files));
         study_area.summaries.AddCrop(row, MonthAverages(*crop.sums));
         study_area.irrigations.AddCrop(k + 1, row, *crop.sums, weather);
+        // Crops run ahead on other threads: a Cancel after this crop stops the run here.
+        if (k + 1 < crop_count && session.reporter.CancelRequested()) throw RunCancelled();
       });
 }
 

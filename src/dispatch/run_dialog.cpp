@@ -64,13 +64,19 @@ RunParameters TGetData::Parameters() const {
 
 void TGetData::Dispatch(const DispatchRow& row) {
   DataReady = "yes";
-  RunParameters run = Parameters();
-  RunCheckedChain(row, run, session_);
-  ext = run.ext;
+  RunResult& result = last_run_.emplace();
+  result.parameters = Parameters();
+  RunCheckedChain(row, result, session_);
+  if (result.status == RunResult::Status::kCancelled) {
+    DataReady = "no";  // the dialog stays as it was, as after a refusal
+    return;
+  }
+  ext = result.parameters.ext;
   navigator_.Close(Dialog::TGetData);
 }
 
 void TGetData::ButtonOKClick() {
+  last_run_.reset();
   Warning.Clear();
   DataReady = "no";
   const auto index = ExtComboIndex(ext);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "dispatch/dispatch_table.h"
 #include "dispatch/preset_stations.h"
 #include "dispatch/run_checks.h"
+#include "dispatch/study_area_run.h"
 #include "forms/form_field.h"
 #include "forms/navigator.h"
 #include "forms/warning_panel.h"
@@ -56,12 +58,15 @@ class TGetData {
   void ChoosePreset(const PresetStation& preset);
 
   RunParameters Parameters() const;
+  // What the last OK that started a run gave; none when the last OK was refused before.
+  const std::optional<RunResult>& LastRun() const { return last_run_; }
 
  private:
   void Dispatch(const DispatchRow& row);
 
   Session& session_;
   Navigator& navigator_;
+  std::optional<RunResult> last_run_;
 };
 
 }  // namespace kelvaro

@@ -125,6 +125,23 @@ void GatherResults(const fs::path& folder, RunResult& result) {
   }
 }
 
+// The session of one run, reporting through `to`, with the random state of `state`.
+Session SessionReportingTo(const Session& state, Reporter& to) {
+  Session session(state.data_dir, to);
+  session.global_pi = state.global_pi;
+  session.random_seed = state.random_seed;
+  session.residuals = state.residuals;
+  session.jobs = state.jobs;
+  session.wait_for_folder = state.wait_for_folder;
+  return session;
+}
+
+void KeepRandomState(const Session& from, Session& to) {
+  to.global_pi = from.global_pi;
+  to.random_seed = from.random_seed;
+  to.residuals = from.residuals;
+}
+
 }  // namespace
 
 std::optional<RecordYears> RunCheckedChain(const DispatchRow& row, RunParameters& run,
@@ -132,6 +149,25 @@ std::optional<RecordYears> RunCheckedChain(const DispatchRow& row, RunParameters
   NoteShortenedNumbers(row, run, session.reporter);
   RunChain(row, run, session);
   return NoteTheRecord(run, session);
+}
+
+void RunCheckedChain(const DispatchRow& row, RunResult& result, Session& session) {
+  GatheringReporter gathering(session.reporter, result);
+  Session run = SessionReportingTo(session, gathering);
+  try {
+    RunCheckedChain(row, result.parameters, run);
+    KeepRandomState(run, session);
+  } catch (const RunCancelled& cancelled) {
+    result.status = RunResult::Status::kCancelled;
+    result.error = cancelled.what();
+    return;
+  } catch (const std::exception& error) {
+    result.status = RunResult::Status::kFailed;
+    result.error = error.what();
+    throw;
+  }
+  result.status = result.failures.empty() ? RunResult::Status::kDone : RunResult::Status::kFailed;
+  if (result.status == RunResult::Status::kDone) GatherResults(session.data_dir, result);
 }
 
 RunResult CheckRequest(const RunRequest& request) {

@@ -72,4 +72,10 @@ RunResult RunStudyArea(const RunRequest& request, Reporter& feedback);
 std::optional<RecordYears> RunCheckedChain(const DispatchRow& row, RunParameters& run,
                                            Session& session);
 
+// The chain of a checked run in a session the front end keeps from one run to the next (the
+// desktop program's): gathers into `result` what RunChecked gathers, and the session's random
+// state goes on to the next run. A cancelled run ends with status kCancelled; any other error
+// is noted in `result` and thrown on.
+void RunCheckedChain(const DispatchRow& row, RunResult& result, Session& session);
+
 }  // namespace kelvaro

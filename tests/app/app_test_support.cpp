@@ -101,7 +101,9 @@ std::vector<std::string> MainWindowTest::MessageLines() const {
   std::vector<std::string> lines;
   const QString text = window_->RichEdit1()->toPlainText();
   if (text.isEmpty()) return lines;
-  for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(line.toStdString());
+  for (const QString& line : text.split(QLatin1Char('\n'))) {
+    if (!app::GuiReporter::IsHeading(line)) lines.push_back(line.toStdString());
+  }
   return lines;
 }
 

@@ -50,7 +50,7 @@ class MainWindowTest : public ::testing::Test {
   void HideDialogs() const;
   // The shown top-level window of that object name, or nullptr.
   static QWidget* ShownWindow(const QString& name);
-  // Lines of the message area RichEdit1.
+  // Lines of the message area RichEdit1, the headings of runs and crops left out.
   std::vector<std::string> MessageLines() const;
 
   TestFolder folder_;

@@ -13,6 +13,7 @@
 #include "app/gui_reporter.h"
 #include "app/list_choice_view.h"
 #include "app/output_files_view.h"
+#include "app/run_outcome_view.h"
 #include "app_test_support.h"
 #include "support/cli_runner.h"
 
@@ -191,6 +192,14 @@ TEST_F(RunThroughWindowsTest, MessageBoxOfARunReachesTheUserWhileTheRunHoldsTheW
   EXPECT_EQ(traced_before_box.front(), "SA00001");
   EXPECT_EQ(traced_before_box, MessageLines());  // the balance traced everything before it warned
   EXPECT_TRUE(folder_.Has("SA00001C006.EAW"));
+  // The outcome of the run lists the warning too.
+  app::RunOutcomeView* outcome = window().run_outcome_view();
+  EXPECT_TRUE(outcome->title()->text().endsWith("done, with a warning"));
+  ASSERT_EQ(outcome->warnings()->count(), 1);
+  EXPECT_EQ(outcome->warnings()->item(0)->text().toStdString(), boxes.texts()[0]);
+  HideDialogs();
+  outcome->tabs()->setCurrentIndex(2);
+  SaveScreenshot(&window(), "main_window_run_warnings");
 }
 
 // Message boxes and trace lines sent from the thread of a run reach the window in the order

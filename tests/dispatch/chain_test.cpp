@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dispatch/run_dialog.h"
 #include "eto/pan_coefficient.h"
 #include "eto/wth_eto.h"
@@ -149,6 +151,24 @@ TEST_F(ChainTest, StationNetworkExportIsReducedToMonthlyMeansAndGenerated) {
   EXPECT_TRUE(folder_.Has("MARIC.gen"));
   EXPECT_EQ(session_.global_pi, kShortPi);
   ExpectStudyAreaResults();
+}
+
+// The dialog keeps what its last run gave; the session's random stream goes on from one run
+// to the next, so a second generated run differs from the first; a refused OK forgets the run.
+TEST_F(ChainTest, TheDialogKeepsItsLastRunAndTheRandomStreamGoesOn) {
+  Press("mon", "3");
+  ASSERT_TRUE(dialog_.LastRun());
+  EXPECT_EQ(dialog_.LastRun()->status, RunResult::Status::kDone);
+  EXPECT_EQ(dialog_.LastRun()->crops.size(), 6u);
+  EXPECT_NE(std::find(dialog_.LastRun()->files_written.begin(),
+                      dialog_.LastRun()->files_written.end(), "SumofETAWforSA00001.saw"),
+            dialog_.LastRun()->files_written.end());
+  const std::string first = folder_.Read("MARIC.gen");
+  Press("mon", "3");
+  EXPECT_NE(folder_.Read("MARIC.gen"), first);
+  dialog_.SA.text.clear();
+  dialog_.ButtonOKClick();
+  EXPECT_FALSE(dialog_.LastRun());
 }
 
 TEST_F(ChainTest, DailyWeatherIsReducedToMonthlyMeansAndGenerated) {
