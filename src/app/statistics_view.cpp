@@ -11,10 +11,14 @@
 
 namespace kelvaro::app {
 
-StatisticsView::StatisticsView(TGetSimulatedStationName& model,
-                               std::function<void(const std::function<void()>&)> run,
-                               QWidget* parent)
-    : QDialog(parent), model_(model), run_(std::move(run)), warning_(NewWarningBox(this)) {
+StatisticsView::StatisticsView(TGetSimulatedStationName& model, Runner run, Runner as_table,
+                               std::function<void(const QString&)> chart, QWidget* parent)
+    : QDialog(parent),
+      model_(model),
+      run_(std::move(run)),
+      as_table_(std::move(as_table)),
+      chart_(std::move(chart)),
+      warning_(NewWarningBox(this)) {
   setObjectName(QStringLiteral("TGetSimulatedStationName"));
   auto* edit = new QLineEdit(this);
   edit->setObjectName(QStringLiteral("Station"));
@@ -29,6 +33,23 @@ StatisticsView::StatisticsView(TGetSimulatedStationName& model,
     run_([this] { model_.ButtonOKClick(); });
     Pull();
   });
+  QPushButton* table = AddButton(buttons, QStringLiteral("Show as &Table"), "ButtonTable",
+                                 QDialogButtonBox::ActionRole);
+  table->setToolTip(
+      QStringLiteral("Compute the statistics and show the file in the program's "
+                     "table window instead of the spreadsheet"));
+  connect(table, &QPushButton::clicked, this, [this] {
+    run_([this] { as_table_([this] { model_.ButtonOKClick(); }); });
+    Pull();
+  });
+  QPushButton* daily_chart = AddButton(buttons, QStringLiteral("Daily &Chart"), "ButtonChart",
+                                       QDialogButtonBox::ActionRole);
+  daily_chart->setToolTip(
+      QStringLiteral("Chart the daily means of the file's statistics (.avg) with "
+                     "a band of one standard deviation"));
+  connect(daily_chart, &QPushButton::clicked, this, [this, edit] { chart_(edit->text()); });
+  edit->setToolTip(QStringLiteral(
+      "The name of a working daily file (.wrk) without its extension, e.g. the station of a run"));
 
   auto* form = new QFormLayout;
   form->addRow(label, edit);

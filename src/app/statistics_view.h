@@ -12,14 +12,17 @@
 namespace kelvaro::app {
 
 // TGetSimulatedStationName: the name of a working daily file whose statistics OK computes and
-// opens in the spreadsheet. It stays open after a run for the next file.
+// opens in the spreadsheet. It stays open after a run for the next file. Ours beside OK: the same
+// statistics shown in the program's table window, and the chart of the daily statistics.
 class StatisticsView : public QDialog {
   Q_OBJECT
 
  public:
-  // `run` runs OK off the user-interface thread, behind the progress dialog.
-  StatisticsView(TGetSimulatedStationName& model,
-                 std::function<void(const std::function<void()>&)> run, QWidget* parent);
+  using Runner = std::function<void(const std::function<void()>&)>;
+  // `run` runs OK off the user-interface thread, behind the progress dialog; `as_table` runs it
+  // with the file shown as a table; `chart` draws the daily statistics of a station.
+  StatisticsView(TGetSimulatedStationName& model, Runner run, Runner as_table,
+                 std::function<void(const QString&)> chart, QWidget* parent);
 
   void Activate();
   void Pull();
@@ -28,7 +31,9 @@ class StatisticsView : public QDialog {
 
  private:
   TGetSimulatedStationName& model_;
-  std::function<void(const std::function<void()>&)> run_;
+  Runner run_;
+  Runner as_table_;
+  std::function<void(const QString&)> chart_;
   std::unique_ptr<BoundField> station_;
   QPlainTextEdit* warning_;
 };

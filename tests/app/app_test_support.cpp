@@ -48,11 +48,13 @@ MainWindowTest::~MainWindowTest() {
   QApplication::processEvents();
 }
 
+QString WithoutMnemonic(QString caption) { return caption.remove(QLatin1Char('&')); }
+
 QAction* MainWindowTest::MenuItem(const QString& menu, const QString& item) const {
   for (QAction* shown : window_->menuBar()->actions()) {
-    if (shown->text() != menu || shown->menu() == nullptr) continue;
+    if (WithoutMnemonic(shown->text()) != menu || shown->menu() == nullptr) continue;
     for (QAction* action : shown->menu()->actions()) {
-      if (action->text() == item) return action;
+      if (WithoutMnemonic(action->text()) == item) return action;
     }
   }
   ADD_FAILURE() << "no menu item " << menu.toStdString() << " > " << item.toStdString();
