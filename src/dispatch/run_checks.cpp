@@ -91,7 +91,14 @@ bool FileCanBeOpened(const fs::path& folder, const std::string& file_name) {
 std::optional<RunProblem> YearsProblem(const std::string& years) {
   if (years.empty())
     return RunProblem{RunField::kYears, RunCheck::kYearsEmpty, std::string(kEnterYears)};
-  const int count = Converted(RunField::kYears, [&] { return ParseInt(years); });
+  // Named as Latitude and Elevation are by UsedNumber.
+  const int count = Converted(RunField::kYears, [&] {
+    try {
+      return ParseInt(years);
+    } catch (const ConversionError& error) {
+      throw ConversionError("Years: " + std::string(error.what()));
+    }
+  });
   if (count < 2)
     return RunProblem{RunField::kYears, RunCheck::kYearsTooFew, std::string(kYearsTooFew)};
   // The generators read two characters of Years: 120 would quietly simulate 12 years.
