@@ -70,8 +70,6 @@ GetDataView::GetDataView(TGetData& model, std::function<void(const std::function
       extention_(new QLabel(this)),
       warning_(NewWarningBox(this)),
       form_(new QFormLayout),
-      station_list_(new QComboBox(this)),
-      browse_(new QPushButton(QStringLiteral("&Browse..."), this)),
       station_note_(new QLabel(this)),
       folder_note_(new QLabel(this)) {
   setObjectName(QStringLiteral("TGetData"));
@@ -130,6 +128,9 @@ void GetDataView::AddStationRow() {
                      "by its first five characters"));
   auto* caption = new QLabel(ToQt(kInputFilenameLabel), this);
   caption->setBuddy(edit);
+  // Made after the edit, so that Tab goes from the station to its list and Browse.
+  station_list_ = new QComboBox(this);
+  browse_ = new QPushButton(QStringLiteral("&Browse..."), this);
   station_list_->setObjectName(QStringLiteral("StationList"));
   station_list_->setToolTip(QStringLiteral("The input files of this kind in the data folder"));
   station_list_->setMinimumContentsLength(14);
@@ -142,8 +143,6 @@ void GetDataView::AddStationRow() {
   row->addWidget(station_list_, 1);
   row->addWidget(browse_);
   form_->addRow(caption, row);
-  setTabOrder(edit, station_list_);
-  setTabOrder(station_list_, browse_);
   fields_.push_back(std::make_unique<BoundField>(
       model_.Station, edit, std::vector<QWidget*>{caption, station_list_, browse_}));
   connect(station_list_, &QComboBox::activated, this, [this](int index) {

@@ -77,8 +77,8 @@ class GetDataView : public QDialog {
   QLabel* extention_;
   QPlainTextEdit* warning_;
   QFormLayout* form_;
-  QComboBox* station_list_;
-  QPushButton* browse_;
+  QComboBox* station_list_ = nullptr;
+  QPushButton* browse_ = nullptr;
   QLabel* station_note_;
   QLabel* folder_note_;
   std::vector<std::unique_ptr<BoundField>> fields_;

@@ -80,7 +80,7 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& offic
           [this](const std::string& text) { reporter_.MessageBox(text); })),
       statistics_(session_, *viewer_office_, navigator_),
       statistics_path_(statistics_, navigator_),
-      data_file_entry_(session_, *office_.spreadsheet, navigator_),
+      data_file_entry_(session_, *viewer_office_, navigator_),
       show_sa_files_(session_, *viewer_office_, navigator_),
       get_out_sa_(session_, *viewer_office_, navigator_),
       get_sum_sa_(session_, *viewer_office_, navigator_),

@@ -5,6 +5,7 @@
 
 #include "app/list_choice_view.h"
 #include "app/statistics_view.h"
+#include "app/table_window.h"
 #include "app_test_support.h"
 #include "support/cli_runner.h"
 #include "weatherio/folder_lock.h"
@@ -89,8 +90,12 @@ TEST(StatisticsWithoutSpreadsheet, FilesStayAndTheUserIsTold) {
   TypeInto(window.statistics_view()->station(), QStringLiteral("MARIC"));
   MessageBoxWatcher boxes;
   QTest::mouseClick(Child<QPushButton>(window.statistics_view(), "ButtonOK"), Qt::LeftButton);
-  EXPECT_EQ(boxes.texts(), Lines{"Excel may not be installed"});
+  // The system's words, and the file shown in the program's table window instead.
+  EXPECT_EQ(boxes.texts(), Lines{"Excel may not be installed; MARIC.std is shown in the "
+                                 "program's table window instead."});
   EXPECT_TRUE(folder.Has("MARIC.std"));
+  EXPECT_TRUE(window.table_window()->isVisible());
+  window.table_window()->hide();
   window.statistics_view()->hide();
 }
 
