@@ -46,6 +46,21 @@ namespace {
 constexpr auto kDataFolderItem = "Data Folder...";
 constexpr auto kDataFolderTitle = "Choose the data folder";
 
+// What a result file of the extension holds, from the heading of its help page: "csv: daily
+// water balance of one crop". The statistics are named by their dialog's caption.
+QString ResultTip(std::string_view ext) {
+  if (ext.empty()) return QString();
+  for (const HelpPage& page : OutputFilesPages()) {
+    if (page.title != ext) continue;
+    const std::string_view heading = page.markdown.substr(0, page.markdown.find('\n'));
+    return ToQt(heading.substr(heading.find_first_not_of("# ")));
+  }
+  for (const StatisticChoice& choice : kStatisticChoices) {
+    if (choice.ext == ext) return ToQt(choice.ext) + QStringLiteral(": ") + ToQt(choice.caption);
+  }
+  return QString();
+}
+
 QStringList Items(const auto& choices, auto item) {
   QStringList items;
   for (const auto& choice : choices) items << ToQt(choice.*item);
@@ -132,6 +147,7 @@ QAction* TKELVARO::CommandAction(std::string_view caption, std::string_view comm
                                  QObject* owner) {
   auto* action = new QAction(ToQt(caption), owner);
   const MainWindowCommand* target = FindMainWindowCommand(command);
+  if (target != nullptr) action->setToolTip(ResultTip(target->ext));
   connect(action, &QAction::triggered, this, [this, target] {
     if (target != nullptr) RunCommand(*target);
   });
@@ -206,6 +222,10 @@ void TKELVARO::AddShortcutsAndTips() {
         item->setShortcut(QKeySequence::HelpContents);
       }
     }
+  }
+  for (int i = 0; i < output_files_view_->kinds()->count(); ++i) {
+    const QString tip = ResultTip(FromQt(output_files_view_->kinds()->itemText(i)));
+    if (!tip.isEmpty()) output_files_view_->kinds()->setItemData(i, tip, Qt::ToolTipRole);
   }
   for (const auto& [id, view] : path_views_) {
     for (const PathDialogLayout& layout : kPathDialogs) {
@@ -506,6 +526,7 @@ void TKELVARO::SetDataFolder(const std::filesystem::path& folder) {
   const auto shown = std::filesystem::absolute(folder, error);
   folder_label_->setText(QStringLiteral("Data folder: %1").arg(PathToQt(error ? folder : shown)));
   memory_->RememberFolder(folder);
+  FillRecentFolders();
 }
 
 QAction* TKELVARO::NamedAction(std::string_view name) const {

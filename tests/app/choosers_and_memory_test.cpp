@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardItemModel>
 #include <QStringListModel>
@@ -13,6 +14,8 @@
 
 #include "app/app_memory.h"
 #include "app/get_data_view.h"
+#include "app/guide_browser.h"
+#include "app/statistics_view.h"
 #include "app_test_support.h"
 
 namespace kelvaro::testing {
@@ -142,6 +145,68 @@ TEST_F(ChoosersTest, RememberedValuesComeBackInANewMainWindow) {
   QTest::keyClick(Field("SA"), Qt::Key_Down);
   EXPECT_TRUE(Field("SA")->completer()->popup()->isVisible());
   SaveScreenshot(dialog, "run_dialog_remembered");
+}
+
+}  // namespace
+}  // namespace kelvaro::testing
+
+namespace kelvaro::testing {
+namespace {
+
+using KeysTest = MainWindowTest;
+
+// The keys of a desktop program: one Alt letter per menu, the usual shortcuts, and windows that
+// open on the screen.
+TEST_F(KeysTest, MnemonicsShortcutsAndWindowsOnScreen) {
+  QSet<QChar> letters;
+  for (QAction* menu : window().menuBar()->actions()) {
+    const QString text = menu->text();
+    const qsizetype at = text.indexOf('&');
+    ASSERT_GE(at, 0) << text.toStdString();
+    EXPECT_FALSE(letters.contains(text[at + 1].toLower())) << text.toStdString();
+    letters.insert(text[at + 1].toLower());
+  }
+  const std::map<std::string, QKeySequence> keys = {
+      {"OpenDataFolder", QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {"RunLastKind", QKeySequence(Qt::CTRL | Qt::Key_R)},
+      {"Quit", QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+  for (const auto& [name, key] : keys) {
+    auto* action = window().findChild<QAction*>(QString::fromStdString(name));
+    ASSERT_NE(action, nullptr) << name;
+    EXPECT_EQ(action->shortcut(), key) << name;
+  }
+  EXPECT_EQ(MenuItem(QStringLiteral("User's Guide"), QStringLiteral("User's Guide"))->shortcut(),
+            QKeySequence(Qt::Key_F1));
+  QAction* view_csv = MenuItem(QStringLiteral("Output Files"), QStringLiteral("CSV by SA"));
+  EXPECT_EQ(view_csv->toolTip(), "csv: daily water balance of one crop");
+
+  // Without a kind run before, Ctrl+R starts at the weather path dialog.
+  QSettings().remove(QStringLiteral("run/kind"));
+  window().findChild<QAction*>(QStringLiteral("RunLastKind"))->trigger();
+  EXPECT_NE(ShownWindow(QStringLiteral("TAnalysisPath")), nullptr);
+
+  window().ShowHelpWindow(HelpWindow::THelpAbout1);
+  QWidget* about = ShownWindow(QStringLiteral("THelpAbout1"));
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->grab().width() > 0);
+  HideDialogs();
+  QWidget* guide = window().guide();
+  guide->move(-5000, 9000);
+  guide->resize(20000, 300);
+  window().ShowUserGuide();
+  const QRect free = window().screen()->availableGeometry();
+  EXPECT_TRUE(free.contains(guide->frameGeometry())) << guide->frameGeometry().x();
+  SaveScreenshot(&window(), "main_window_menus");
+  QMenu* file = window().findChild<QMenu*>(QStringLiteral("FileMenu"));
+  file->popup(window().mapToGlobal(QPoint(0, 0)));
+  SaveScreenshot(file, "main_window_file_menu");
+  file->hide();
+  window().resize(window().minimumSizeHint());
+  SaveScreenshot(&window(), "main_window_small");
+  app::StatisticsView* statistics = window().statistics_view();
+  window().ShowStatistics("avg");
+  statistics->resize(statistics->minimumSizeHint());
+  SaveScreenshot(statistics, "statistics_small");
 }
 
 }  // namespace
