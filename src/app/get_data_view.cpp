@@ -1,12 +1,9 @@
 #include "app/get_data_view.h"
 
-#include <QAbstractItemView>
-#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <map>
@@ -14,6 +11,7 @@
 #include "app/app_memory.h"
 #include "app/model_widgets.h"
 #include "app/qt_text.h"
+#include "app/remembered_values.h"
 #include "dispatch/input_file_list.h"
 #include "dispatch/input_kinds.h"
 #include "dispatch/preset_stations.h"
@@ -22,27 +20,6 @@ namespace kelvaro::app {
 namespace {
 
 const QString kDialogKey = QStringLiteral("GetData");
-
-// Down in an edit opens the list of its remembered values, whatever is typed.
-class OpenListOnDown : public QObject {
- public:
-  OpenListOnDown(QLineEdit* edit) : QObject(edit), edit_(edit) { edit->installEventFilter(this); }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    QCompleter* completer = edit_->completer();
-    if (event->type() != QEvent::KeyPress || completer == nullptr ||
-        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Down || completer->popup()->isVisible()) {
-      return false;
-    }
-    completer->setCompletionPrefix(QString());
-    completer->complete();
-    return true;
-  }
-
- private:
-  QLineEdit* edit_;
-};
 
 QString AbsoluteText(const std::filesystem::path& folder) {
   std::error_code error;
@@ -82,9 +59,6 @@ GetDataView::GetDataView(TGetData& model, std::function<void(const std::function
   AddField(model_.SA, kSaNumberLabel, "SA");
   AddField(model_.Years, kYearsLabel, "Years");
   AddField(model_.FetchVal, kFetchLabel, "FetchVal");
-  for (const auto& field : fields_) {
-    if (field->edit()->objectName() != QLatin1String("Station")) new OpenListOnDown(field->edit());
-  }
 
   extention_->setObjectName(QStringLiteral("extention"));
   for (QLabel* note : {station_note_, folder_note_}) {
@@ -232,13 +206,7 @@ void GetDataView::OfferRememberedValues() {
   for (const auto& field : fields_) {
     QLineEdit* edit = field->edit();
     if (edit->objectName() == QLatin1String("Station")) continue;
-    const QStringList values = surroundings_.memory->Values(kDialogKey, edit->objectName());
-    auto* completer = new QCompleter(values, edit);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    delete edit->completer();
-    edit->setCompleter(completer);
-    edit->setPlaceholderText(
-        values.isEmpty() ? QString() : QStringLiteral("Down: %1, ...").arg(values.front()));
+    OfferValues(edit, surroundings_.memory->Values(kDialogKey, edit->objectName()));
   }
 }
 

@@ -305,6 +305,7 @@ void TKELVARO::BuildDialogs() {
         if (auto* charts = findChild<ChartWindow*>()) charts->ShowDailyStatistics(station);
       },
       this);
+  statistics_view_->SetMemory(memory_.get());
   crop_soil_view_ = new CropSoilEntryView(
       crop_soil_entry_, navigator_,
       [this](const SaveOutcome& saved) {

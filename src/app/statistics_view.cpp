@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/app_memory.h"
 #include "app/model_widgets.h"
 #include "app/qt_text.h"
+#include "app/remembered_values.h"
 
 namespace kelvaro::app {
 
@@ -32,6 +34,7 @@ StatisticsView::StatisticsView(TGetSimulatedStationName& model, Runner run, Runn
   connect(ok, &QPushButton::clicked, this, [this] {
     run_([this] { model_.ButtonOKClick(); });
     Pull();
+    Remember();
   });
   QPushButton* table = AddButton(buttons, QStringLiteral("Show as &Table"), "ButtonTable",
                                  QDialogButtonBox::ActionRole);
@@ -41,6 +44,7 @@ StatisticsView::StatisticsView(TGetSimulatedStationName& model, Runner run, Runn
   connect(table, &QPushButton::clicked, this, [this] {
     run_([this] { as_table_([this] { model_.ButtonOKClick(); }); });
     Pull();
+    Remember();
   });
   QPushButton* daily_chart = AddButton(buttons, QStringLiteral("Daily &Chart"), "ButtonChart",
                                        QDialogButtonBox::ActionRole);
@@ -61,8 +65,17 @@ StatisticsView::StatisticsView(TGetSimulatedStationName& model, Runner run, Runn
   Pull();
 }
 
+// A name whose statistics were computed (no warning) is offered the next time.
+void StatisticsView::Remember() {
+  if (memory_ == nullptr || model_.Warning.visible) return;
+  memory_->RememberValue(objectName(), station_->edit()->objectName(), ToQt(model_.Station.text));
+}
+
 void StatisticsView::Activate() {
   model_.FormActivate();
+  if (memory_ != nullptr) {
+    OfferValues(station_->edit(), memory_->Values(objectName(), station_->edit()->objectName()));
+  }
   Pull();
   show();
   raise();

@@ -59,6 +59,20 @@ TEST_F(StatisticsTest, ChooserAndDialogWriteWhatTheCommandLineWrites) {
   }
   ASSERT_FALSE(spreadsheet_->calls.empty());
   EXPECT_EQ(spreadsheet_->calls.back(), "open " + (folder_ / "MARIC.wxr").string());
+
+  // Show as Table: the same file in the table window; the name is offered the next time, and
+  // the daily chart draws the daily statistics just written.
+  QTest::mouseClick(Child<QPushButton>(dialog, "ButtonTable"), Qt::LeftButton);
+  EXPECT_TRUE(window().table_window()->isVisible());
+  window().NamedAction("StaMean")->trigger();
+  EXPECT_TRUE(dialog->station()->text().isEmpty());
+  ASSERT_NE(dialog->station()->completer(), nullptr);
+  EXPECT_EQ(dialog->station()->placeholderText(), "Down: MARIC, ...");
+  TypeInto(dialog->station(), QStringLiteral("MARIC"));
+  QTest::mouseClick(Child<QPushButton>(dialog, "ButtonChart"), Qt::LeftButton);
+  QWidget* charts = ShownWindow(QStringLiteral("ChartWindow"));
+  ASSERT_NE(charts, nullptr);
+  SaveScreenshot(charts, "statistics_daily_chart");
 }
 
 TEST_F(StatisticsTest, MissingWorkingFileIsNamedInTheWarning) {
