@@ -54,11 +54,17 @@ GetDataView::GetDataView(TGetData& model, std::function<void(const std::function
   BuildPresetMenu();
 
   AddStationRow();
-  AddField(model_.Latitude, kLatitudeLabel, "Latitude");
-  AddField(model_.Elevation, kElevationLabel, "Elevation");
-  AddField(model_.SA, kSaNumberLabel, "SA");
-  AddField(model_.Years, kYearsLabel, "Years");
-  AddField(model_.FetchVal, kFetchLabel, "FetchVal");
+  AddField(model_.Latitude, kLatitudeLabel, "Latitude",
+           "Decimal degrees, north positive, between -90 and 90; the input file's first line "
+           "gives it when a file is chosen from the list");
+  AddField(model_.Elevation, kElevationLabel, "Elevation",
+           "Metres above sea level, between -200 and 4000");
+  AddField(model_.SA, kSaNumberLabel, "SA",
+           "The study area, 1 to 99999: its crops are in SA + five digits + .csv of the folder");
+  AddField(model_.Years, kYearsLabel, "Years",
+           "How many years of weather to generate from the monthly means, 2 to 99");
+  AddField(model_.FetchVal, kFetchLabel, "FetchVal",
+           "Metres of grass upwind of the evaporation pan, 1 to 1000");
 
   extention_->setObjectName(QStringLiteral("extention"));
   for (QLabel* note : {station_note_, folder_note_}) {
@@ -89,8 +95,10 @@ void GetDataView::SetSurroundings(RunDialogSurroundings surroundings) {
   surroundings_ = std::move(surroundings);
 }
 
-void GetDataView::AddField(FormField& field, std::string_view label, const char* name) {
+void GetDataView::AddField(FormField& field, std::string_view label, const char* name,
+                           const char* tip) {
   fields_.push_back(AddBoundRow(form_, field, label, name, this));
+  fields_.back()->edit()->setToolTip(QString::fromUtf8(tip));
 }
 
 // The station's edit, the list of the folder's files of the kind and Browse, on one row.

@@ -60,7 +60,7 @@ class GetDataView : public QDialog {
   QLabel* folder_note() const { return folder_note_; }
 
  private:
-  void AddField(FormField& field, std::string_view label, const char* name);
+  void AddField(FormField& field, std::string_view label, const char* name, const char* tip);
   void AddStationRow();
   void BuildPresetMenu();
   void FillStationList();
