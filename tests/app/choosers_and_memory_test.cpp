@@ -105,9 +105,14 @@ TEST_F(ChoosersTest, RememberedValuesComeBackInANewMainWindow) {
   MessageBoxWatcher boxes;
   OpenRunDialog("day");
   emit window().get_data_view()->station_list()->activated(0);
+  TypeInto(Field("Latitude"), QStringLiteral("34"));  // kept, with the command line's warning
   TypeInto(Field("SA"), QStringLiteral("1"));
   QTest::mouseClick(Child<QPushButton>(window().get_data_view(), "ButtonOK"), Qt::LeftButton);
   ASSERT_FALSE(window().get_data_view()->isVisible()) << "the run did not go through";
+  ASSERT_FALSE(boxes.texts().empty());
+  EXPECT_EQ(boxes.texts().front(),
+            "the latitude '34' (in the dialog) differs from 33.07 on the first line of MARIC.day; "
+            "the run uses 34");
   TestFolder other;
   window().SetDataFolder(other.path());
   HideDialogs();
@@ -134,7 +139,7 @@ TEST_F(ChoosersTest, RememberedValuesComeBackInANewMainWindow) {
   ASSERT_TRUE(dialog->isVisible());
   EXPECT_EQ(Child<QLabel>(dialog, "extention")->text(), "Your input file extension is: day");
   for (const auto& [name, value] :
-       {std::pair{"Latitude", "33.07"}, {"Elevation", "361"}, {"SA", "1"}}) {
+       {std::pair{"Latitude", "34"}, {"Elevation", "361"}, {"SA", "1"}}) {
     QLineEdit* edit = Field(name);
     EXPECT_TRUE(edit->text().isEmpty()) << name;
     ASSERT_NE(edit->completer(), nullptr) << name;
