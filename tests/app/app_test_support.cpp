@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
@@ -29,6 +30,7 @@ MessageBoxWatcher::MessageBoxWatcher(std::function<void(QMessageBox&)> on_box)
 }
 
 MainWindowTest::MainWindowTest() {
+  QSettings().clear();  // every test starts with nothing remembered
   window_ = std::make_unique<app::TKELVARO>(folder_.path(), [this](const Session&) {
     auto spreadsheet = std::make_unique<RecordingSpreadsheet>();
     auto word = std::make_unique<RecordingWordProcessor>();

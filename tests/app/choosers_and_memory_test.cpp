@@ -99,8 +99,6 @@ TEST_F(ChoosersTest, AMissingInputFileIsNamedWithItsFolder) {
 // A run's values, the folder and the kind come back in a new main window; the fields are empty
 // on activation as the system has them, their values offered in the lists.
 TEST_F(ChoosersTest, RememberedValuesComeBackInANewMainWindow) {
-  QSettings().clear();
-  window().SetDataFolder(folder_.path());  // opened again after the clearing
   folder_.CopyExamples({"MARIC.day", "SA00001.csv"});
   MessageBoxWatcher boxes;
   OpenRunDialog("day");
