@@ -6,6 +6,7 @@
 #include <QIntValidator>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <stdexcept>
 
 #include "analysis/generator_check_chart.h"
@@ -116,6 +117,19 @@ void ChartWindow::KindChanged() {
     FillVariables(variable_, kDailyStatisticsVariables, "ETo");
   }
   if (kind == ChartKind::kGeneratorCheck) FillVariables(variable_, kGeneratorCheckVariables, "ETo");
+}
+
+void ChartWindow::ShowDailyStatistics(const QString& station) {
+  const int daily = kind_->findData(QString::fromLatin1(
+      std::find_if(std::begin(kChartKinds), std::end(kChartKinds), [](const ChartKindName& kind) {
+        return kind.kind == ChartKind::kDailyStatistics;
+      })->name));
+  kind_->setCurrentIndex(daily);
+  station_->setText(station);
+  show();
+  raise();
+  activateWindow();
+  Draw();
 }
 
 ChartRequest ChartWindow::Request() const {

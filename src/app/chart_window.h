@@ -24,6 +24,8 @@ class ChartWindow : public QWidget {
 
   // The chart the fields ask for; a refusal goes to the warning line.
   void Draw();
+  // Shows and draws the daily statistics of a station's working file.
+  void ShowDailyStatistics(const QString& station);
   // Writes the chart drawn last (PNG or SVG by the extension); false with a warning when there
   // is none or it cannot be written.
   bool Save(const std::filesystem::path& file);

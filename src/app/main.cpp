@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/app_memory.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "app/smoke_run.h"
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
   const QCommandLineOption dir_option(
       QStringLiteral("dir"),
       QStringLiteral("Data folder holding the input files and receiving the results (default: "
-                     "the current folder)."),
+                     "the folder of the last session, else the current folder)."),
       QStringLiteral("DIR"), QDir::currentPath());
   // The smoke test's road through the windows, ending with a screenshot; not for users.
   QCommandLineOption smoke_option(QStringLiteral("smoke-run"), QString(), QStringLiteral("PNG"));
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
     std::printf("kelvaro %s\n", KELVARO_VERSION);
     return 0;
   }
-  const std::filesystem::path folder = kelvaro::app::PathFromQt(parser.value(dir_option));
+  std::filesystem::path folder = kelvaro::app::PathFromQt(parser.value(dir_option));
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
     std::fprintf(stderr, "kelvaro: the data folder %s does not exist\n", folder.string().c_str());
@@ -60,10 +61,15 @@ int main(int argc, char** argv) {
   }
 
   QApplication application(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("KELVARO"));
   QApplication::setApplicationName(QStringLiteral("KELVARO"));
   QApplication::setApplicationVersion(QStringLiteral(KELVARO_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("kelvaro"));
+  if (!parser.isSet(dir_option)) {
+    if (const auto last = kelvaro::app::AppMemory().LastFolder()) folder = *last;
+  }
   kelvaro::app::TKELVARO window(folder);
+  QApplication::setWindowIcon(window.windowIcon());  // every window of the program shows it
   window.show();
   if (parser.isSet(smoke_option)) {
     kelvaro::app::StartSmokeRun(window, kelvaro::app::PathFromQt(parser.value(smoke_option)));

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/app_memory.h"
 #include "app/background_run.h"
 #include "app/chart_window.h"
 #include "app/crop_soil_entry_view.h"
@@ -20,6 +21,8 @@
 #include "app/help_window_view.h"
 #include "app/list_choice_view.h"
 #include "app/message_box.h"
+#include "app/mnemonics.h"
+#include "app/on_screen.h"
 #include "app/output_files_view.h"
 #include "app/qt_text.h"
 #include "app/report_window.h"
@@ -31,6 +34,7 @@
 #include "app/table_or_spreadsheet.h"
 #include "app/table_window.h"
 #include "app/ui_thread.h"
+#include "dispatch/input_kinds.h"
 #include "help/user_guide.h"
 #include "office/desktop_office.h"
 #include "office/office_calls.h"
@@ -46,6 +50,21 @@ namespace {
 
 constexpr auto kDataFolderItem = "Data Folder...";
 constexpr auto kDataFolderTitle = "Choose the data folder";
+
+// What a result file of the extension holds, from the heading of its help page: "csv: daily
+// water balance of one crop". The statistics are named by their dialog's caption.
+QString ResultTip(std::string_view ext) {
+  if (ext.empty()) return QString();
+  for (const HelpPage& page : OutputFilesPages()) {
+    if (page.title != ext) continue;
+    const std::string_view heading = page.markdown.substr(0, page.markdown.find('\n'));
+    return ToQt(heading.substr(heading.find_first_not_of("# ")));
+  }
+  for (const StatisticChoice& choice : kStatisticChoices) {
+    if (choice.ext == ext) return ToQt(choice.ext) + QStringLiteral(": ") + ToQt(choice.caption);
+  }
+  return QString();
+}
 
 QStringList Items(const auto& choices, auto item) {
   QStringList items;
@@ -81,10 +100,11 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& offic
           [this](const std::string& text) { reporter_.MessageBox(text); })),
       statistics_(session_, *viewer_office_, navigator_),
       statistics_path_(statistics_, navigator_),
-      data_file_entry_(session_, *office_.spreadsheet, navigator_),
+      data_file_entry_(session_, *viewer_office_, navigator_),
       finders_(session_, *viewer_office_, navigator_),
       output_files_(session_, *viewer_office_, navigator_),
-      result_files_(navigator_) {
+      result_files_(navigator_),
+      memory_(std::make_unique<AppMemory>()) {
   static const bool resources_registered = (RegisterResources(), true);
   (void)resources_registered;
   setObjectName(QStringLiteral("TKELVARO"));
@@ -113,6 +133,7 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& offic
   statusBar()->addPermanentWidget(folder_label_);
 
   BuildNamedActions();
+  BuildFileMenu();
   BuildMenus();
   BuildToolbar();
   BuildDialogs();
@@ -122,6 +143,9 @@ TKELVARO::TKELVARO(std::filesystem::path data_folder, const OfficeFactory& offic
   central->insertWidget(0, run_outcome_view_);
   central->setStretchFactor(0, 3);
   central->setStretchFactor(1, 2);
+  AddShortcutsAndTips();
+  AddMnemonics(*menuBar());
+  new OnScreen(this);
   SetDataFolder(session_.data_dir);
   resize(1180, 640);
 }
@@ -132,6 +156,7 @@ QAction* TKELVARO::CommandAction(std::string_view caption, std::string_view comm
                                  QObject* owner) {
   auto* action = new QAction(ToQt(caption), owner);
   const MainWindowCommand* target = FindMainWindowCommand(command);
+  if (target != nullptr) action->setToolTip(ResultTip(target->ext));
   connect(action, &QAction::triggered, this, [this, target] {
     if (target != nullptr) RunCommand(*target);
   });
@@ -151,6 +176,82 @@ void TKELVARO::BuildNamedActions() {
   }
 }
 
+// The program's own File menu, before the system's menus.
+void TKELVARO::BuildFileMenu() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("FileMenu"));
+  QAction* open = file->addAction(QStringLiteral("&Open Data Folder..."));
+  open->setObjectName(QStringLiteral("OpenDataFolder"));
+  open->setShortcut(QKeySequence::Open);
+  open->setToolTip(QStringLiteral("Choose the folder of the input files, where runs write"));
+  connect(open, &QAction::triggered, this, &TKELVARO::OpenDataFolder);
+  recent_folders_menu_ = file->addMenu(QStringLiteral("&Recent Folders"));
+  recent_folders_menu_->setObjectName(QStringLiteral("RecentFolders"));
+  connect(recent_folders_menu_, &QMenu::aboutToShow, this, &TKELVARO::FillRecentFolders);
+  FillRecentFolders();
+  QAction* again = file->addAction(QStringLiteral("Run the &Last Kind Again..."));
+  again->setObjectName(QStringLiteral("RunLastKind"));
+  again->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  again->setToolTip(QStringLiteral("The run dialog for the input kind of the last run"));
+  connect(again, &QAction::triggered, this, &TKELVARO::RunLastKind);
+  file->addSeparator();
+  QAction* quit = file->addAction(QStringLiteral("&Quit"));
+  quit->setObjectName(QStringLiteral("Quit"));
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  quit->setMenuRole(QAction::QuitRole);
+  connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TKELVARO::FillRecentFolders() {
+  recent_folders_menu_->clear();
+  int number = 0;
+  for (const QString& folder : memory_->RecentFolders()) {
+    QAction* item = recent_folders_menu_->addAction(
+        QStringLiteral("&%1 %2").arg(++number).arg(QString(folder).replace('&', "&&")));
+    item->setData(folder);
+    connect(item, &QAction::triggered, this, [this, folder] {
+      std::error_code error;
+      if (std::filesystem::is_directory(PathFromQt(folder), error)) {
+        SetDataFolder(PathFromQt(folder));
+      } else {
+        ShowMessageBox(this, QStringLiteral("The folder %1 is no longer there").arg(folder));
+      }
+    });
+  }
+  recent_folders_menu_->setEnabled(number > 0);
+}
+
+// Keys of the usual desktop programs, and tooltips that say what a kind or a result holds.
+void TKELVARO::AddShortcutsAndTips() {
+  for (QAction* menu : menuBar()->actions()) {
+    if (menu->menu() == nullptr) continue;
+    menu->menu()->setToolTipsVisible(true);
+    for (QAction* item : menu->menu()->actions()) {
+      if (menu->text() == "User's Guide" && item->text() == "User's Guide") {
+        item->setShortcut(QKeySequence::HelpContents);
+      }
+    }
+  }
+  for (int i = 0; i < output_files_view_->kinds()->count(); ++i) {
+    const QString tip = ResultTip(FromQt(output_files_view_->kinds()->itemText(i)));
+    if (!tip.isEmpty()) output_files_view_->kinds()->setItemData(i, tip, Qt::ToolTipRole);
+  }
+  for (const auto& [id, view] : path_views_) {
+    for (const PathDialogLayout& layout : kPathDialogs) {
+      if (layout.id != id) continue;
+      for (size_t i = 0; i < layout.choices.size(); ++i) {
+        const auto kind = FindInputKind(layout.choices[i].ext);
+        if (kind && !layout.choices[i].ext.empty()) {
+          view->combo()->setItemData(
+              static_cast<int>(i),
+              QStringLiteral(".%1 files: %2").arg(ToQt(kind->ext), ToQt(kind->meaning)),
+              Qt::ToolTipRole);
+        }
+      }
+    }
+  }
+}
+
 void TKELVARO::BuildMenus() {
   for (const MainMenu& menu : MainMenus()) {
     QMenu* shown = menuBar()->addMenu(ToQt(menu.caption));
@@ -165,11 +266,7 @@ void TKELVARO::BuildMenus() {
       shown->addSeparator();
       QAction* folder = shown->addAction(QString::fromLatin1(kDataFolderItem));
       folder->setObjectName(QStringLiteral("ChooseDataFolder"));
-      connect(folder, &QAction::triggered, this, [this] {
-        if (const auto chosen = AskDirectory(QString::fromLatin1(kDataFolderTitle))) {
-          SetDataFolder(*chosen);
-        }
-      });
+      connect(folder, &QAction::triggered, this, &TKELVARO::OpenDataFolder);
     }
   }
 }
@@ -199,7 +296,25 @@ void TKELVARO::BuildDialogs() {
   const auto run = [this](const std::function<void()>& command) { RunFromRunDialog(command); };
   const auto writing = [this](const std::function<void()>& command) { WriteInFolder(command); };
   get_data_view_ = new GetDataView(get_data_, run, this);  // a run locks the folder itself
-  statistics_view_ = new StatisticsView(statistics_, writing, this);
+  get_data_view_->SetSurroundings(
+      {[this] { return session_.data_dir; },
+       [this](const std::filesystem::path& folder) { SetDataFolder(folder); },
+       [this](const QString& title, const std::filesystem::path& folder,
+              const QString& filter) -> std::optional<std::filesystem::path> {
+         const QString file =
+             QFileDialog::getOpenFileName(get_data_view_, title, PathToQt(folder), filter);
+         if (file.isEmpty()) return std::nullopt;
+         return PathFromQt(file);
+       },
+       memory_.get()});
+  statistics_view_ = new StatisticsView(
+      statistics_, writing,
+      [this](const std::function<void()>& command) { viewer_office_->AsTable(command); },
+      [this](const QString& station) {
+        if (auto* charts = findChild<ChartWindow*>()) charts->ShowDailyStatistics(station);
+      },
+      this);
+  statistics_view_->SetMemory(memory_.get());
   crop_soil_view_ = new CropSoilEntryView(
       crop_soil_entry_, navigator_,
       [this](const SaveOutcome& saved) {
@@ -356,6 +471,27 @@ void TKELVARO::ShowFinder(Dialog id, const WindowRequest& request) {
 }
 
 void TKELVARO::ShowOutputFiles() { output_files_view_->Activate(); }
+
+void TKELVARO::RunLastKind() {
+  std::string ext = get_data_.ext;
+  if (ext.empty()) ext = FromQt(memory_->LastKind());
+  const auto kind = FindInputKind(ext);
+  if (!kind) {
+    ShowPathDialog(Dialog::TAnalysisPath);
+    return;
+  }
+  const DispatchRow& row = DispatchRowOf(*kind);
+  get_data_.SetExtension(kind->ext);
+  get_data_.Years.visible = row.needs_years;
+  get_data_.FetchVal.visible = row.needs_fetch;
+  ShowRunDialog();
+}
+
+void TKELVARO::OpenDataFolder() {
+  if (const auto chosen = AskDirectory(QString::fromLatin1(kDataFolderTitle))) {
+    SetDataFolder(*chosen);
+  }
+}
 void TKELVARO::ShowResultFiles() { result_files_view_->Activate(); }
 
 void TKELVARO::SetDataFolder(const std::filesystem::path& folder) {
@@ -364,6 +500,8 @@ void TKELVARO::SetDataFolder(const std::filesystem::path& folder) {
   std::error_code error;
   const auto shown = std::filesystem::absolute(folder, error);
   folder_label_->setText(QStringLiteral("Data folder: %1").arg(PathToQt(error ? folder : shown)));
+  memory_->RememberFolder(folder);
+  FillRecentFolders();
 }
 
 QAction* TKELVARO::NamedAction(std::string_view name) const {

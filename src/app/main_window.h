@@ -31,6 +31,7 @@
 
 namespace kelvaro::app {
 
+class AppMemory;
 class CropSoilEntryView;
 class DataFileEntryView;
 class GetDataView;
@@ -86,6 +87,11 @@ class TKELVARO : public QMainWindow {
   void ShowFinder(Dialog id, const WindowRequest& request);
   void ShowOutputFiles();
   void ShowResultFiles();
+  // The run dialog for the input kind of the last run (remembered between sessions); the
+  // weather path dialog when there was none.
+  void RunLastKind();
+  // The directory chooser; the chosen folder becomes the data folder.
+  void OpenDataFolder();
 
   void SetDataFolder(const std::filesystem::path& folder);
   const std::filesystem::path& data_folder() const { return session_.data_dir; }
@@ -113,6 +119,8 @@ class TKELVARO : public QMainWindow {
   ResultFilesView* result_files_view() const { return result_files_view_; }
   TableWindow* table_window() const { return table_window_; }
   RunOutcomeView* run_outcome_view() const { return run_outcome_view_; }
+  AppMemory& memory() const { return *memory_; }
+  QMenu* recent_folders_menu() const { return recent_folders_menu_; }
   TGetData& run_dialog() { return get_data_; }
   TCropSoilEntry& crop_soil_entry() { return crop_soil_entry_; }
 
@@ -125,6 +133,9 @@ class TKELVARO : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildFileMenu();
+  void FillRecentFolders();
+  void AddShortcutsAndTips();
   void BuildMenus();
   void BuildToolbar();
   void BuildNamedActions();
@@ -176,6 +187,8 @@ class TKELVARO : public QMainWindow {
   std::map<Dialog, QWidget*> closable_;
   std::map<std::string_view, QAction*> named_actions_;
 
+  std::unique_ptr<AppMemory> memory_;
+  QMenu* recent_folders_menu_ = nullptr;
   DirectoryChooser choose_directory_;
   bool run_active_ = false;
   bool close_after_run_ = false;  // the window was closed during a run, which was cancelled

@@ -6,15 +6,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/app_memory.h"
 #include "app/model_widgets.h"
 #include "app/qt_text.h"
+#include "app/remembered_values.h"
 
 namespace kelvaro::app {
 
-StatisticsView::StatisticsView(TGetSimulatedStationName& model,
-                               std::function<void(const std::function<void()>&)> run,
-                               QWidget* parent)
-    : QDialog(parent), model_(model), run_(std::move(run)), warning_(NewWarningBox(this)) {
+StatisticsView::StatisticsView(TGetSimulatedStationName& model, Runner run, Runner as_table,
+                               std::function<void(const QString&)> chart, QWidget* parent)
+    : QDialog(parent),
+      model_(model),
+      run_(std::move(run)),
+      as_table_(std::move(as_table)),
+      chart_(std::move(chart)),
+      warning_(NewWarningBox(this)) {
   setObjectName(QStringLiteral("TGetSimulatedStationName"));
   auto* edit = new QLineEdit(this);
   edit->setObjectName(QStringLiteral("Station"));
@@ -28,7 +34,26 @@ StatisticsView::StatisticsView(TGetSimulatedStationName& model,
   connect(ok, &QPushButton::clicked, this, [this] {
     run_([this] { model_.ButtonOKClick(); });
     Pull();
+    Remember();
   });
+  QPushButton* table = AddButton(buttons, QStringLiteral("Show as &Table"), "ButtonTable",
+                                 QDialogButtonBox::ActionRole);
+  table->setToolTip(
+      QStringLiteral("Compute the statistics and show the file in the program's "
+                     "table window instead of the spreadsheet"));
+  connect(table, &QPushButton::clicked, this, [this] {
+    run_([this] { as_table_([this] { model_.ButtonOKClick(); }); });
+    Pull();
+    Remember();
+  });
+  QPushButton* daily_chart = AddButton(buttons, QStringLiteral("Daily &Chart"), "ButtonChart",
+                                       QDialogButtonBox::ActionRole);
+  daily_chart->setToolTip(
+      QStringLiteral("Chart the daily means of the file's statistics (.avg) with "
+                     "a band of one standard deviation"));
+  connect(daily_chart, &QPushButton::clicked, this, [this, edit] { chart_(edit->text()); });
+  edit->setToolTip(QStringLiteral(
+      "The name of a working daily file (.wrk) without its extension, e.g. the station of a run"));
 
   auto* form = new QFormLayout;
   form->addRow(label, edit);
@@ -40,8 +65,17 @@ StatisticsView::StatisticsView(TGetSimulatedStationName& model,
   Pull();
 }
 
+// A name whose statistics were computed (no warning) is offered the next time.
+void StatisticsView::Remember() {
+  if (memory_ == nullptr || model_.Warning.visible) return;
+  memory_->RememberValue(objectName(), station_->edit()->objectName(), ToQt(model_.Station.text));
+}
+
 void StatisticsView::Activate() {
   model_.FormActivate();
+  if (memory_ != nullptr) {
+    OfferValues(station_->edit(), memory_->Values(objectName(), station_->edit()->objectName()));
+  }
   Pull();
   show();
   raise();

@@ -13,10 +13,13 @@ void TableOrSpreadsheet::AsTable(const std::function<void()>& command) {
   command();
 }
 
+// A spreadsheet that cannot be reached, for want of a display or of the program, leaves the file
+// to the table window.
 bool TableOrSpreadsheet::Connect() {
   if (to_table_ || office_.Connect()) return true;
   no_display_ = office_.LacksDisplay();
-  return no_display_;
+  no_office_ = !no_display_;
+  return true;
 }
 bool TableOrSpreadsheet::Visible() const { return to_table_ || office_.Visible(); }
 
@@ -35,6 +38,13 @@ void TableOrSpreadsheet::OpenWorkbook(const std::filesystem::path& file) {
   }
   if (no_display_) {
     ShowWithoutDisplay(file);
+    return;
+  }
+  if (no_office_) {
+    no_office_ = false;
+    tell_(std::string(kExcelMissing) + "; " + file.filename().string() +
+          " is shown in the program's table window instead.");
+    show_table_(file);
     return;
   }
   try {

@@ -13,7 +13,7 @@ namespace kelvaro::app {
 // The spreadsheet the finders and viewers hand their files to, which can send the next file to
 // the program's own table window instead: the dialogs then find or compute the file exactly as
 // for the spreadsheet, and the user sees it without an office program. So does a file the
-// spreadsheet cannot show for want of a display, after a message that says so.
+// spreadsheet cannot show, for want of a display or of the program, after a message that says so.
 class TableOrSpreadsheet : public Spreadsheet {
  public:
   using ShowTable = std::function<void(const std::filesystem::path&)>;
@@ -42,6 +42,7 @@ class TableOrSpreadsheet : public Spreadsheet {
   Tell tell_;
   std::atomic<bool> to_table_ = false;
   std::atomic<bool> no_display_ = false;
+  std::atomic<bool> no_office_ = false;
 };
 
 }  // namespace kelvaro::app

@@ -15,6 +15,24 @@ struct PresetStation {
   std::string_view elevation;
 };
 
+// The hydrologic regions of the preset stations by their codes, for the menu's tooltips.
+struct HydrologicRegion {
+  std::string_view code;
+  std::string_view name;
+};
+inline constexpr std::array<HydrologicRegion, 10> kHydrologicRegions{{
+    {"NC", "North Coast"},
+    {"SF", "San Francisco Bay"},
+    {"CC", "Central Coast"},
+    {"SC", "South Coast"},
+    {"SR", "Sacramento River"},
+    {"SJ", "San Joaquin River"},
+    {"TL", "Tulare Lake"},
+    {"NL", "North Lahontan"},
+    {"SL", "South Lahontan"},
+    {"CR", "Colorado River"},
+}};
+
 inline constexpr std::string_view kPresetMenuCaption = "Hydrologic Regions";
 inline constexpr std::string_view kPresetYears = "30";
 

@@ -6,6 +6,7 @@
 #include "dispatch/field_texts.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/study_area_names.h"
 
@@ -90,7 +91,14 @@ bool FileCanBeOpened(const fs::path& folder, const std::string& file_name) {
 std::optional<RunProblem> YearsProblem(const std::string& years) {
   if (years.empty())
     return RunProblem{RunField::kYears, RunCheck::kYearsEmpty, std::string(kEnterYears)};
-  const int count = Converted(RunField::kYears, [&] { return ParseInt(years); });
+  // Named as Latitude and Elevation are by UsedNumber.
+  const int count = Converted(RunField::kYears, [&] {
+    try {
+      return ParseInt(years);
+    } catch (const ConversionError& error) {
+      throw ConversionError("Years: " + std::string(error.what()));
+    }
+  });
   if (count < 2)
     return RunProblem{RunField::kYears, RunCheck::kYearsTooFew, std::string(kYearsTooFew)};
   // The generators read two characters of Years: 120 would quietly simulate 12 years.
@@ -128,7 +136,31 @@ Problems RowProblems(const RunParameters& run, const DispatchRow& row, const fs:
   return problems;
 }
 
+bool IsThere(const fs::path& path) {
+  std::error_code error;
+  return fs::exists(path, error);
+}
+
 }  // namespace
+
+std::string InputFileLookedFor(const RunParameters& run, const fs::path& folder) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(folder, error).lexically_normal();
+  const std::string used = run.FileStem() + "." + run.Extension();
+  const std::string full = run.Station + "." + run.Extension();
+  std::string text = "Looked for " + used + " in " + (error ? folder : absolute).string();
+  const bool cut = run.FileStem() != run.Station;
+  if (cut) {
+    text +=
+        " (a file is named by the first five characters of the station: " + Quoted(run.Station) +
+        " reads " + used + ")";
+  }
+  if (IsThere(FindInFolder(folder, used))) return text + ": it is there but cannot be read";
+  if (cut && IsThere(FindInFolder(folder, full))) {
+    return text + ": rename " + full + " to " + used + ", or copy it";
+  }
+  return text + ": there is no such file";
+}
 
 std::vector<RunProblem> CheckRun(const RunParameters& run, const DispatchRow& row,
                                  const fs::path& folder) {

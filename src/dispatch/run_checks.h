@@ -74,4 +74,9 @@ struct RunProblem {
 std::vector<RunProblem> CheckRun(const RunParameters& run, const DispatchRow& row,
                                  const std::filesystem::path& folder);
 
+// Which input file a run looked for and where, for the line under "An invalid input filename":
+// "Looked for MARIC.day in /data/maricopa: there is no such file", with the five-character rule
+// where the station is longer and whether the file is there but unreadable.
+std::string InputFileLookedFor(const RunParameters& run, const std::filesystem::path& folder);
+
 }  // namespace kelvaro

@@ -1,7 +1,12 @@
 #include "dispatch/run_dialog.h"
 
+#include <optional>
+
+#include "dispatch/input_kinds.h"
+#include "dispatch/station_line_values.h"
 #include "dispatch/study_area_run.h"
 #include "weatherio/errors.h"
+#include "weatherio/file_naming.h"
 
 namespace kelvaro {
 namespace {
@@ -26,6 +31,19 @@ bool BeforeTheRow(const RunProblem& problem) {
   }
 }
 
+// Where the dialog's latitude and elevation came from, for the station line's warnings.
+const FieldSources kTypedInTheDialog = {"in the dialog", "in the dialog"};
+
+// The station line of the run's input file, when its kind has one and the file is there.
+std::optional<StationLineValues> StationLineOf(const RunParameters& run,
+                                               const std::filesystem::path& folder) {
+  const auto kind = FindInputKind(run.ext);
+  if (!kind || !kind->has_station_line || run.Station.empty() || !IsSafeName(run.Station)) {
+    return std::nullopt;
+  }
+  return ReadStationLineValues(FindInFolder(folder, run.FileStem() + "." + run.Extension()));
+}
+
 }  // namespace
 
 void TGetData::SetExtension(std::string_view three_letters) {
@@ -40,6 +58,31 @@ void TGetData::FormActivate() {
   DataReady = "no";
   ExtCombo = 0;
   Warning.Clear();
+  line_latitude_.clear();
+  line_elevation_.clear();
+}
+
+std::string TGetData::TakeStationLine() {
+  if (!line_latitude_.empty() && Latitude.text == line_latitude_) Latitude.text.clear();
+  if (!line_elevation_.empty() && Elevation.text == line_elevation_) Elevation.text.clear();
+  line_latitude_.clear();
+  line_elevation_.clear();
+  RunParameters run = Parameters();
+  const auto line = StationLineOf(run, session_.data_dir);
+  if (!line) return "";
+  const StationLineFindings findings = CheckAgainstStationLine(*line, kTypedInTheDialog, run);
+  if (Latitude.text.empty() && !run.Latitude.empty()) line_latitude_ = Latitude.text = run.Latitude;
+  if (Elevation.text.empty() && !run.Elevation.empty()) {
+    line_elevation_ = Elevation.text = run.Elevation;
+  }
+  return findings.note;
+}
+
+std::vector<std::string> TGetData::StationLineWarnings() const {
+  RunParameters run = Parameters();
+  const auto line = StationLineOf(run, session_.data_dir);
+  if (!line) return {};
+  return CheckAgainstStationLine(*line, kTypedInTheDialog, run).warnings;
 }
 
 void TGetData::ChoosePreset(const PresetStation& preset) {
@@ -66,6 +109,10 @@ void TGetData::Dispatch(const DispatchRow& row) {
   DataReady = "yes";
   RunResult& result = last_run_.emplace();
   result.parameters = Parameters();
+  for (const std::string& warning : StationLineWarnings()) {
+    session_.reporter.Warn(warning);
+    result.warnings.push_back(warning);
+  }
   RunCheckedChain(row, result, session_);
   if (result.status == RunResult::Status::kCancelled) {
     DataReady = "no";  // the dialog stays as it was, as after a refusal
@@ -89,7 +136,12 @@ void TGetData::ButtonOKClick() {
   }
   if (!problems.empty()) {
     Warning.Show();
-    for (const RunProblem& problem : problems) Warning.Add(problem.message);
+    for (const RunProblem& problem : problems) {
+      Warning.Add(problem.message);
+      if (problem.check == RunCheck::kInputFile) {
+        Warning.Add(InputFileLookedFor(Parameters(), session_.data_dir));
+      }
+    }
   } else {
     Dispatch(kDispatchTable[static_cast<size_t>(ExtCombo)]);
   }

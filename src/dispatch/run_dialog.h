@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dispatch/dispatch_table.h"
 #include "dispatch/preset_stations.h"
@@ -56,6 +57,13 @@ class TGetData {
   void ButtonCancelClick() { navigator_.Close(Dialog::TGetData); }
   // A station of the "Hydrologic Regions" menu.
   void ChoosePreset(const PresetStation& preset);
+  // Latitude and elevation from the first line of the station's input file in the data folder,
+  // for the fields left empty or filled from a station line before. What was taken, in words
+  // ("Using the latitude 33.07 from the first line of MARIC.day"); empty when nothing was.
+  std::string TakeStationLine();
+  // The typed latitude and elevation that differ from the input file's station line, one
+  // warning each, in the words of the command line's run.
+  std::vector<std::string> StationLineWarnings() const;
 
   RunParameters Parameters() const;
   // What the last OK that started a run gave; none when the last OK was refused before.
@@ -67,6 +75,9 @@ class TGetData {
   Session& session_;
   Navigator& navigator_;
   std::optional<RunResult> last_run_;
+  // What TakeStationLine put into the fields, so that another station replaces it.
+  std::string line_latitude_;
+  std::string line_elevation_;
 };
 
 }  // namespace kelvaro

@@ -155,7 +155,7 @@ void RunCheckedChain(const DispatchRow& row, RunResult& result, Session& session
   GatheringReporter gathering(session.reporter, result);
   Session run = SessionReportingTo(session, gathering);
   try {
-    RunCheckedChain(row, result.parameters, run);
+    result.record_years = RunCheckedChain(row, result.parameters, run);
     KeepRandomState(run, session);
   } catch (const RunCancelled& cancelled) {
     result.status = RunResult::Status::kCancelled;

@@ -7,16 +7,14 @@ namespace kelvaro {
 namespace {
 
 constexpr std::array<HelpPage, 1> kHelpAbout{{
-    {"", R"(## KELVARO
-
-Version 1.0
+    {"", "## KELVARO\n\nVersion " KELVARO_VERSION R"(
 
 Reference evapotranspiration, crop water use and the evapotranspiration of applied water (ETAW)
 for irrigation study areas.)"},
 }};
 
 constexpr std::array<HelpPage, 1> kAboutKelvaro{{
-    {"", R"(## About KELVARO
+    {"", "## About KELVARO\n\nVersion " KELVARO_VERSION R"(
 
 KELVARO estimates how much water irrigation must supply to the crops of a study area. From
 daily weather, pan evaporation, ETo or temperature records, or from monthly means through a

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
@@ -29,6 +30,7 @@ MessageBoxWatcher::MessageBoxWatcher(std::function<void(QMessageBox&)> on_box)
 }
 
 MainWindowTest::MainWindowTest() {
+  QSettings().clear();  // every test starts with nothing remembered
   window_ = std::make_unique<app::TKELVARO>(folder_.path(), [this](const Session&) {
     auto spreadsheet = std::make_unique<RecordingSpreadsheet>();
     auto word = std::make_unique<RecordingWordProcessor>();
@@ -48,11 +50,13 @@ MainWindowTest::~MainWindowTest() {
   QApplication::processEvents();
 }
 
+QString WithoutMnemonic(QString caption) { return caption.remove(QLatin1Char('&')); }
+
 QAction* MainWindowTest::MenuItem(const QString& menu, const QString& item) const {
   for (QAction* shown : window_->menuBar()->actions()) {
-    if (shown->text() != menu || shown->menu() == nullptr) continue;
+    if (WithoutMnemonic(shown->text()) != menu || shown->menu() == nullptr) continue;
     for (QAction* action : shown->menu()->actions()) {
-      if (action->text() == item) return action;
+      if (WithoutMnemonic(action->text()) == item) return action;
     }
   }
   ADD_FAILURE() << "no menu item " << menu.toStdString() << " > " << item.toStdString();

@@ -60,6 +60,9 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<app::TKELVARO> window_;
 };
 
+// A menu caption as shown, without the '&' that marks its Alt key.
+QString WithoutMnemonic(QString caption);
+
 // Saves a picture of the widget under the build folder's screenshots/.
 void SaveScreenshot(QWidget* widget, const std::string& name);
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
 
@@ -60,9 +61,19 @@ TEST_F(BadInputTest, RunDialogAnswersEveryFieldWithAMessage) {
 
   const char* kFields[] = {"Station", "Latitude", "Elevation", "SA", "Years"};
   const char* kGood[] = {"MARIC", "33.07", "361", "1", "2"};
+  // What a message about each field says, whatever its words.
+  const QRegularExpression kNamed[] = {
+      QRegularExpression(QStringLiteral("station|input file"),
+                         QRegularExpression::CaseInsensitiveOption),
+      QRegularExpression(QStringLiteral("latitude"), QRegularExpression::CaseInsensitiveOption),
+      QRegularExpression(QStringLiteral("elevation"), QRegularExpression::CaseInsensitiveOption),
+      QRegularExpression(QStringLiteral("SA number")),
+      QRegularExpression(QStringLiteral("years"), QRegularExpression::CaseInsensitiveOption)};
+  std::vector<QString> bad_texts(std::begin(kBadTexts), std::end(kBadTexts));
+  bad_texts.push_back(QStringLiteral("3,5"));  // a decimal comma
   int answered = 0;
   for (size_t field = 0; field < std::size(kFields); ++field) {
-    for (const QString& bad : kBadTexts) {
+    for (const QString& bad : bad_texts) {
       const std::string what = std::string(kFields[field]) + " = '" + bad.toStdString() + "'";
       SCOPED_TRACE(what);
       if (!dialog->isVisible()) window().ShowRunDialog();  // a run that went through closed it
@@ -77,6 +88,11 @@ TEST_F(BadInputTest, RunDialogAnswersEveryFieldWithAMessage) {
       const bool boxed = boxes.texts().size() > boxes_before;
       const bool ran = !dialog->isVisible();
       EXPECT_TRUE(warned || boxed || ran);
+      const QString message =
+          boxed ? QString::fromStdString(boxes.texts().back()) : dialog->warning()->toPlainText();
+      if (warned || boxed) {
+        EXPECT_TRUE(message.contains(kNamed[field])) << message.toStdString();
+      }
       answered += warned || boxed;
       EXPECT_FALSE(window().run_active());
       ExpectUsersFilesKept(what);

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -21,6 +23,10 @@ int main(int argc, char** argv) {
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   qInstallMessageHandler(&DropPlatformChatter);
   QApplication application(argc, argv);
+  // What the program remembers goes to a settings file of the test run, never the user's.
+  const QTemporaryDir settings_folder;
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_folder.path());
   QApplication::setQuitOnLastWindowClosed(false);  // tests close main windows in turn
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -174,13 +174,15 @@ TEST_F(ScreenshotTest, TemplateFinderAndViewerDialogs) {
   Picture(window().result_files_view(), "result_files");
 }
 
-// Tab goes through the run dialog's fields in their order, then OK and Cancel.
+// Tab goes through the run dialog's fields in their order (the station's list and Browse beside
+// it), then OK and Cancel.
 TEST_F(ScreenshotTest, RunDialogTabOrderFollowsTheFields) {
   window().ShowPathDialog(Dialog::TPanAnalysisPath);
   Child<QPushButton>(window().path_view(Dialog::TPanAnalysisPath), "ButtonOK")->click();
   app::GetDataView* run = window().get_data_view();
-  std::vector<QWidget*> expected;
-  for (const char* name : {"Station", "Latitude", "Elevation", "SA", "Years", "FetchVal"}) {
+  std::vector<QWidget*> expected = {Child<QLineEdit>(run, "Station"), run->station_list(),
+                                    run->browse()};
+  for (const char* name : {"Latitude", "Elevation", "SA", "Years", "FetchVal"}) {
     expected.push_back(Child<QLineEdit>(run, name));
   }
   expected.push_back(Child<QPushButton>(run, "ButtonOK"));

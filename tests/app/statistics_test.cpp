@@ -5,6 +5,7 @@
 
 #include "app/list_choice_view.h"
 #include "app/statistics_view.h"
+#include "app/table_window.h"
 #include "app_test_support.h"
 #include "support/cli_runner.h"
 #include "weatherio/folder_lock.h"
@@ -58,6 +59,20 @@ TEST_F(StatisticsTest, ChooserAndDialogWriteWhatTheCommandLineWrites) {
   }
   ASSERT_FALSE(spreadsheet_->calls.empty());
   EXPECT_EQ(spreadsheet_->calls.back(), "open " + (folder_ / "MARIC.wxr").string());
+
+  // Show as Table: the same file in the table window; the name is offered the next time, and
+  // the daily chart draws the daily statistics just written.
+  QTest::mouseClick(Child<QPushButton>(dialog, "ButtonTable"), Qt::LeftButton);
+  EXPECT_TRUE(window().table_window()->isVisible());
+  window().NamedAction("StaMean")->trigger();
+  EXPECT_TRUE(dialog->station()->text().isEmpty());
+  ASSERT_NE(dialog->station()->completer(), nullptr);
+  EXPECT_EQ(dialog->station()->placeholderText(), "Down: MARIC, ...");
+  TypeInto(dialog->station(), QStringLiteral("MARIC"));
+  QTest::mouseClick(Child<QPushButton>(dialog, "ButtonChart"), Qt::LeftButton);
+  QWidget* charts = ShownWindow(QStringLiteral("ChartWindow"));
+  ASSERT_NE(charts, nullptr);
+  SaveScreenshot(charts, "statistics_daily_chart");
 }
 
 TEST_F(StatisticsTest, MissingWorkingFileIsNamedInTheWarning) {
@@ -89,8 +104,12 @@ TEST(StatisticsWithoutSpreadsheet, FilesStayAndTheUserIsTold) {
   TypeInto(window.statistics_view()->station(), QStringLiteral("MARIC"));
   MessageBoxWatcher boxes;
   QTest::mouseClick(Child<QPushButton>(window.statistics_view(), "ButtonOK"), Qt::LeftButton);
-  EXPECT_EQ(boxes.texts(), Lines{"Excel may not be installed"});
+  // The system's words, and the file shown in the program's table window instead.
+  EXPECT_EQ(boxes.texts(), Lines{"Excel may not be installed; MARIC.std is shown in the "
+                                 "program's table window instead."});
   EXPECT_TRUE(folder.Has("MARIC.std"));
+  EXPECT_TRUE(window.table_window()->isVisible());
+  window.table_window()->hide();
   window.statistics_view()->hide();
 }
 

@@ -87,9 +87,15 @@ TEST_F(RunDialogTest, ANumberThatIsNotWhollyANumberAbandonsTheRun) {
 
 TEST_F(RunDialogTest, FileChecksUseTheNamesTheOperationsRead) {
   Fill("Davisville", "38.5", "18.5", "7");
-  EXPECT_EQ(Press(), Lines{"An invalid input filename"});
+  // The system's line, then which file was looked for where.
+  const std::string looked = "Looked for Davis.day in " +
+                             std::filesystem::absolute(folder_.path()).lexically_normal().string() +
+                             " (a file is named by the first five characters of the station: "
+                             "'Davisville' reads Davis.day)";
+  EXPECT_EQ(Press(), (Lines{"An invalid input filename", looked + ": there is no such file"}));
   folder_.Write("Davisville.day", "");  // the full station name does not count
-  EXPECT_EQ(Press(), Lines{"An invalid input filename"});
+  EXPECT_EQ(Press(), (Lines{"An invalid input filename",
+                            looked + ": rename Davisville.day to Davis.day, or copy it"}));
   folder_.Write("Davis.day", "");
   EXPECT_EQ(Press(), Lines{"An invalid SA number"});
   folder_.Write("SA00007.csv", "");  // the crop form writes lower case
@@ -110,7 +116,7 @@ TEST_F(RunDialogTest, YearsAndFetchChecksOfTheRows) {
   dialog_.Years.text = "1";
   EXPECT_EQ(Press(), Lines{"Number of years should be larger than 1"});
   dialog_.Years.text = "2";
-  EXPECT_EQ(Press(), Lines{"An invalid input filename"});
+  EXPECT_EQ(Press().front(), "An invalid input filename");
 
   dialog_.SetExtension("mpn");
   dialog_.Years.text = "";
@@ -135,11 +141,34 @@ TEST_F(RunDialogTest, YearsAndFetchChecksOfTheRows) {
     EXPECT_EQ(Press(), Lines{"Fetch should be between 1 and 1000 meters"}) << fetch;
   }
   dialog_.FetchVal.text = "1000";
-  EXPECT_EQ(Press(), Lines{"An invalid input filename"});
+  EXPECT_EQ(Press().front(), "An invalid input filename");
 
   dialog_.SetExtension("dpn");
   dialog_.FetchVal.text = "";
   EXPECT_EQ(Press(), Lines{"Enter a fetch value"});
+}
+
+// Latitude and elevation come from the station line into empty fields, and go again when another
+// station is chosen; typed values that differ from the line are kept and warned about.
+TEST_F(RunDialogTest, StationLineFillsEmptyFieldsAndWarnsOfDifferentOnes) {
+  folder_.Write("MARIC.day", " MARIC,33.07, 361\n");
+  folder_.Write("PLAIN.day", "");
+  dialog_.Station.text = "MARIC";
+  EXPECT_EQ(dialog_.TakeStationLine(),
+            "Using the latitude 33.07 and the elevation 361 from the first line of MARIC.day");
+  EXPECT_EQ(dialog_.Latitude.text, "33.07");
+  EXPECT_EQ(dialog_.Elevation.text, "361");
+  EXPECT_TRUE(dialog_.StationLineWarnings().empty());
+  dialog_.Station.text = "PLAIN";
+  EXPECT_EQ(dialog_.TakeStationLine(), "");
+  EXPECT_EQ(dialog_.Latitude.text + dialog_.Elevation.text, "");
+  dialog_.Station.text = "MARIC";
+  dialog_.Latitude.text = "-33.07";
+  EXPECT_EQ(dialog_.TakeStationLine(), "Using the elevation 361 from the first line of MARIC.day");
+  EXPECT_EQ(dialog_.Latitude.text, "-33.07");
+  EXPECT_EQ(dialog_.StationLineWarnings(),
+            Lines{"the latitude '-33.07' (in the dialog) differs from 33.07 on the first line of "
+                  "MARIC.day; the run uses -33.0"});
 }
 
 TEST_F(RunDialogTest, UnknownExtensionKeepsTheSelectedRow) {

@@ -55,8 +55,9 @@ TEST(HelpWindows, FilePagesHaveOneTabPerKind) {
 }
 
 TEST(HelpWindows, AboutPageGivesTheVersion) {
-  EXPECT_NE(HelpWindowOf(HelpWindow::THelpAbout1).pages[0].markdown.find("Version 1.0"),
-            std::string::npos);
+  EXPECT_NE(
+      HelpWindowOf(HelpWindow::THelpAbout1).pages[0].markdown.find("Version " KELVARO_VERSION "\n"),
+      std::string::npos);
 }
 
 TEST(HelpSelectors, ItemsOpenTheirWindowsAndActivationSelectsTheFirst) {
