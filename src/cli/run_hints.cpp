@@ -25,21 +25,7 @@ bool IsFile(const fs::path& path) {
 }
 
 std::string LooksForInput(const RunParameters& run, const fs::path& dir) {
-  const std::string used = run.FileStem() + "." + run.Extension();
-  std::string hint = "Looked for " + used + " in " + dir.string();
-  const bool cut = run.FileStem() != run.Station;
-  if (cut) {
-    hint +=
-        " (a file is named by the first five characters of the station: " + Quoted(run.Station) +
-        " reads " + used + ")";
-  }
-  const fs::path path = FindInFolder(dir, used);
-  const std::string full = run.Station + "." + run.Extension();
-  if (IsFile(path)) return hint + ": it is there but cannot be read";
-  if (cut && IsFile(FindInFolder(dir, full))) {
-    return hint + ": rename " + full + " to " + used + ", or copy it";
-  }
-  return hint + ": there is no such file (--station names it, --dir its folder)";
+  return InputFileLookedFor(run, dir, " (--station names it, --dir its folder)");
 }
 
 // Why the station line of the input file gave no value for a field left out.

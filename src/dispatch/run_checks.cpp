@@ -143,12 +143,11 @@ bool IsThere(const fs::path& path) {
 
 }  // namespace
 
-std::string InputFileLookedFor(const RunParameters& run, const fs::path& folder) {
-  std::error_code error;
-  const fs::path absolute = fs::absolute(folder, error).lexically_normal();
+std::string InputFileLookedFor(const RunParameters& run, const fs::path& folder,
+                               std::string_view advice) {
   const std::string used = run.FileStem() + "." + run.Extension();
   const std::string full = run.Station + "." + run.Extension();
-  std::string text = "Looked for " + used + " in " + (error ? folder : absolute).string();
+  std::string text = "Looked for " + used + " in " + folder.string();
   const bool cut = run.FileStem() != run.Station;
   if (cut) {
     text +=
@@ -159,7 +158,7 @@ std::string InputFileLookedFor(const RunParameters& run, const fs::path& folder)
   if (cut && IsThere(FindInFolder(folder, full))) {
     return text + ": rename " + full + " to " + used + ", or copy it";
   }
-  return text + ": there is no such file";
+  return text + ": there is no such file" + std::string(advice);
 }
 
 std::vector<RunProblem> CheckRun(const RunParameters& run, const DispatchRow& row,

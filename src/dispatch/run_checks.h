@@ -76,7 +76,9 @@ std::vector<RunProblem> CheckRun(const RunParameters& run, const DispatchRow& ro
 
 // Which input file a run looked for and where, for the line under "An invalid input filename":
 // "Looked for MARIC.day in /data/maricopa: there is no such file", with the five-character rule
-// where the station is longer and whether the file is there but unreadable.
-std::string InputFileLookedFor(const RunParameters& run, const std::filesystem::path& folder);
+// where the station is longer and whether the file is there but unreadable. The folder is named
+// as given; `advice` follows "there is no such file" (the command line names its options there).
+std::string InputFileLookedFor(const RunParameters& run, const std::filesystem::path& folder,
+                               std::string_view advice = "");
 
 }  // namespace kelvaro
