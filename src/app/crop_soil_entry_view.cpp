@@ -196,6 +196,15 @@ QGroupBox* CropSoilEntryView::BuildCropBox() {
   add_plain(kSaNumberCaption, model_.SA, "SA", false);
   crop_list_->setObjectName(QStringLiteral("CropNameCombo"));
   for (int i = 0; i < kCropListSize; ++i) crop_list_->addItem(ToQt(CropListItem(i)));
+  for (int i = 0; i < kCatalogueSize; ++i) {
+    const int crop_class = CropClass(CropCatalogue()[static_cast<size_t>(i)].crop_no);
+    crop_list_->setItemData(i, CropClassTip(crop_class), Qt::ToolTipRole);
+  }
+  crop_list_->setToolTip(
+      QStringLiteral(
+          "The crop's class, the whole number of its crop number, decides which entries the form "
+          "asks for:\n%1\n%2\n%3\n%4")
+          .arg(CropClassTip(1), CropClassTip(2), CropClassTip(3), CropClassTip(4)));
   crop_list_->setMaxVisibleItems(20);
   auto* crop_label = new QLabel(QStringLiteral("Crop:"), crop_box);
   crop_label->setBuddy(crop_list_);
@@ -209,6 +218,30 @@ QGroupBox* CropSoilEntryView::BuildCropBox() {
     Pull();
   });
   return crop_box;
+}
+
+// What a crop class means to the user, for the crop list's tips.
+QString CropSoilEntryView::CropClassTip(int crop_class) {
+  switch (crop_class) {
+    case 1:
+      return QStringLiteral(
+          "Class 1: annual field and vegetable crops; no ground cover, cover "
+          "crop or stress entries");
+    case 2:
+      return QStringLiteral(
+          "Class 2: one crop coefficient the whole year (alfalfa, pasture, "
+          "turfgrass); as class 1");
+    case 3:
+      return QStringLiteral(
+          "Class 3: deciduous orchards and vines; ground cover on dates C and "
+          "D, cover crops and water stress");
+    case 4:
+      return QStringLiteral(
+          "Class 4: evergreen trees; ground cover on dates B, C, D and E, and "
+          "cover crops");
+    default:
+      return {};
+  }
 }
 
 // A refusal's text below its entry, in the entry's columns; hidden while there is none.

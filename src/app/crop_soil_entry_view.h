@@ -69,6 +69,7 @@ class CropSoilEntryView : public QDialog {
 
   QGroupBox* AddGroup(const char* title, std::span<const Row> rows, bool with_defaults);
   QLabel* AddMessage(QGridLayout* grid, int line, const FormField* field);
+  static QString CropClassTip(int crop_class);
   QGroupBox* BuildCropBox();
   void Save();
   void ShowProblems();

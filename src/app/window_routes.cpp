@@ -25,9 +25,8 @@ void Statistics(TKELVARO& window, const WindowRequest& request) {
 }
 void DataFileEntry(TKELVARO& window, const WindowRequest&) { window.ShowDataFileEntry(); }
 void Finder(TKELVARO& window, const WindowRequest& request) {
-  for (Dialog id : {Dialog::TShowSAFiles, Dialog::TGetOutSA, Dialog::TGetSumSA,
-                    Dialog::TGetSACropInfo, Dialog::TGetCropItemNum}) {
-    if (DialogName(id) == request.window) window.ShowFinder(id, request);
+  for (const FinderVariant& variant : kFinderVariants) {
+    if (DialogName(variant.id) == request.window) window.ShowFinder(variant.id, request);
   }
 }
 void OutputFiles(TKELVARO& window, const WindowRequest&) { window.ShowOutputFiles(); }
