@@ -59,16 +59,8 @@ def run(folder, input, station, sa, *, latitude=None, elevation=None, years=None
 
 
 def run_frames(outcome, folder, *, missing_as_nan=False):
-    """The files a run wrote, each read as a DataFrame: {file name: DataFrame}.
-
-    Files that are not tables (the run's record) are left out.
-    """
+    """The files a run wrote, each read as a DataFrame by read_table: {file name: DataFrame}."""
     from .frames import read_table
 
-    frames = {}
-    for name in outcome.files_written:
-        path = os.path.join(os.fspath(folder), name)
-        if name.lower().endswith((".csv", ".eto", ".wrk", ".gen", ".cpy", ".mon", ".day", ".ymm",
-                                  ".wxr", ".avg", ".sdv")) and os.path.isfile(path):
-            frames[name] = read_table(path, missing_as_nan=missing_as_nan)
-    return frames
+    return {name: read_table(os.path.join(os.fspath(folder), name), missing_as_nan=missing_as_nan)
+            for name in outcome.files_written}

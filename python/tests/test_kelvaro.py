@@ -34,12 +34,11 @@ def test_a_run_from_python_writes_what_the_cli_writes(examples, cli):
     assert outcome.status == "done" and outcome.crops and outcome.files_written
     cli_files, python_files = listing(by_cli), listing(by_python)
     assert cli_files.keys() == python_files.keys()
-    record = [n for n in cli_files if n not in outcome.files_written and n.endswith(".json")]
     for name in cli_files:
-        if name not in record:
+        if not name.endswith(".kvrun"):  # the run's record says when it ran
             assert python_files[name] == cli_files[name], name
     frames = kelvaro.run_frames(outcome, by_python)
-    assert any("ETAW" in " ".join(map(str, f.columns)) for f in frames.values())
+    assert frames["SumofETAWforSA00001.saw"].Crop.tolist() == [c.name for c in outcome.crops]
     budget = kelvaro.water_budget(by_python, 1)
     assert budget.number.iloc[-1] == 0 and budget.volume.iloc[-1] > 0
 
@@ -76,17 +75,18 @@ def test_a_refused_run_names_the_field_and_writes_nothing(examples):
 
 
 def test_long_computations_let_other_threads_run():
-    days = 3_000_000
+    days = 1_000_000
     doy = np.tile(np.arange(1, 366), days // 365 + 1)[:days]
-    args = [np.full(days, v, dtype=np.float32) for v in (20.0, 30.0, 15.0, 2.0, 8.0)]
-    worker = threading.Thread(target=kelvaro.penman_monteith_eto, args=args,
-                              kwargs=dict(doy=doy, **MARICOPA))
+    args = [np.full(days, v, dtype=np.float32) for v in (10.0, 30.0, 15.0, 2.0, 8.0)]
+    results = []
+    worker = threading.Thread(target=lambda: results.append(
+        kelvaro.penman_monteith_eto(*args, doy=doy, **MARICOPA)))
     ticks = 0
     worker.start()
     while worker.is_alive():
         time.sleep(0.001)
         ticks += 1
-    assert ticks >= 20
+    assert len(results[0]) == days and ticks >= 20
 
 
 def test_bad_input_raises_clear_exceptions_and_writes_nothing(examples, tmp_path):
