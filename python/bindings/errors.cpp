@@ -15,6 +15,12 @@ void AddErrors(py::module_& module) {
   py::register_exception<ConversionError>(module, "ConversionError", PyExc_ValueError);
   const auto input_error = module.attr("InputError");
   py::register_exception<FolderRefusal>(module, "FolderBusy", input_error);
+  module.attr("InputError").attr("__doc__") =
+      "Input the core refuses (a file, line or value it cannot use); the message says why.";
+  module.attr("ConversionError").attr("__doc__") =
+      "A text that does not convert to a number; the message quotes it and says where.";
+  module.attr("FolderBusy").attr("__doc__") =
+      "Another command holds the data folder, or the folder cannot safely be written.";
 }
 
 }  // namespace kelvaro::python

@@ -16,19 +16,20 @@ namespace {
 // The columns a Python caller gave, converted and checked for length against DOY.
 struct WeatherArrays {
   std::vector<int> doy;
-  std::vector<float> solar, tmax, tmin, wind, td;
+  std::vector<float> solar, tmax, tmin, wind, td, pcp;
 
   void Add(std::vector<float>& column, const py::handle& values, const char* name) {
     column = FloatColumn(values, name);
     CheckSameLength(column.size(), name, doy.size(), "doy");
   }
-  DailyWeatherColumns View() const { return {doy, solar, tmax, tmin, wind, td}; }
+  DailyWeatherColumns View() const { return {doy, solar, tmax, tmin, wind, td, pcp}; }
 };
 
 py::array_t<float> PenmanMonteith(const py::handle& doy, const py::handle& solar,
                                   const py::handle& tmax, const py::handle& tmin,
                                   const py::handle& wind, const py::handle& td,
-                                  const py::handle& latitude, const py::handle& elevation) {
+                                  const py::handle& pcp, const py::handle& latitude,
+                                  const py::handle& elevation) {
   WeatherArrays arrays;
   arrays.doy = IntColumn(doy, "doy");
   arrays.Add(arrays.solar, solar, "solar");
@@ -36,6 +37,7 @@ py::array_t<float> PenmanMonteith(const py::handle& doy, const py::handle& solar
   arrays.Add(arrays.tmin, tmin, "tmin");
   arrays.Add(arrays.wind, wind, "wind");
   arrays.Add(arrays.td, td, "td");
+  if (!pcp.is_none()) arrays.Add(arrays.pcp, pcp, "pcp");
   const float latitude_deg = FiniteNumber(latitude, "latitude");
   const float elevation_m = FiniteNumber(elevation, "elevation");
   std::vector<float> eto(arrays.doy.size());
@@ -79,8 +81,8 @@ py::array_t<int> DaysOfYear(const py::handle& year, const py::handle& month,
 
 void AddEto(py::module_& module) {
   module.def("penman_monteith_eto", &PenmanMonteith, py::arg("doy"), py::arg("solar"),
-             py::arg("tmax"), py::arg("tmin"), py::arg("wind"), py::arg("td"), py::arg("latitude"),
-             py::arg("elevation"),
+             py::arg("tmax"), py::arg("tmin"), py::arg("wind"), py::arg("td"), py::arg("pcp"),
+             py::arg("latitude"), py::arg("elevation"),
              "Daily Penman-Monteith ETo (mm, float32) as the .eto file holds it.");
   module.def("hargreaves_eto", &Hargreaves, py::arg("doy"), py::arg("tmax"), py::arg("tmin"),
              py::arg("latitude"), "Daily Hargreaves-Samani ETo (mm, float32).");

@@ -158,6 +158,11 @@ void AddRuns(py::module_& module) {
   ReadOnly(outcome, "error", &RunOutcome::error, "What ended the run early, if anything.");
   ReadOnly(outcome, "crops", &RunOutcome::crops, "Per-crop summary of a run that was done.");
   ReadOnly(outcome, "files_written", &RunOutcome::files_written, "Files the run wrote.");
+  outcome.def("__repr__", [](const RunOutcome& o) {
+    return "RunOutcome(status='" + o.status + "', station='" + o.station + "', sa5='" + o.sa5 +
+           "', crops=" + std::to_string(o.crops.size()) +
+           ", files_written=" + std::to_string(o.files_written.size()) + ")";
+  });
 
   module.def("run_study_area", &Run, py::arg("folder"), py::arg("input"), py::arg("station"),
              py::arg("sa"), py::arg("latitude"), py::arg("elevation"), py::arg("years"),

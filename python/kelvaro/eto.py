@@ -28,12 +28,14 @@ def _days(doy, dates):
     return day_of_year(dates) if dates is not None else doy
 
 
-def penman_monteith_eto(solar, tmax, tmin, wind, td, *, latitude, elevation, doy=None, dates=None):
+def penman_monteith_eto(solar, tmax, tmin, wind, td, *, latitude, elevation, doy=None, dates=None,
+                        pcp=None):
     """Daily Penman-Monteith grass reference ETo, mm per day, as a float32 array.
 
     The values are those the daily ETo operation writes to the ``.eto`` file of measured daily
     weather: single precision as the core computes them, TMax raised to TMin where it is lower,
-    -999 where an input is -999 (missing).
+    -999 where an input is -999 (missing). Give the rain ``pcp`` as well to have -999 on the
+    days whose Pcp is missing too, as in the file.
 
     Parameters: one-dimensional arrays of equal length, Solar in MJ/m^2 per day, TMax, TMin and
     the dew point Td in oC, Wind in m/s at 2 m; the days as ``doy`` (1..366) or ``dates``;
@@ -43,8 +45,8 @@ def penman_monteith_eto(solar, tmax, tmin, wind, td, *, latitude, elevation, doy
     lengths, NaN or infinity, and kelvaro.InputError (a ValueError) for a Solar above the day's
     extraterrestrial radiation.
     """
-    return _core.penman_monteith_eto(_days(doy, dates), solar, tmax, tmin, wind, td, latitude,
-                                     elevation)
+    return _core.penman_monteith_eto(_days(doy, dates), solar, tmax, tmin, wind, td, pcp,
+                                     latitude, elevation)
 
 
 def hargreaves_eto(tmax, tmin, *, latitude, doy=None, dates=None):

@@ -15,13 +15,13 @@ def test_penman_monteith_equals_the_cli_eto_file_value_for_value(examples, cli):
     cli("run", "--input", "day", "--station", "MARIC", "--sa", "1", "--dir", str(folder))
     day = kelvaro.read_table(folder / "MARIC.day")
     eto = kelvaro.penman_monteith_eto(day.Solar, day.TMax, day.TMin, day.Wind, day.Td,
-                                      doy=day.DOY, **MARICOPA)
+                                      pcp=day.Pcp, doy=day.DOY, **MARICOPA)
     assert eto.dtype == np.float32 and len(eto) == len(day) > 300
     written = (folder / "MARIC.eto").read_text().splitlines()[3:]
     assert ["%8.2f" % v for v in eto] == [line.split(",")[-1] for line in written]
     dates = [f"{y}-{m:02d}-{d:02d}" for y, m, d in zip(day.Year, day.Mon, day.Day)]
     same = kelvaro.penman_monteith_eto(day.Solar, day.TMax, day.TMin, day.Wind, day.Td,
-                                       dates=dates, **MARICOPA)
+                                       pcp=day.Pcp, dates=dates, **MARICOPA)
     assert np.array_equal(same, eto)
     hargreaves = kelvaro.hargreaves_eto(day.TMax, day.TMin, doy=day.DOY, latitude=33.07)
     assert 0 < hargreaves.mean() < 10 and hargreaves.dtype == np.float32

@@ -36,6 +36,7 @@ void DailyPenmanMonteithEto(const DailyWeatherColumns& days, float latitude_deg,
   CheckLength(days.tmin.size(), count, "TMin");
   CheckLength(days.wind.size(), count, "Wind");
   CheckLength(days.td.size(), count, "Td");
+  if (!days.pcp.empty()) CheckLength(days.pcp.size(), count, "Pcp");
   CheckLength(eto.size(), count, "ETo");
   const float pi = kStartPi;
   const Site site = MakeSite(latitude_deg, elevation_m, pi);
@@ -48,6 +49,7 @@ void DailyPenmanMonteithEto(const DailyWeatherColumns& days, float latitude_deg,
     day.tmin = days.tmin[i];
     day.wind = days.wind[i];
     day.td = days.td[i];
+    day.pcp = days.pcp.empty() ? 0.0f : days.pcp[i];
     try {
       CheckSolarWithinRa(day.solar, day.doy, latitude_deg, pi);
     } catch (const InputError& error) {

@@ -13,13 +13,15 @@ struct DailyWeatherColumns {
   std::span<const float> tmin;
   std::span<const float> wind;
   std::span<const float> td;
+  // Optional (empty: none given): a day whose Pcp is missing gets no ETo, as in the files.
+  std::span<const float> pcp;
 };
 
 // Penman-Monteith ETo of every day, exactly as the daily ETo operation writes it for measured
 // daily weather (pi 4 atan(1), TMax raised to TMin where it is lower, -999 where an input is
-// missing), into `eto`, which has one element per day. Refuses (InputError) columns of unequal
-// length, a day of year outside 1..366 and a Solar above the day's extraterrestrial radiation,
-// naming the day (counted from 1); `eto` is left unfinished then.
+// missing, Pcp too where given), into `eto`, which has one element per day. Refuses (InputError)
+// columns of unequal length, a day of year outside 1..366 and a Solar above the day's
+// extraterrestrial radiation, naming the day (counted from 1); `eto` is left unfinished then.
 void DailyPenmanMonteithEto(const DailyWeatherColumns& days, float latitude_deg, float elevation_m,
                             std::span<float> eto);
 

@@ -15,8 +15,8 @@ namespace {
 
 struct Columns {
   std::vector<int> doy;
-  std::vector<float> solar, tmax, tmin, wind, td;
-  DailyWeatherColumns View() const { return {doy, solar, tmax, tmin, wind, td}; }
+  std::vector<float> solar, tmax, tmin, wind, td, pcp;
+  DailyWeatherColumns View() const { return {doy, solar, tmax, tmin, wind, td, pcp}; }
 };
 
 Columns ColumnsOf(const std::vector<WeatherDay>& days) {
@@ -28,6 +28,7 @@ Columns ColumnsOf(const std::vector<WeatherDay>& days) {
     columns.tmin.push_back(day.tmin);
     columns.wind.push_back(day.wind);
     columns.td.push_back(day.td);
+    columns.pcp.push_back(day.pcp);
   }
   return columns;
 }
