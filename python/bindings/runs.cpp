@@ -3,6 +3,7 @@
 #include <pybind11/stl/filesystem.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,7 @@ RunOutcome OutcomeOf(const RunResult& result, std::vector<std::string> traces) {
 RunOutcome RunInFolder(const RunRequest& request) {
   QuietReporter reporter;
   RunResult result;
+  std::optional<std::string> busy;
   {
     py::gil_scoped_release release;
     result = CheckRequest(request);
@@ -93,12 +95,16 @@ RunOutcome RunInFolder(const RunRequest& request) {
       try {
         RunChecked(request, result, reporter);
       } catch (const FolderRefusal& refusal) {
-        result.status = RunResult::Status::kRefused;
-        result.problems = {{RunField::kFolder, RunCheck::kNoFolder, refusal.what()}};
+        busy = refusal.what();
       }
     }
   }
-  return OutcomeOf(result, std::move(reporter.traces));
+  RunOutcome outcome = OutcomeOf(result, std::move(reporter.traces));
+  if (busy) {  // another command holds the folder: refused before anything in it changed
+    outcome.status = "refused";
+    outcome.problems = {{"folder", "folder_busy", *busy}};
+  }
+  return outcome;
 }
 
 RunOutcome Run(const std::filesystem::path& folder, const std::string& input,
@@ -130,7 +136,8 @@ void AddRuns(py::module_& module) {
   py::class_<Problem> problem(module, "Problem", "Why a run was refused.");
   ReadOnly(problem, "field", &Problem::field,
            "The field refused: input, folder, station, latitude, elevation, sa, years or fetch.");
-  ReadOnly(problem, "check", &Problem::check, "Which check refused it, e.g. 'latitude_range'.");
+  ReadOnly(problem, "check", &Problem::check,
+           "Which check refused it, e.g. 'latitude_range', or 'folder_busy'.");
   ReadOnly(problem, "message", &Problem::message, "The run dialog's text.");
   problem.def("__repr__", [](const Problem& p) {
     return "Problem(field='" + p.field + "', message='" + p.message + "')";
