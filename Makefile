@@ -29,7 +29,9 @@ demo: release
 test: debug
 	ctest --preset debug -j $(JOBS)
 
-# The test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The test suite under AddressSanitizer and UndefinedBehaviorSanitizer. The Python module is left
+# out of it (the asan preset turns KELVARO_BUILD_PYTHON off): the interpreter does not load the
+# sanitizers' runtime first.
 test-asan: asan
 	ctest --preset asan -j $(JOBS)
 
@@ -38,6 +40,8 @@ bench: deps
 	cmake --build --preset bench -j $(JOBS)
 	@for b in build/bench/bench/*_bench; do [ -x "$$b" ] && "$$b"; done
 	./bench/study-area-run build/bench/kelvaro-cli
+	@if [ -d build/bench/python/kelvaro ]; then \
+	  PYTHONPATH=build/bench/python ./bench/eto-numpy build/bench/kelvaro-cli; fi
 
 fuzz-build: deps
 	cmake --preset fuzz

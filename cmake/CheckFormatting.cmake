@@ -2,7 +2,8 @@
 # is not formatted as the committed .clang-format says, naming the files.
 file(GLOB_RECURSE sources "${SOURCE_DIR}/src/*.h" "${SOURCE_DIR}/src/*.cpp"
      "${SOURCE_DIR}/tests/*.h" "${SOURCE_DIR}/tests/*.cpp" "${SOURCE_DIR}/fuzz/*.h"
-     "${SOURCE_DIR}/fuzz/*.cpp" "${SOURCE_DIR}/bench/*.h" "${SOURCE_DIR}/bench/*.cpp")
+     "${SOURCE_DIR}/fuzz/*.cpp" "${SOURCE_DIR}/bench/*.h" "${SOURCE_DIR}/bench/*.cpp"
+     "${SOURCE_DIR}/python/*.h" "${SOURCE_DIR}/python/*.cpp")
 if(NOT EXISTS "${CLANG_FORMAT}")
   message(FATAL_ERROR "clang-format is not installed; scripts/install-deps installs it")
 endif()

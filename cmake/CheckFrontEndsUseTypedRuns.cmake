@@ -1,9 +1,10 @@
-# Run as a script with -DSOURCE_DIR=...: fails when a file of src/cli/ or src/app/ reads the run
-# dialog's DataReady or matches a text of its warnings, or when the command line drives a dialog
-# model of the finders, viewers, statistics or templates. Front ends learn what a run or a look-up
-# did from its typed result, whose problems name their field.
+# Run as a script with -DSOURCE_DIR=...: fails when a file of src/cli/, src/app/ or the Python
+# module reads the run dialog's DataReady or matches a text of its warnings, or when the command
+# line drives a dialog model of the finders, viewers, statistics or templates. Front ends learn
+# what a run or a look-up did from its typed result, whose problems name their field.
 file(GLOB_RECURSE sources "${SOURCE_DIR}/src/cli/*.h" "${SOURCE_DIR}/src/cli/*.cpp"
-     "${SOURCE_DIR}/src/app/*.h" "${SOURCE_DIR}/src/app/*.cpp")
+     "${SOURCE_DIR}/src/app/*.h" "${SOURCE_DIR}/src/app/*.cpp"
+     "${SOURCE_DIR}/python/bindings/*" "${SOURCE_DIR}/python/kelvaro/*")
 set(texts "DataReady" "Enter the station name" "Enter the latitude" "Enter the elevation"
           "Latitude should be between" "Elevation should be between" "Enter number of years"
           "Number of years should" "Enter a fetch value" "An invalid input filename")

@@ -7,6 +7,7 @@
 #include "weatherio/data_lines.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/input_file_rows.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/output_file.h"
@@ -14,20 +15,6 @@
 #include "weatherio/weather_day_notes.h"
 
 namespace kelvaro {
-namespace {
-
-constexpr const char* kDayColumns =
-    " Year,  Mon, Day, DOY,   Solar,   TMax,     TMin,    Wind,      Td,     Pcp\n";
-constexpr const char* kDayUnits =
-    "    #,    #,   #,   #,  MJ/m^2,     oC,       oC,     m/s,      oC,      mm\n";
-
-std::string FormatDayRow(const WeatherDay& day) {
-  return Printf(" %s,%4d,%4d,%4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", day.year_text.c_str(),
-                day.month, day.day, day.doy, day.solar, day.tmax, day.tmin, day.wind, day.td,
-                day.pcp);
-}
-
-}  // namespace
 
 void DailyOutput(const RunParameters& run, Session& session) {
   const std::string stem = SafeFileStem(run);
@@ -35,7 +22,7 @@ void DailyOutput(const RunParameters& run, Session& session) {
   if (!input) return;
   const float latitude_deg = ParseFloat(run.LatitudeText());
   OutputFile day_file(FindInFolder(session.data_dir, stem + ".day"));
-  day_file.Write(ResultStationLine(stem, run) + kDayColumns + kDayUnits);
+  day_file.Write(ResultStationLine(stem, run) + kDailyWeatherColumnLines);
   bool any_day = false;
   WeatherDayNotes notes;
   // The export has no header lines: its data start on the first line.
@@ -55,7 +42,7 @@ void DailyOutput(const RunParameters& run, Session& session) {
         measured.td = kMissing;
         notes.Note(measured, line_number);
         if (day.tmax < day.tmin) day.tmax = day.tmin;
-        day_file.Write(FormatDayRow(day));
+        day_file.Write(FormatDailyWeatherRow(day));
         any_day = true;
       },
       0);

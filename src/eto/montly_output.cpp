@@ -9,6 +9,7 @@
 #include "weatherio/daily_weather_file.h"
 #include "weatherio/data_lines.h"
 #include "weatherio/errors.h"
+#include "weatherio/input_file_rows.h"
 #include "weatherio/letter_case.h"
 #include "weatherio/missing_value.h"
 #include "weatherio/number_parse.h"
@@ -16,11 +17,6 @@
 
 namespace kelvaro {
 namespace {
-
-constexpr const char* kMonthColumns =
-    "   Mon,   Solar,    TMax,    TMin,    Wind,     Td,      Pcp,    NRD,    Pan\n";
-constexpr const char* kMonthUnits =
-    "     #,  MJ/m^2,      oC,      oC,     m/s,     oC,       mm,      #,     mm \n";
 
 struct MonthSums {
   int days = 0;  // complete days
@@ -51,14 +47,16 @@ void AddDay(const WeatherDay& day, float eth, MonthSums& month) {
 
 std::string FormatMonthRow(int month, const MonthSums& sums, int years) {
   if (sums.days == 0) {
-    return Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", month, kMissing,
-                  kMissing, kMissing, kMissing, kMissing, kMissing, kMissing, kMissing);
+    return FormatMonthlyMeansRow(
+        {month, kMissing, kMissing, kMissing, kMissing, kMissing, kMissing, kMissing, kMissing},
+        MonthlyColumns::kWithoutEto);
   }
   const auto mean = [&sums](float sum) { return sum / static_cast<float>(sums.days); };
   const auto per_year = [years](float total) { return total / static_cast<float>(years); };
-  return Printf(" %4d,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f,%8.2f\n", month, mean(sums.solar),
-                mean(sums.tmax), mean(sums.tmin), mean(sums.wind), mean(sums.td),
-                per_year(sums.pcp), per_year(static_cast<float>(sums.rain_days)), kMissing);
+  return FormatMonthlyMeansRow(
+      {month, mean(sums.solar), mean(sums.tmax), mean(sums.tmin), mean(sums.wind), mean(sums.td),
+       per_year(sums.pcp), per_year(static_cast<float>(sums.rain_days)), kMissing},
+      MonthlyColumns::kWithoutEto);
 }
 
 }  // namespace
@@ -99,7 +97,7 @@ void MontlyOutput(const RunParameters& run, Session& session) {
   // The rain totals are averaged over the years from the first line's to the last line's.
   const int years = last_year - *first_year + 1;
 
-  std::string text = ResultStationLine(ToUpperAscii(stem), run) + kMonthColumns + kMonthUnits;
+  std::string text = ResultStationLine(ToUpperAscii(stem), run) + kMonthlyMeansColumnLines;
   for (size_t m = 0; m < months.size(); ++m) {
     text += FormatMonthRow(static_cast<int>(m + 1), months[m], years);
   }
