@@ -403,6 +403,7 @@ void TKELVARO::BuildFinderDialogs() {
   for (const FinderVariant& variant : kFinderVariants) {
     finder_views_[variant.id] = new SaFinderView(ToQt(DialogName(variant.id)),
                                                  finders_.at(variant.id), as_table, run, this);
+    finder_views_[variant.id]->SetMemory(memory_.get());
   }
 }
 

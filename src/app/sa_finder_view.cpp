@@ -4,8 +4,10 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
+#include "app/app_memory.h"
 #include "app/model_widgets.h"
 #include "app/qt_text.h"
+#include "app/remembered_values.h"
 
 namespace kelvaro::app {
 
@@ -46,6 +48,7 @@ SaFinderView::SaFinderView(const QString& name, TResultFinder& model, Runner as_
   connect(pair.ok, &QPushButton::clicked, this, [this] {
     run_([this] { model_.ButtonOKClick(); });
     Pull();
+    Remember();
   });
   if (as_table_) {
     QPushButton* table = AddButton(buttons, QStringLiteral("Show as Table"), "ButtonTable",
@@ -53,6 +56,7 @@ SaFinderView::SaFinderView(const QString& name, TResultFinder& model, Runner as_
     connect(table, &QPushButton::clicked, this, [this] {
       run_([this] { as_table_([this] { model_.ButtonOKClick(); }); });
       Pull();
+      Remember();
     });
   }
 
@@ -64,8 +68,18 @@ SaFinderView::SaFinderView(const QString& name, TResultFinder& model, Runner as_
   Pull();
 }
 
+// An SA number (or file name) whose file was opened, closing the dialog, is offered the next
+// time.
+void SaFinderView::Remember() {
+  if (memory_ == nullptr || isVisible()) return;
+  memory_->RememberValue(objectName(), sa_->edit()->objectName(), ToQt(model_.SA.text));
+}
+
 void SaFinderView::Activate() {
   model_.FormActivate();
+  if (memory_ != nullptr) {
+    OfferValues(sa_->edit(), memory_->Values(objectName(), sa_->edit()->objectName()));
+  }
   Pull();
   adjustSize();
   show();

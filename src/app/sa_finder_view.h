@@ -13,6 +13,8 @@
 
 namespace kelvaro::app {
 
+class AppMemory;
+
 // The dialogs that find a study area's result or crop file by its SA number (and crop) and open
 // it in the spreadsheet: every variant of the finder model, its crop list shown when the variant
 // has one.
@@ -27,6 +29,8 @@ class SaFinderView : public QDialog {
   SaFinderView(const QString& name, TResultFinder& model, Runner as_table, Runner run,
                QWidget* parent);
 
+  // Where the SA numbers found are remembered and offered again; none by default.
+  void SetMemory(AppMemory* memory) { memory_ = memory; }
   void Activate();
   void Pull();
   QLineEdit* sa() const { return sa_->edit(); }
@@ -35,6 +39,8 @@ class SaFinderView : public QDialog {
   QPlainTextEdit* warning() const { return warning_; }
 
  private:
+  void Remember();
+
   TResultFinder& model_;
   Runner as_table_;
   Runner run_;
@@ -43,6 +49,7 @@ class SaFinderView : public QDialog {
   QLabel* crops_label_ = nullptr;
   QComboBox* crops_ = nullptr;
   QPlainTextEdit* warning_;
+  AppMemory* memory_ = nullptr;
 };
 
 }  // namespace kelvaro::app

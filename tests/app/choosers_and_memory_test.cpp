@@ -15,6 +15,7 @@
 #include "app/app_memory.h"
 #include "app/get_data_view.h"
 #include "app/guide_browser.h"
+#include "app/sa_finder_view.h"
 #include "app/statistics_view.h"
 #include "app_test_support.h"
 
@@ -111,6 +112,11 @@ TEST_F(ChoosersTest, RememberedValuesComeBackInANewMainWindow) {
   EXPECT_EQ(boxes.texts().front(),
             "the latitude '34' (in the dialog) differs from 33.07 on the first line of MARIC.day; "
             "the run uses 34");
+  app::SaFinderView* finder = window().finder_view(Dialog::TGetSACropInfo);
+  finder->Activate();
+  TypeInto(finder->sa(), QStringLiteral("1"));
+  QTest::mouseClick(Child<QPushButton>(finder, "ButtonOK"), Qt::LeftButton);
+  ASSERT_FALSE(finder->isVisible()) << "the crop file was not opened";
   TestFolder other;
   window().SetDataFolder(other.path());
   HideDialogs();
@@ -148,6 +154,14 @@ TEST_F(ChoosersTest, RememberedValuesComeBackInANewMainWindow) {
   QTest::keyClick(Field("SA"), Qt::Key_Down);
   EXPECT_TRUE(Field("SA")->completer()->popup()->isVisible());
   SaveScreenshot(dialog, "run_dialog_remembered");
+
+  finder = window().finder_view(Dialog::TGetSACropInfo);
+  finder->Activate();
+  EXPECT_TRUE(finder->sa()->text().isEmpty());
+  ASSERT_NE(finder->sa()->completer(), nullptr);
+  auto* numbers = qobject_cast<QStringListModel*>(finder->sa()->completer()->model());
+  ASSERT_NE(numbers, nullptr);
+  EXPECT_EQ(numbers->stringList(), QStringList{QStringLiteral("1")});
 }
 
 }  // namespace
