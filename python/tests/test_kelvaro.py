@@ -74,19 +74,26 @@ def test_a_refused_run_names_the_field_and_writes_nothing(examples):
     assert listing(folder) == before
 
 
-def test_long_computations_let_other_threads_run():
-    days = 1_000_000
-    doy = np.tile(np.arange(1, 366), days // 365 + 1)[:days]
-    args = [np.full(days, v, dtype=np.float32) for v in (10.0, 30.0, 15.0, 2.0, 8.0)]
+def ticks_while(work):
+    """How many 1 ms sleeps another thread makes while `work` runs in a thread of its own."""
     results = []
-    worker = threading.Thread(target=lambda: results.append(
-        kelvaro.penman_monteith_eto(*args, doy=doy, **MARICOPA)))
+    worker = threading.Thread(target=lambda: results.append(work()))
     ticks = 0
     worker.start()
     while worker.is_alive():
         time.sleep(0.001)
         ticks += 1
-    assert len(results[0]) == days and ticks >= 20
+    return results[0], ticks
+
+
+def test_long_computations_and_runs_let_other_threads_run(examples):
+    days = 1_000_000
+    doy = np.tile(np.arange(1, 366), days // 365 + 1)[:days]
+    args = [np.full(days, v, dtype=np.float32) for v in (10.0, 30.0, 15.0, 2.0, 8.0)]
+    eto, ticks = ticks_while(lambda: kelvaro.penman_monteith_eto(*args, doy=doy, **MARICOPA))
+    assert len(eto) == days and ticks >= 20
+    outcome, ticks = ticks_while(lambda: kelvaro.run(examples(), "day", "MARIC", 1, jobs=1))
+    assert len(outcome.crops) == 6 and ticks >= 20
 
 
 def test_bad_input_raises_clear_exceptions_and_writes_nothing(examples, tmp_path):
