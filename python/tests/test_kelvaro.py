@@ -142,3 +142,12 @@ def test_crops_are_added_and_removed_with_the_entry_checks(examples):
         kelvaro.add_crop(folder, 1, "Tomato", 40, stress=0.5)
     assert kelvaro.remove_crop(folder, 1, count + 1) == row["name"]
     assert len(kelvaro.crop_rows(folder, 1)) == count
+
+
+def test_generator_check_writes_the_command_lines_file(examples, cli):
+    ours, theirs = examples("ours"), examples("theirs")
+    frame = kelvaro.generator_check(ours, "MARIC", years=2)
+    cli("generator-check", "--station", "MARIC", "--years", "2", "--dir", str(theirs))
+    assert listing(ours) == listing(theirs)
+    assert "ETo" in set(frame.variable) and len(frame.attrs["verdicts"]) > 0
+    assert set(frame.month) == set(range(13))
