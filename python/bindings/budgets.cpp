@@ -19,13 +19,6 @@ namespace fs = std::filesystem;
 namespace kelvaro::python {
 namespace {
 
-void CheckFolder(const fs::path& folder) {
-  std::error_code error;
-  if (!fs::is_directory(folder, error)) {
-    throw py::value_error("The folder " + folder.string() + " does not exist");
-  }
-}
-
 py::dict SpreadFields(const Spread& spread) {
   py::dict fields;
   fields["min"] = spread.min;

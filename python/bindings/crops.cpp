@@ -28,13 +28,6 @@ namespace fs = std::filesystem;
 namespace kelvaro::python {
 namespace {
 
-void CheckFolder(const fs::path& folder) {
-  std::error_code error;
-  if (!fs::is_directory(folder, error)) {
-    throw py::value_error("The folder " + folder.string() + " does not exist");
-  }
-}
-
 int StudyAreaNumber(int sa) {
   if (sa < kMinSaNumber || sa > kMaxSaNumber) throw py::value_error(std::string(kSaNumberRange));
   return sa;

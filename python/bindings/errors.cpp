@@ -2,11 +2,21 @@
 
 #include <pybind11/pybind11.h>
 
+#include <filesystem>
+#include <system_error>
+
 #include "bindings.h"
 
 namespace py = pybind11;
 
 namespace kelvaro::python {
+
+void CheckFolder(const std::filesystem::path& folder) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(folder, error)) {
+    throw py::value_error("The folder " + folder.string() + " does not exist");
+  }
+}
 
 // The core's refusals of input become ValueErrors carrying its message; a folder another
 // command holds is one of them.
