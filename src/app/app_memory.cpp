@@ -1,6 +1,7 @@
 #include "app/app_memory.h"
 
 #include "app/qt_text.h"
+#include "weatherio/message_text.h"
 
 namespace kelvaro::app {
 namespace {
@@ -27,9 +28,7 @@ void AppMemory::PutFirst(const QString& key, const QString& value, int most) {
 }
 
 void AppMemory::RememberFolder(const std::filesystem::path& folder) {
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
-  const QString shown = PathToQt((error ? folder : absolute).lexically_normal());
+  const QString shown = PathToQt(ShownPath(folder));
   settings_->setValue(kLastFolder, shown);
   PutFirst(kRecentFolders, shown, kMostFolders);
 }

@@ -15,17 +15,12 @@
 #include "dispatch/input_file_list.h"
 #include "dispatch/input_kinds.h"
 #include "dispatch/preset_stations.h"
+#include "weatherio/message_text.h"
 
 namespace kelvaro::app {
 namespace {
 
 const QString kDialogKey = QStringLiteral("GetData");
-
-QString AbsoluteText(const std::filesystem::path& folder) {
-  std::error_code error;
-  const auto absolute = std::filesystem::absolute(folder, error);
-  return PathToQt((error ? folder : absolute).lexically_normal());
-}
 
 QString RegionTip(std::string_view code) {
   for (const HydrologicRegion& region : kHydrologicRegions) {
@@ -201,8 +196,7 @@ void GetDataView::BrowseForFile() {
       QStringLiteral("Input files (*.%1 *.%2);;All files (*)").arg(ext.toLower(), ext.toUpper()));
   if (!file) return;
   const std::filesystem::path folder = file->parent_path();
-  if (AbsoluteText(folder) != AbsoluteText(surroundings_.data_folder()) &&
-      surroundings_.change_folder) {
+  if (ShownPath(folder) != ShownPath(surroundings_.data_folder()) && surroundings_.change_folder) {
     surroundings_.change_folder(folder);
   }
   FillStationList();
@@ -249,7 +243,7 @@ void GetDataView::Pull() {
   if (const auto kind = FindInputKind(model_.ext)) extention_->setToolTip(ToQt(kind->meaning));
   if (surroundings_.data_folder) {
     folder_note_->setText(QStringLiteral("The run reads and writes the data folder %1")
-                              .arg(AbsoluteText(surroundings_.data_folder())));
+                              .arg(PathToQt(ShownPath(surroundings_.data_folder()))));
   }
   PullWarning(model_.Warning, warning_);
 }

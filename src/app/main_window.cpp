@@ -39,6 +39,7 @@
 #include "office/desktop_office.h"
 #include "office/office_calls.h"
 #include "weatherio/folder_lock.h"
+#include "weatherio/message_text.h"
 #include "weatherio/staged_run.h"
 
 // The guide and the icon are compiled into the program's static library, whose resources
@@ -498,9 +499,7 @@ void TKELVARO::ShowResultFiles() { result_files_view_->Activate(); }
 void TKELVARO::SetDataFolder(const std::filesystem::path& folder) {
   session_.data_dir = folder;
   run_outcome_view_->hide();  // the last run's outcome belongs to the folder it ran in
-  std::error_code error;
-  const auto shown = std::filesystem::absolute(folder, error);
-  folder_label_->setText(QStringLiteral("Data folder: %1").arg(PathToQt(error ? folder : shown)));
+  folder_label_->setText(QStringLiteral("Data folder: %1").arg(PathToQt(ShownPath(folder))));
   memory_->RememberFolder(folder);
   FillRecentFolders();
 }

@@ -12,10 +12,10 @@
 #include "crops/crop_row.h"
 #include "weatherio/calendar.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/message_text.h"
 #include "weatherio/row_format.h"
 #include "weatherio/study_area_names.h"
 #include "weatherio/whole_years.h"
-#include "weatherio/working_daily_file.h"
 
 namespace kelvaro::app {
 namespace {
@@ -51,14 +51,6 @@ void AddRow(QTableWidget* table, const QString& crop, int item, const std::vecto
     cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table->setItem(row, static_cast<int>(i) + 1, cell);
   }
-}
-
-// " over 18 whole years of MARIC.wrk", as the command line says it; nothing without the file.
-std::string YearsOfRecord(const std::filesystem::path& folder, const RunParameters& run) {
-  const std::string name = run.FileStem() + ".wrk";
-  const auto record = ReadWorkingDailyFile(FindInFolder(folder, name));
-  if (!record) return "";
-  return " over " + YearsPhrase(CountWholeYears(record->days)) + " of " + name;
 }
 
 QString StatusText(const RunResult& result) {
@@ -211,7 +203,7 @@ void RunOutcomeView::ShowCrops(const RunResult& result) {
   crops_caption_->setText(
       result.crops.empty()
           ? QStringLiteral("No figures: the run wrote no results.")
-          : ToQt("Mean of a year" + YearsOfRecord(folder_, run_) +
+          : ToQt("Mean of a year" + OverTheRecord(run_.FileStem() + ".wrk", result.record_years) +
                  ", mm (row 9999 of each crop's .EAW): in season CETc (crop ET), CEr (effective "
                  "rain) and ETAW = CETc - CEr; AETAW the same for the whole year."));
   for (size_t i = 0; i < result.crops.size(); ++i) {
@@ -253,13 +245,11 @@ void RunOutcomeView::ShowFiles(const RunResult& result) {
   files_->clear();
   for (const std::string& file : result.files_written) files_->addItem(ToQt(file));
   if (files_->count() > 0) files_->setCurrentRow(0);
-  std::error_code error;
-  const auto shown = std::filesystem::absolute(folder_, error);
+  const QString shown = PathToQt(ShownPath(folder_));
   folder_label_->setText(
       result.files_written.empty()
-          ? QStringLiteral("Nothing was written to %1.").arg(PathToQt(error ? folder_ : shown))
-          : QStringLiteral("Written to %1 (double-click a file to see it as a table):")
-                .arg(PathToQt(error ? folder_ : shown)));
+          ? QStringLiteral("Nothing was written to %1.").arg(shown)
+          : QStringLiteral("Written to %1 (double-click a file to see it as a table):").arg(shown));
   tabs_->setTabText(3, QStringLiteral("Files Written (%1)").arg(files_->count()));
 }
 

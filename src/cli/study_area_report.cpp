@@ -14,13 +14,6 @@
 namespace kelvaro::cli {
 namespace {
 
-// " over 17 whole years and 1 partial year of MARIC.wrk", or nothing without the years.
-std::string YearsOfRecord(const std::string& station_stem,
-                          const std::optional<RecordYears>& years) {
-  if (station_stem.empty() || !years) return "";
-  return " over " + YearsPhrase(*years) + " of " + station_stem + ".wrk";
-}
-
 std::string Tenths(float value) { return Printf("%.1f", value); }
 
 std::string AnnualTable(const std::vector<CropFigures>& crops) {
@@ -59,7 +52,7 @@ bool PrintStudyAreaReport(const std::filesystem::path& dir, const std::string& s
       "  Mean of a year%s, mm\n"
       "  (row 9999 of each crop's .EAW): in season CETc (crop ET), CEr (effective rain)\n"
       "  and ETAW = CETc - CEr; AETAW the same for the whole year\n",
-      YearsOfRecord(station_stem, record_years).c_str());
+      (station_stem.empty() ? "" : OverTheRecord(station_stem + ".wrk", record_years)).c_str());
   std::fputs(AnnualTable(crops).c_str(), stdout);
   std::printf(
       "\n  Monthly ETAW, mm (%s): ETc less effective rain of every month,\n"

@@ -1,24 +1,16 @@
 #include "dispatch/run_dialog.h"
 
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "dispatch/input_kinds.h"
 #include "dispatch/station_line_values.h"
 #include "dispatch/study_area_run.h"
 #include "weatherio/errors.h"
 #include "weatherio/file_naming.h"
+#include "weatherio/message_text.h"
 
 namespace kelvaro {
 namespace {
-
-// The data folder as the user should read it: whole and without "." or "..".
-std::filesystem::path AbsoluteFolder(const std::filesystem::path& folder) {
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
-  return error ? folder : absolute.lexically_normal();
-}
 
 // Problems of the fields and names come before the row is selected: they leave the selection
 // as it was.
@@ -148,7 +140,7 @@ void TGetData::ButtonOKClick() {
     for (const RunProblem& problem : problems) {
       Warning.Add(problem.message);
       if (problem.check == RunCheck::kInputFile) {
-        Warning.Add(InputFileLookedFor(Parameters(), AbsoluteFolder(session_.data_dir)));
+        Warning.Add(InputFileLookedFor(Parameters(), ShownPath(session_.data_dir)));
       }
     }
   } else {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <system_error>
 
 namespace kelvaro {
 namespace {
@@ -90,6 +91,12 @@ std::string ShortestText(float value) {
   char text[32];
   const auto result = std::to_chars(text, text + sizeof text, value);
   return std::string(text, result.ptr);
+}
+
+std::filesystem::path ShownPath(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return (error ? path : absolute).lexically_normal();
 }
 
 }  // namespace kelvaro

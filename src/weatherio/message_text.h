@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,10 @@ inline constexpr size_t kExcerptCharacters = 40;
 std::string Quoted(std::string_view text);
 // The same, never cut: a folder or file path a user must be able to find.
 std::string QuotedPath(std::string_view path);
+
+// A folder or file as a user should read it in a message: absolute, without "." or ".."; as
+// given when the working folder cannot be read.
+std::filesystem::path ShownPath(const std::filesystem::path& path);
 
 // A number in its shortest form that reads back as the same float ("12.5", "0.1"), as the trace
 // lines show numbers.

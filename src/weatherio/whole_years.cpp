@@ -80,6 +80,11 @@ std::string YearsPhrase(const RecordYears& years) {
   return years.partial.empty() ? whole : whole + " and " + partial;
 }
 
+std::string OverTheRecord(const std::string& file_name, const std::optional<RecordYears>& years) {
+  if (!years) return "";
+  return " over " + YearsPhrase(*years) + " of " + file_name;
+}
+
 std::vector<std::string> PartialYearLines(const std::string& file_name, const RecordYears& years) {
   std::vector<std::string> lines;
   if (years.partial.empty()) return lines;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ RecordYears CountWholeYears(const std::vector<WeatherDay>& days);
 
 // "17 whole years and 1 partial year", "no whole year: 2 partial years".
 std::string YearsPhrase(const RecordYears& years);
+
+// " over 17 whole years and 1 partial year of MARIC.wrk", as a summary's heading says it; nothing
+// without the years.
+std::string OverTheRecord(const std::string& file_name, const std::optional<RecordYears>& years);
 
 // The lines that name the partial years of `file_name` and the dates they lack (a few runs of
 // dates, then a count), or nothing when every year is whole. A record without a whole year
