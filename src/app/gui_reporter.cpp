@@ -56,8 +56,7 @@ bool GuiReporter::IsHeading(const QString& line) {
 }
 
 // Plain lines as the operations wrote them, a run's heading in bold and its crops' in italics,
-// with some room above; the view
-// follows the newest line while it is scrolled to the end.
+// with some room above; the view follows the newest line while it is scrolled to the end.
 void GuiReporter::AppendLine(const QString& text, bool heading, bool crop_heading) {
   QScrollBar* scroll = message_area_->verticalScrollBar();
   const bool at_end = scroll->value() == scroll->maximum();

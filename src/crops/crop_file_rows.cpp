@@ -1,8 +1,7 @@
 #include "crops/crop_file_rows.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+#include <utility>
 
 #include "crops/crop_row_checks.h"
 #include "weatherio/errors.h"
@@ -97,11 +96,9 @@ std::string WithCropRowRewritten(std::string_view contents, int k, std::string_v
 }
 
 std::string ReadCropFileBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (!in) throw InputError("Couldn't read " + file.filename().string() + ".");
-  return bytes.str();
+  auto bytes = ReadFileBytes(file);
+  if (!bytes) throw InputError("Couldn't read " + file.filename().string() + ".");
+  return std::move(*bytes);
 }
 
 void RewriteCropRow(const std::filesystem::path& file, int k, std::string_view expected_text,

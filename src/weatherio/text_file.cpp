@@ -34,13 +34,19 @@ std::vector<std::string> SplitLines(std::string_view contents) {
   return lines;
 }
 
-std::optional<TextFile> ReadTextFile(const std::filesystem::path& path) {
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
   if (!IsRegularFile(path)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream contents;
   contents << in.rdbuf();
-  return TextFile{path.filename().string(), SplitLines(contents.str())};
+  return contents.str();
+}
+
+std::optional<TextFile> ReadTextFile(const std::filesystem::path& path) {
+  const auto contents = ReadFileBytes(path);
+  if (!contents) return std::nullopt;
+  return TextFile{path.filename().string(), SplitLines(*contents)};
 }
 
 std::optional<LineReader> LineReader::Open(const std::filesystem::path& path) {

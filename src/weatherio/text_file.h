@@ -18,6 +18,9 @@ struct TextFile {
 // Nothing when the file cannot be opened for reading.
 std::optional<TextFile> ReadTextFile(const std::filesystem::path& path);
 
+// A regular file's bytes as they stand; nothing when it cannot be opened or read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+
 std::vector<std::string> SplitLines(std::string_view contents);
 
 // Lines that already end in their line ends, joined into one text.
