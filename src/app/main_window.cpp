@@ -237,18 +237,14 @@ void TKELVARO::AddShortcutsAndTips() {
     const QString tip = ResultTip(FromQt(output_files_view_->kinds()->itemText(i)));
     if (!tip.isEmpty()) output_files_view_->kinds()->setItemData(i, tip, Qt::ToolTipRole);
   }
-  for (const auto& [id, view] : path_views_) {
-    for (const PathDialogLayout& layout : kPathDialogs) {
-      if (layout.id != id) continue;
-      for (size_t i = 0; i < layout.choices.size(); ++i) {
-        const auto kind = FindInputKind(layout.choices[i].ext);
-        if (kind && !layout.choices[i].ext.empty()) {
-          view->combo()->setItemData(
-              static_cast<int>(i),
-              QStringLiteral(".%1 files: %2").arg(ToQt(kind->ext), ToQt(kind->meaning)),
-              Qt::ToolTipRole);
-        }
-      }
+  for (const PathDialogLayout& layout : kPathDialogs) {
+    QComboBox* kinds = path_views_.at(layout.id)->combo();
+    for (size_t i = 0; i < layout.choices.size(); ++i) {
+      const auto kind = FindInputKind(layout.choices[i].ext);
+      if (!kind || layout.choices[i].ext.empty()) continue;
+      kinds->setItemData(static_cast<int>(i),
+                         QStringLiteral(".%1 files: %2").arg(ToQt(kind->ext), ToQt(kind->meaning)),
+                         Qt::ToolTipRole);
     }
   }
 }

@@ -35,16 +35,6 @@ bool BeforeTheRow(const RunProblem& problem) {
 // Where the dialog's latitude and elevation came from, for the station line's warnings.
 const FieldSources kTypedInTheDialog = {"in the dialog", "in the dialog"};
 
-// The station line of the run's input file, when its kind has one and the file is there.
-std::optional<StationLineValues> StationLineOf(const RunParameters& run,
-                                               const std::filesystem::path& folder) {
-  const auto kind = FindInputKind(run.ext);
-  if (!kind || !kind->has_station_line || run.Station.empty() || !IsSafeName(run.Station)) {
-    return std::nullopt;
-  }
-  return ReadStationLineValues(FindInFolder(folder, run.FileStem() + "." + run.Extension()));
-}
-
 }  // namespace
 
 void TGetData::SetExtension(std::string_view three_letters) {

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <vector>
 
+#include "dispatch/input_kinds.h"
 #include "weatherio/errors.h"
+#include "weatherio/file_naming.h"
 #include "weatherio/message_text.h"
 #include "weatherio/number_parse.h"
 #include "weatherio/station_line.h"
@@ -71,6 +73,15 @@ StationLineFindings CheckAgainstStationLine(const StationLineValues& line,
   findings.note = "Using the " + taken.front() + (taken.size() > 1 ? " and the " + taken[1] : "") +
                   " from the first line of " + line.file_name;
   return findings;
+}
+
+std::optional<StationLineValues> StationLineOf(const RunParameters& run,
+                                               const std::filesystem::path& folder) {
+  const auto kind = FindInputKind(run.ext);
+  if (!kind || !kind->has_station_line || run.Station.empty() || !IsSafeName(run.Station)) {
+    return std::nullopt;
+  }
+  return ReadStationLineValues(FindInFolder(folder, run.FileStem() + "." + run.Extension()));
 }
 
 }  // namespace kelvaro

@@ -20,6 +20,11 @@ struct StationLineValues {
 // Nothing when the file cannot be read or its first line holds neither number.
 std::optional<StationLineValues> ReadStationLineValues(const std::filesystem::path& path);
 
+// The station line of the run's input file in `folder`, when its kind has one, the station is a
+// safe name and the file is there.
+std::optional<StationLineValues> StationLineOf(const RunParameters& run,
+                                               const std::filesystem::path& folder);
+
 // Where a field's text came from, for the messages: "--lat", "--preset Davis", or empty when
 // nothing filled it.
 struct FieldSources {

@@ -49,10 +49,9 @@ std::string InputFileName(const RunParameters& run) {
 }
 
 // The operations read the file named by the first five characters of the station.
-void UseStationLine(const InputKind& kind, const RunRequest& request, RunResult& result) {
+void UseStationLine(const RunRequest& request, RunResult& result) {
   RunParameters& run = result.parameters;
-  if (!kind.has_station_line || run.Station.empty() || !IsSafeName(run.Station)) return;
-  const auto line = ReadStationLineValues(FindInFolder(request.folder, InputFileName(run)));
+  const auto line = StationLineOf(run, request.folder);
   if (!line) return;
   StationLineFindings findings = CheckAgainstStationLine(*line, request.sources, run);
   result.station_line_note = findings.note;
@@ -175,7 +174,7 @@ RunResult CheckRequest(const RunRequest& request) {
   const auto kind = FindInputKind(request.input);
   if (kind) {
     result.parameters = ParametersOf(request, *kind);
-    UseStationLine(*kind, request, result);
+    UseStationLine(request, result);
   }
   result.problems = RequestProblems(request, result, kind);
   result.status = result.problems.empty() ? RunResult::Status::kReady : RunResult::Status::kRefused;
